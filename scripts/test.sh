@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs every test of the x64 build under Wine, on Xvfb when no display is given.
+set -uo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-build}"
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+. "$root/scripts/wine-env.sh" "$build"
+
+ensure_display || exit 1
+trap 'stop_wine; stop_display' EXIT
+start_wine
+
+# Tests share one screen and one registry, so they run one at a time.
+ctest --test-dir "$build/x64" --output-on-failure --timeout 600

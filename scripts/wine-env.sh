@@ -1,0 +1,54 @@
+# Sourced by the other scripts: a private, quiet Wine prefix inside the build folder.
+# Usage: . scripts/wine-env.sh [build folder]
+_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+_build="${1:-}"
+[ -n "$_build" ] || _build="$_root/build"
+case "$_build" in /*) ;; *) _build="$_root/$_build" ;; esac
+export WINEPREFIX="${OCULARIX_WINEPREFIX:-$_build/wineprefix}"
+export OCULARIX_WINEPREFIX="$WINEPREFIX"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEARCH=win64
+unset _root _build
+
+# Starts Xvfb on a free display when there is no display yet; sets XVFB_PID.
+ensure_display() {
+  XVFB_PID=
+  if [ -n "${DISPLAY:-}" ]; then
+    return 0
+  fi
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local number
+  read -r -t 20 number <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "$number" ]; then
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$number"
+}
+
+stop_display() {
+  if [ -n "${XVFB_PID:-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
+}
+
+# Creates the prefix once, and keeps one wineserver alive for a batch of runs.
+start_wine() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  wineserver -p >/dev/null 2>&1 || true
+}
+
+stop_wine() {
+  wineserver -k >/dev/null 2>&1 || true
+}

@@ -1,0 +1,128 @@
+#include "app/Application.h"
+
+#include <commctrl.h>
+
+#include "mainwindow/MainWindow.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "text/Strings.h"
+
+#ifndef _WIN64
+static_assert(sizeof(WNDCLASSEXA) == 48, "WNDCLASSEXA keeps its 32-bit size");
+static_assert(sizeof(INITCOMMONCONTROLSEX) == 8, "INITCOMMONCONTROLSEX keeps its 32-bit size");
+static_assert(sizeof(MSG) == 28, "MSG keeps its 32-bit size");
+#endif
+
+const char kMainWindowClass[] = "OcularixMainWnd";
+
+namespace {
+
+constexpr int kDefaultWidth = 450;
+constexpr int kDefaultHeight = 250;
+constexpr UINT kMainClassStyle = CS_DBLCLKS | CS_BYTEALIGNCLIENT;
+
+}  // namespace
+
+HCURSOR LoadHandCursor(HINSTANCE instance) {
+    HCURSOR cursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649) /* IDC_HAND */);
+    return cursor ? cursor : LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTING_HAND));
+}
+
+int Entry(HINSTANCE instance, int showCommand) {
+    g_instance = instance;
+    g_handCursor = LoadHandCursor(instance);
+
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_COOL_CLASSES};
+    if (!InitCommonControlsEx(&controls)) {
+        ShowSystemError(nullptr, g_strings.appTitle.Text());
+        return 0;
+    }
+    if (!CreateMainWindow(instance, showCommand)) return 0;
+
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorA(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+bool CreateMainWindow(HINSTANCE instance, int showCommand) {
+    int x = CW_USEDEFAULT;
+    int y = CW_USEDEFAULT;
+    int width = kDefaultWidth;
+    int height = kDefaultHeight;
+    if (g_settings.WasRead("WindowPos")) {
+        const RECT& stored = g_settings.WindowPos;
+        x = stored.left;
+        y = stored.top;
+        width = stored.right - stored.left;
+        height = stored.bottom - stored.top;
+    }
+
+    if (g_settings.SingleInstance && ActivateRunningInstance()) return false;
+
+    const char* title = g_strings.appTitle.Text();
+    ATOM atom = RegisterMainClass(instance);
+    HWND window = CreateWindowExA(WS_EX_APPWINDOW, MAKEINTATOM(atom), title, WS_OVERLAPPEDWINDOW, x, y, width,
+                                  height, nullptr, nullptr, instance, nullptr);
+    if (!window) {
+        ShowSystemError(nullptr, title);
+        return false;
+    }
+    ShowWindow(window, showCommand);
+    // A placement stored on a monitor that has gone is brought back onto the desktop.
+    g_mainWindow.KeepOnDesktop();
+    return true;
+}
+
+ATOM RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = kMainClassStyle;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_OCULARIX));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
+    windowClass.lpszClassName = kMainWindowClass;
+    return RegisterClassExA(&windowClass);
+}
+
+bool ActivateRunningInstance() {
+    HWND running = FindWindowA(kMainWindowClass, nullptr);
+    if (!running) return false;
+    // An open dialog of the other instance comes forward rather than the window behind it.
+    HWND popup = GetLastActivePopup(running);
+    BringWindowToTop(popup);
+    SetForegroundWindow(popup);
+    SetActiveWindow(popup);
+    if (IsIconic(popup)) ShowWindow(popup, SW_RESTORE);
+    return true;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // WM_GETMINMAXINFO is the first message a new overlapped window receives, so
+    // the object knows its window before WM_CREATE.
+    if (message == WM_GETMINMAXINFO || !g_mainWindow.window) g_mainWindow.window = window;
+    return g_mainWindow.HandleMessage(message, wParam, lParam);
+}
+
+void ShowSystemError(HWND owner, const char* caption) {
+    char* text = nullptr;
+    DWORD error = GetLastError();
+    DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, nullptr);
+    // Some codes have no system text: show the number rather than nothing.
+    char fallback[64];
+    if (length == 0 || !text) {
+        wsprintfA(fallback, "Error %lu", static_cast<unsigned long>(error));
+    }
+    MessageBoxA(owner, (length && text) ? text : fallback, caption, MB_ICONERROR);
+    if (text) LocalFree(text);
+}

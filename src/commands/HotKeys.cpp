@@ -1,0 +1,5 @@
+#include "commands/HotKeys.h"
+
+void RegisterHotKeys(HWND) {}
+
+void UnregisterHotKeys(HWND) {}

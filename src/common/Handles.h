@@ -1,0 +1,86 @@
+// Small owners for GDI objects and device contexts: one owner per handle,
+// released on every path. None of them can be copied.
+#pragma once
+
+#include <windows.h>
+
+// A device context from GetDC, released to its window.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+    operator HDC() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A memory DC from CreateCompatibleDC.
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryDC() {
+        if (dc_) DeleteDC(dc_);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC get() const { return dc_; }
+    operator HDC() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// Any GDI object (pen, brush, bitmap, font, region, palette) deleted with DeleteObject.
+template <typename Handle>
+class GdiObject {
+public:
+    GdiObject() : handle_(nullptr) {}
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    ~GdiObject() { reset(); }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    Handle get() const { return handle_; }
+    operator Handle() const { return handle_; }
+    void reset(Handle handle = nullptr) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
+    // Hands the object to a new owner (the clipboard, SetWindowRgn).
+    Handle release() {
+        Handle handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+
+private:
+    Handle handle_;
+};
+
+using Pen = GdiObject<HPEN>;
+using Brush = GdiObject<HBRUSH>;
+using Bitmap = GdiObject<HBITMAP>;
+using Font = GdiObject<HFONT>;
+using Region = GdiObject<HRGN>;
+
+// Selects an object into a DC and puts the previous one back on destruction.
+class SelectionGuard {
+public:
+    SelectionGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectionGuard() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    SelectionGuard(const SelectionGuard&) = delete;
+    SelectionGuard& operator=(const SelectionGuard&) = delete;
+    HGDIOBJ previous() const { return previous_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};

@@ -1,0 +1,7 @@
+#include "dialogs/Dialogs.h"
+
+bool RunOptionsDialog(HWND) {
+    return false;
+}
+
+void RunAboutDialog(HWND) {}

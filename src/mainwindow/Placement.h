@@ -1,0 +1,13 @@
+// The desktop rectangle the magnifier may show, keeping the window on it, and translucency.
+#pragma once
+
+#include <windows.h>
+
+#include "view/ViewGeometry.h"
+
+// The virtual screen when the system knows several monitors, else the primary screen.
+extern DesktopRect g_desktop;
+
+void RefreshDesktopRect();
+// Switches the window's translucency; opacity 0 is invisible, 255 opaque.
+void ApplyTransparency(HWND window, bool on, int opacity);

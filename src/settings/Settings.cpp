@@ -1,0 +1,209 @@
+#include "settings/Settings.h"
+
+#include <shlobj.h>
+#include <string.h>
+
+const char* const kSettingsKeyPath = "Software\\Quillfern\\Ocularix\\1";
+
+namespace {
+
+template <typename T>
+T Clamp(T value, T low, T high) {
+    if (value < low) return low;
+    if (value > high) return high;
+    return value;
+}
+
+}  // namespace
+
+Settings::Settings() : key_(nullptr) {
+    BuildTable();
+    LoadSettings();
+}
+
+Settings::~Settings() {
+    CloseSettings();
+}
+
+void Settings::BuildTable() {
+    const SettingsEntry entries[kSettingsCount] = {
+        {"Transparent", sizeof(Transparent), &Transparent, REG_BINARY, 0},
+        {"InitialDirectory", sizeof(InitialDirectory), InitialDirectory, REG_SZ, 0},
+        {"WindowPos", sizeof(WindowPos), &WindowPos, REG_BINARY, 0},
+        {"AlwaysOnTop", sizeof(AlwaysOnTop), &AlwaysOnTop, REG_BINARY, 0},
+        {"HelpFileTime", sizeof(HelpFileTime), &HelpFileTime, REG_BINARY, 0},
+        {"Update", sizeof(Update), &Update, REG_DWORD, 0},
+        {"ZoomFactor", sizeof(ZoomFactor), &ZoomFactor, REG_DWORD, 0},
+        {"ZoomPoint", sizeof(ZoomPoint), &ZoomPoint, REG_BINARY, 0},
+        {"Emailed", sizeof(Emailed), &Emailed, REG_DWORD, 0},
+        {"SaveZoomedImage", sizeof(SaveZoomedImage), &SaveZoomedImage, REG_BINARY, 0},
+        {"Update1", sizeof(Update1), &Update1, REG_DWORD, 0},
+        {"Update2", sizeof(Update2), &Update2, REG_DWORD, 0},
+        {"Update3", sizeof(Update3), &Update3, REG_DWORD, 0},
+        {"MouseTracking", sizeof(MouseTracking), &MouseTracking, REG_BINARY, 0},
+        {"DisplayToolbar", sizeof(DisplayToolbar), &DisplayToolbar, REG_BINARY, 0},
+        {"Visited", sizeof(Visited), &Visited, REG_BINARY, 0},
+        {"DisplayStatusbar", sizeof(DisplayStatusbar), &DisplayStatusbar, REG_BINARY, 0},
+        {"DisplayMouseWhenFollowing", sizeof(DisplayMouseWhenFollowing), &DisplayMouseWhenFollowing, REG_BINARY, 0},
+        {"DisplayRGBColourPanel", sizeof(DisplayRGBColourPanel), &DisplayRGBColourPanel, REG_BINARY, 0},
+        {"SingleInstance", sizeof(SingleInstance), &SingleInstance, REG_BINARY, 0},
+        {"ShowGrid", sizeof(ShowGrid), &ShowGrid, REG_BINARY, 0},
+        {"GridColor", sizeof(GridColor), &GridColor, REG_DWORD, 0},
+        {"GridSize", sizeof(GridSize), &GridSize, REG_DWORD, 0},
+        {"RelativeCoords", sizeof(RelativeCoords), &RelativeCoords, REG_BINARY, 0},
+        {"nTransparency", sizeof(nTransparency), &nTransparency, REG_DWORD, 0},
+        {"nSlowScrollRate", sizeof(nSlowScrollRate), &nSlowScrollRate, REG_DWORD, 0},
+        {"nFastScrollRate", sizeof(nFastScrollRate), &nFastScrollRate, REG_DWORD, 0},
+        {"nHotKeyColourVK", sizeof(nHotKeyColourVK), &nHotKeyColourVK, REG_DWORD, 0},
+        {"nHotKeyBitmapVK", sizeof(nHotKeyBitmapVK), &nHotKeyBitmapVK, REG_DWORD, 0},
+        {"nHotKeyColourModifiers", sizeof(nHotKeyColourModifiers), &nHotKeyColourModifiers, REG_DWORD, 0},
+        {"nHotKeyBitmapModifiers", sizeof(nHotKeyBitmapModifiers), &nHotKeyBitmapModifiers, REG_DWORD, 0},
+        {"bUseOSCursor", sizeof(bUseOSCursor), &bUseOSCursor, REG_BINARY, 0},
+    };
+    for (int i = 0; i < kSettingsCount; ++i) table_[i] = entries[i];
+}
+
+void Settings::SetDefaults() {
+    AlwaysOnTop = 0;
+    Update = 1;
+    ZoomFactor = 3;
+    WindowPos = RECT{0, 0, 0, 0};
+    ZoomPoint = POINT{0, 0};
+    InitialDirectory[0] = '\0';
+    Emailed = 0;
+    SaveZoomedImage = 0;
+    Update1 = 1000;
+    Update2 = 100;
+    Update3 = 50;
+    MouseTracking = 0;
+    DisplayToolbar = 1;
+    Visited = 0;
+    HelpFileTime = FILETIME{0, 0};
+    DisplayStatusbar = 1;
+    DisplayMouseWhenFollowing = 1;
+    DisplayRGBColourPanel = 1;
+    SingleInstance = 0;
+    ShowGrid = 0;
+    GridColor = RGB(0, 0, 0);
+    GridSize = 1;
+    RelativeCoords = 0;
+    Transparent = 0;
+    nTransparency = 178;
+    bUseOSCursor = 1;
+    nSlowScrollRate = 1;
+    nFastScrollRate = 16;
+    nHotKeyColourVK = 'C';
+    nHotKeyBitmapVK = 'B';
+    nHotKeyColourModifiers = 3;
+    nHotKeyBitmapModifiers = 3;
+    for (SettingsEntry& entry : table_) entry.read = 0;
+}
+
+void Settings::LoadSettings() {
+    SetDefaults();
+    if (key_) {
+        RegCloseKey(key_);
+        key_ = nullptr;
+    }
+    // The key is only opened here; it is created at the first save.
+    if (RegOpenKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key_) != ERROR_SUCCESS) {
+        key_ = nullptr;
+    } else {
+        ReadValues(key_, table_, kSettingsCount);
+        ClampToSafeRanges();
+    }
+    if (!WasRead("InitialDirectory")) GetDocumentsFolder(InitialDirectory);
+}
+
+void Settings::ClampToSafeRanges() {
+    ZoomFactor = Clamp<int32_t>(ZoomFactor, kMinZoomFactor, kMaxZoomFactor);
+    GridSize = Clamp<int32_t>(GridSize, kMinGridSize, kMaxGridSize);
+    Update = Clamp<int32_t>(Update, kMinUpdateSpeed, kMaxUpdateSpeed);
+    Update1 = Clamp<int32_t>(Update1, kMinUpdateInterval, kMaxUpdateInterval);
+    Update2 = Clamp<int32_t>(Update2, kMinUpdateInterval, kMaxUpdateInterval);
+    Update3 = Clamp<int32_t>(Update3, kMinUpdateInterval, kMaxUpdateInterval);
+    // A folder that fills all its bytes has lost its terminator: it cannot be a
+    // path we wrote, so the documents folder takes its place.
+    if (memchr(InitialDirectory, '\0', sizeof(InitialDirectory)) == nullptr) {
+        InitialDirectory[0] = '\0';
+        Entry("InitialDirectory")->read = 0;
+    }
+    ClearFolderTail();
+}
+
+void Settings::ClearFolderTail() {
+    // The folder is stored with all its bytes. Left-over bytes after the path
+    // would be stored too, and a last byte that is not zero makes the registry
+    // refuse the next read: the folder would be lost.
+    InitialDirectory[sizeof(InitialDirectory) - 1] = '\0';
+    size_t length = strlen(InitialDirectory);
+    memset(InitialDirectory + length, 0, sizeof(InitialDirectory) - length);
+}
+
+void Settings::SaveSettings() {
+    ClearFolderTail();
+    if (!key_ && RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key_) != ERROR_SUCCESS) {
+        key_ = nullptr;
+        return;
+    }
+    WriteValues(key_, table_, kSettingsCount);
+}
+
+void Settings::CloseSettings() {
+    SaveSettings();
+    if (key_) RegCloseKey(key_);
+    key_ = nullptr;
+}
+
+SettingsEntry* Settings::Entry(const char* name) {
+    for (SettingsEntry& entry : table_) {
+        if (lstrcmpA(entry.name, name) == 0) return &entry;
+    }
+    return nullptr;
+}
+
+bool Settings::WasRead(const char* name) {
+    SettingsEntry* entry = Entry(name);
+    return entry && entry->read;
+}
+
+bool ReadValues(HKEY key, SettingsEntry* table, int count) {
+    for (int i = 0; i < count; ++i) {
+        SettingsEntry& entry = table[i];
+        // Read into a scratch buffer first: a value longer than the field is
+        // refused by the registry with unspecified buffer contents, and must
+        // leave the default in place. A shorter value overwrites only its
+        // first bytes, as it always has.
+        BYTE buffer[MAX_PATH];
+        DWORD length = entry.size;
+        if (length > sizeof(buffer)) continue;
+        if (RegQueryValueExA(key, entry.name, nullptr, nullptr, buffer, &length) == ERROR_SUCCESS) {
+            memcpy(entry.field, buffer, length);
+            entry.read = 1;
+        }
+    }
+    return true;
+}
+
+bool WriteValues(HKEY key, const SettingsEntry* table, int count) {
+    for (int i = 0; i < count; ++i) {
+        const SettingsEntry& entry = table[i];
+        if (RegSetValueExA(key, entry.name, 0, entry.type, static_cast<const BYTE*>(entry.field), entry.size) !=
+            ERROR_SUCCESS) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GetDocumentsFolder(char (&path)[MAX_PATH]) {
+    path[0] = '\0';
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &items))) return false;
+    SHGetPathFromIDListA(items, path);
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator))) return false;
+    allocator->Free(items);
+    allocator->Release();
+    return true;
+}

@@ -1,0 +1,33 @@
+// A one-pixel frame of marching black and white dashes over a screen rectangle:
+// a pop-up shaped by a window region so that only its edge exists.
+#pragma once
+
+#include "view/PopupWindow.h"
+
+class MarqueeWindow : public PopupWindow {
+public:
+    MarqueeWindow();
+    ~MarqueeWindow() override;
+
+    // Makes the (still hidden, 0 x 0) window owned by owner and starts the dash timer.
+    void Show(HWND owner);
+    // Moves the frame over a screen rectangle and shows it without activating it.
+    void Place(int x, int y, int width, int height);
+    void Hide() override;
+    LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    int Phase() const { return phase_; }
+    HBRUSH HorizontalBrush() const { return brushA_; }
+    HBRUSH VerticalBrush() const { return brushB_; }
+    static ATOM ClassAtom();
+
+private:
+    void OnSize(HWND window, int width, int height);
+    void OnTimer(HWND window);
+    void OnPaint(HWND window);
+
+    HBRUSH brushA_;
+    HBRUSH brushB_;
+    RECT frame_;
+    int phase_;
+};

@@ -1,0 +1,8 @@
+// Rendering support shared by the main window.
+#pragma once
+
+#include <windows.h>
+
+// A 256-entry palette whose entry i names system palette index i; null when it
+// cannot be made.
+HPALETTE CreateIdentityPalette();

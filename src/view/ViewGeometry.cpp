@@ -1,0 +1,5 @@
+#include "view/ViewGeometry.h"
+
+ViewGeometry ComputeViewGeometry(int, int, int, const DesktopRect&) {
+    return ViewGeometry{};
+}

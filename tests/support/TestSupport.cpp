@@ -1,0 +1,60 @@
+#include "support/TestSupport.h"
+
+#include "app/Application.h"
+#include "mainwindow/MainWindow.h"
+#include "settings/Settings.h"
+
+namespace test {
+
+void DeleteSettingsKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKeyPath);
+}
+
+void ReloadSettings() {
+    g_settings.LoadSettings();
+}
+
+bool CreateMainWindowForTest(int showCommand) {
+    g_instance = GetModuleHandleA(nullptr);
+    g_handCursor = LoadHandCursor(g_instance);
+    g_mainWindow.zoomPoint = g_settings.ZoomPoint;
+    if (!CreateMainWindow(g_instance, showCommand)) return false;
+    PumpMessages(50);
+    return IsWindow(g_mainWindow.window) != FALSE;
+}
+
+void DestroyMainWindowForTest() {
+    if (IsWindow(g_mainWindow.window)) DestroyWindow(g_mainWindow.window);
+    PumpMessages(20);
+    UnregisterClassA(kMainWindowClass, g_instance);
+}
+
+void PumpMessages(DWORD ms) {
+    DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (GetTickCount() - start >= ms) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount() - start < ms);
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+}  // namespace test

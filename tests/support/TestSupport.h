@@ -1,0 +1,36 @@
+// Shared helpers of the test programs: a clean settings key, the real main
+// window of this process, message pumping and pixel reading.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace test {
+
+// Removes the program's settings key and everything in it.
+void DeleteSettingsKey();
+// Reloads the process-wide settings from the registry (defaults when the key is gone).
+void ReloadSettings();
+// Creates this process's main window with the current settings; true when it exists.
+bool CreateMainWindowForTest(int showCommand = SW_SHOWNOACTIVATE);
+// Destroys the main window and forgets its class, so the next test can create it again.
+void DestroyMainWindowForTest();
+// Dispatches the messages of this thread for about ms milliseconds (WM_QUIT is dropped).
+void PumpMessages(DWORD ms);
+// Pumps until the predicate holds or ms pass; returns the predicate's last value.
+template <typename Predicate>
+bool PumpUntil(Predicate predicate, DWORD ms) {
+    DWORD start = GetTickCount();
+    while (!predicate()) {
+        if (GetTickCount() - start > ms) return predicate();
+        PumpMessages(10);
+    }
+    return true;
+}
+// The folder of the test program, with a trailing backslash.
+std::string ProgramFolder();
+// Reads a pixel of a window's client area from the screen.
+COLORREF ScreenPixel(int x, int y);
+
+}  // namespace test

@@ -1,0 +1,275 @@
+// Settings against the real registry of the test prefix.
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+
+#include "settings/Settings.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+const char kScratchKey[] = "Software\\Quillfern\\OcularixSettingsTest";
+
+HKEY OpenSettingsKey(REGSAM access = KEY_ALL_ACCESS) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, access, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return key;
+}
+
+void StoreValue(const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key = OpenSettingsKey();
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+void StoreDword(const char* name, DWORD value) {
+    StoreValue(name, REG_DWORD, &value, sizeof(value));
+}
+
+bool KeyExists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::string DocumentsFolder() {
+    char path[MAX_PATH];
+    GetDocumentsFolder(path);
+    return path;
+}
+
+class SettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey);
+    }
+    void TearDown() override {
+        test::DeleteSettingsKey();
+        RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey);
+        test::ReloadSettings();
+    }
+};
+
+TEST_F(SettingsStore, FreshUserGetsDefaultsAndTheDocumentsFolderWithoutCreatingTheKey) {
+    test::ReloadSettings();
+    EXPECT_FALSE(KeyExists());
+    EXPECT_EQ(g_settings.ZoomFactor, 3);
+    EXPECT_EQ(g_settings.Update, 1);
+    EXPECT_EQ(g_settings.Update1, 1000);
+    EXPECT_EQ(g_settings.Update2, 100);
+    EXPECT_EQ(g_settings.Update3, 50);
+    EXPECT_EQ(g_settings.DisplayToolbar, 1);
+    EXPECT_EQ(g_settings.DisplayStatusbar, 1);
+    EXPECT_EQ(g_settings.DisplayRGBColourPanel, 1);
+    EXPECT_EQ(g_settings.DisplayMouseWhenFollowing, 1);
+    EXPECT_EQ(g_settings.bUseOSCursor, 1);
+    EXPECT_EQ(g_settings.nTransparency, 178);
+    EXPECT_EQ(g_settings.nSlowScrollRate, 1);
+    EXPECT_EQ(g_settings.nFastScrollRate, 16);
+    EXPECT_EQ(g_settings.nHotKeyColourVK, static_cast<uint32_t>('C'));
+    EXPECT_EQ(g_settings.nHotKeyBitmapVK, static_cast<uint32_t>('B'));
+    EXPECT_EQ(g_settings.nHotKeyColourModifiers, 3u);
+    EXPECT_EQ(g_settings.nHotKeyBitmapModifiers, 3u);
+    EXPECT_EQ(g_settings.GridSize, 1);
+    EXPECT_EQ(g_settings.GridColor, RGB(0, 0, 0));
+    EXPECT_EQ(g_settings.MouseTracking, 0);
+    EXPECT_EQ(g_settings.AlwaysOnTop, 0u);
+    EXPECT_FALSE(g_settings.WasRead("WindowPos"));
+    EXPECT_FALSE(DocumentsFolder().empty());
+    EXPECT_EQ(std::string(g_settings.InitialDirectory), DocumentsFolder());
+}
+
+TEST_F(SettingsStore, SaveWritesAll32ValuesWithTheirTypesAndSizes) {
+    test::ReloadSettings();
+    g_settings.SaveSettings();
+    HKEY key = OpenSettingsKey(KEY_READ);
+    ASSERT_NE(key, nullptr);
+    DWORD valueCount = 0;
+    ASSERT_EQ(RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount, nullptr,
+                               nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(valueCount, 32u);
+
+    struct Expected {
+        const char* name;
+        DWORD type;
+        DWORD size;
+    };
+    const Expected expected[] = {
+        {"Transparent", REG_BINARY, 1},       {"InitialDirectory", REG_SZ, 260},
+        {"WindowPos", REG_BINARY, 16},        {"AlwaysOnTop", REG_BINARY, 4},
+        {"HelpFileTime", REG_BINARY, 8},      {"Update", REG_DWORD, 4},
+        {"ZoomFactor", REG_DWORD, 4},         {"ZoomPoint", REG_BINARY, 8},
+        {"Emailed", REG_DWORD, 4},            {"SaveZoomedImage", REG_BINARY, 4},
+        {"Update1", REG_DWORD, 4},            {"Update2", REG_DWORD, 4},
+        {"Update3", REG_DWORD, 4},            {"MouseTracking", REG_BINARY, 1},
+        {"DisplayToolbar", REG_BINARY, 1},    {"Visited", REG_BINARY, 1},
+        {"DisplayStatusbar", REG_BINARY, 1},  {"DisplayMouseWhenFollowing", REG_BINARY, 1},
+        {"DisplayRGBColourPanel", REG_BINARY, 1}, {"SingleInstance", REG_BINARY, 1},
+        {"ShowGrid", REG_BINARY, 1},          {"GridColor", REG_DWORD, 4},
+        {"GridSize", REG_DWORD, 4},           {"RelativeCoords", REG_BINARY, 1},
+        {"nTransparency", REG_DWORD, 4},      {"nSlowScrollRate", REG_DWORD, 4},
+        {"nFastScrollRate", REG_DWORD, 4},    {"nHotKeyColourVK", REG_DWORD, 4},
+        {"nHotKeyBitmapVK", REG_DWORD, 4},    {"nHotKeyColourModifiers", REG_DWORD, 4},
+        {"nHotKeyBitmapModifiers", REG_DWORD, 4}, {"bUseOSCursor", REG_BINARY, 1},
+    };
+    for (const Expected& value : expected) {
+        DWORD type = 0;
+        DWORD size = 0;
+        ASSERT_EQ(RegQueryValueExA(key, value.name, nullptr, &type, nullptr, &size), ERROR_SUCCESS) << value.name;
+        EXPECT_EQ(type, value.type) << value.name;
+        EXPECT_EQ(size, value.size) << value.name;
+    }
+    DWORD zoom = 0;
+    DWORD size = sizeof(zoom);
+    RegQueryValueExA(key, "ZoomFactor", nullptr, nullptr, reinterpret_cast<BYTE*>(&zoom), &size);
+    EXPECT_EQ(zoom, 3u);
+    RegCloseKey(key);
+}
+
+TEST_F(SettingsStore, TheTableKeepsItsOrder) {
+    const char* const order[] = {
+        "Transparent", "InitialDirectory", "WindowPos", "AlwaysOnTop", "HelpFileTime", "Update", "ZoomFactor",
+        "ZoomPoint", "Emailed", "SaveZoomedImage", "Update1", "Update2", "Update3", "MouseTracking",
+        "DisplayToolbar", "Visited", "DisplayStatusbar", "DisplayMouseWhenFollowing", "DisplayRGBColourPanel",
+        "SingleInstance", "ShowGrid", "GridColor", "GridSize", "RelativeCoords", "nTransparency",
+        "nSlowScrollRate", "nFastScrollRate", "nHotKeyColourVK", "nHotKeyBitmapVK", "nHotKeyColourModifiers",
+        "nHotKeyBitmapModifiers", "bUseOSCursor"};
+    for (int i = 0; i < kSettingsCount; ++i) EXPECT_STREQ(g_settings.Table()[i].name, order[i]);
+}
+
+TEST_F(SettingsStore, AKeyWithOnlyZoomFactorGivesThatZoomAndDefaultsElsewhere) {
+    StoreDword("ZoomFactor", 8);
+    test::ReloadSettings();
+    EXPECT_EQ(g_settings.ZoomFactor, 8);
+    EXPECT_TRUE(g_settings.WasRead("ZoomFactor"));
+    EXPECT_FALSE(g_settings.WasRead("Update"));
+    EXPECT_EQ(g_settings.Update, 1);
+    EXPECT_EQ(g_settings.nTransparency, 178);
+    EXPECT_EQ(std::string(g_settings.InitialDirectory), DocumentsFolder());
+}
+
+TEST_F(SettingsStore, AShortValueOverwritesOnlyTheLowBytes) {
+    const BYTE oneByte = 0x64;
+    StoreValue("Update1", REG_BINARY, &oneByte, 1);  // default 1000 = 0x03E8
+    test::ReloadSettings();
+    EXPECT_EQ(g_settings.Update1, 0x0364);
+}
+
+TEST_F(SettingsStore, ValuesThatWouldBreakTheViewOrTimersAreClampedWhenLoaded) {
+    StoreDword("ZoomFactor", 0);
+    StoreDword("GridSize", 500);
+    StoreDword("Update", 0xFFFFFFFFu);  // -1
+    StoreDword("Update1", 0);
+    StoreDword("Update2", 5);
+    StoreDword("Update3", 100000);
+    test::ReloadSettings();
+    EXPECT_EQ(g_settings.ZoomFactor, 1);
+    EXPECT_EQ(g_settings.GridSize, 128);
+    EXPECT_EQ(g_settings.Update, 1);
+    EXPECT_EQ(g_settings.Update1, 20);
+    EXPECT_EQ(g_settings.Update2, 20);
+    EXPECT_EQ(g_settings.Update3, 1000);
+
+    StoreDword("ZoomFactor", 1000);
+    StoreDword("GridSize", 0);
+    StoreDword("Update", 9);
+    test::ReloadSettings();
+    EXPECT_EQ(g_settings.ZoomFactor, 32);
+    EXPECT_EQ(g_settings.GridSize, 1);
+    EXPECT_EQ(g_settings.Update, 4);
+}
+
+TEST_F(SettingsStore, AValueLongerThanItsFieldKeepsTheDefault) {
+    const BYTE eight[8] = {9, 0, 0, 0, 9, 0, 0, 0};
+    StoreValue("ZoomFactor", REG_BINARY, eight, sizeof(eight));
+    test::ReloadSettings();
+    EXPECT_EQ(g_settings.ZoomFactor, 3);
+    EXPECT_FALSE(g_settings.WasRead("ZoomFactor"));
+}
+
+TEST_F(SettingsStore, AFolderWithoutTerminatorIsNotReadPastItsEnd) {
+    char unterminated[MAX_PATH];
+    memset(unterminated, 'A', sizeof(unterminated));
+    StoreValue("InitialDirectory", REG_BINARY, unterminated, sizeof(unterminated));
+    test::ReloadSettings();
+    EXPECT_NE(memchr(g_settings.InitialDirectory, '\0', MAX_PATH), nullptr);
+    EXPECT_EQ(std::string(g_settings.InitialDirectory), DocumentsFolder());
+}
+
+TEST_F(SettingsStore, ALongerFolderReplacesAShorterOneWhole) {
+    test::ReloadSettings();
+    lstrcpyA(g_settings.InitialDirectory, "C:\\a");
+    g_settings.SaveSettings();
+    std::string longer = "C:\\users\\somebody\\My Pictures\\screen shots\\2026";
+    lstrcpyA(g_settings.InitialDirectory, longer.c_str());
+    g_settings.SaveSettings();
+    test::ReloadSettings();
+    EXPECT_TRUE(g_settings.WasRead("InitialDirectory"));
+    EXPECT_EQ(std::string(g_settings.InitialDirectory), longer);
+}
+
+TEST_F(SettingsStore, WriteValuesStopsAtTheFirstFailure) {
+    HKEY writable = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kScratchKey, &writable), ERROR_SUCCESS);
+    RegCloseKey(writable);
+    HKEY readOnly = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kScratchKey, 0, KEY_READ, &readOnly), ERROR_SUCCESS);
+    EXPECT_FALSE(WriteValues(readOnly, g_settings.Table(), kSettingsCount));
+    DWORD valueCount = 99;
+    RegQueryInfoKeyA(readOnly, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount, nullptr,
+                     nullptr, nullptr, nullptr);
+    EXPECT_EQ(valueCount, 0u);
+    RegCloseKey(readOnly);
+}
+
+TEST_F(SettingsStore, ReadValuesTakesAnyKeyAndSetsReadFlags) {
+    HKEY scratch = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kScratchKey, &scratch), ERROR_SUCCESS);
+    DWORD grid = 7;
+    RegSetValueExA(scratch, "GridSize", 0, REG_DWORD, reinterpret_cast<BYTE*>(&grid), sizeof(grid));
+    int32_t gridSize = 1;
+    uint8_t showGrid = 0;
+    SettingsEntry table[] = {{"GridSize", 4, &gridSize, REG_DWORD, 0}, {"ShowGrid", 1, &showGrid, REG_BINARY, 0}};
+    EXPECT_TRUE(ReadValues(scratch, table, 2));
+    EXPECT_EQ(gridSize, 7);
+    EXPECT_EQ(table[0].read, 1);
+    EXPECT_EQ(table[1].read, 0);
+    RegCloseKey(scratch);
+}
+
+TEST_F(SettingsStore, CloseSettingsWritesAndClosesTheKey) {
+    test::ReloadSettings();
+    g_settings.ZoomFactor = 12;
+    g_settings.CloseSettings();
+    EXPECT_EQ(g_settings.Key(), nullptr);
+    HKEY key = OpenSettingsKey(KEY_READ);
+    ASSERT_NE(key, nullptr);
+    DWORD zoom = 0;
+    DWORD size = sizeof(zoom);
+    RegQueryValueExA(key, "ZoomFactor", nullptr, nullptr, reinterpret_cast<BYTE*>(&zoom), &size);
+    EXPECT_EQ(zoom, 12u);
+    RegCloseKey(key);
+}
+
+TEST_F(SettingsStore, BytesAfterTheFolderNeverStopItFromBeingReadBack) {
+    // Whatever lies after the terminator is written too; if the last of the 260
+    // bytes were not zero, the registry would refuse the next read of the folder.
+    test::ReloadSettings();
+    memset(g_settings.InitialDirectory, 'A', MAX_PATH);
+    lstrcpyA(g_settings.InitialDirectory, "C:\\shots");
+    g_settings.SaveSettings();
+    test::ReloadSettings();
+    EXPECT_TRUE(g_settings.WasRead("InitialDirectory"));
+    EXPECT_STREQ(g_settings.InitialDirectory, "C:\\shots");
+}
+
+}  // namespace
