@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs one test program of the x64 build under Wine, with GoogleTest arguments:
+#   scripts/run-test.sh settings_test --gtest_filter=SettingsStore.*
+set -uo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+name="$1"
+shift
+. "$root/scripts/wine-env.sh" "${OCULARIX_BUILD:-$root/build}"
+ensure_display || exit 1
+trap 'stop_wine; stop_display' EXIT
+start_wine
+cd "${OCULARIX_BUILD:-$root/build}/x64/bin"
+timeout "${TEST_TIMEOUT:-300}" wine "../tests/$name.exe" "$@"
