@@ -1,19 +1,118 @@
-// Placeholder until command dispatch and the context menus are built.
+// Every command of the main window, from the context menus, the toolbar and
+// the accelerator table.
+#include "dialogs/Dialogs.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/Placement.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr int kHighlightFlashes = 4;
+constexpr DWORD kHighlightPauseMs = 100;
+
+template <typename Flag>
+void Toggle(Flag& flag) {
+    flag = flag ? 0 : 1;
+}
+
+}  // namespace
 
 bool MainWindow::ExecuteCommand(WORD command) {
-    if (command == 105) {
+    Settings& s = g_settings;
+    switch (command) {
+    case IDM_CLOSE:
         DestroyWindow(window);
         return true;
+    case IDM_ALWAYS_ON_TOP:
+        Toggle(s.AlwaysOnTop);
+        ApplyTopmost();
+        break;
+    case IDM_FOLLOW_MOUSE:
+        Toggle(s.MouseTracking);
+        RefreshFollowButton();
+        break;
+    case IDM_ZOOM_2X:
+        SetZoom(2);
+        break;
+    case IDM_ZOOM_4X:
+        SetZoom(4);
+        break;
+    case IDM_TOGGLE_TOOLBAR:
+        Toggle(s.DisplayToolbar);
+        ShowToolbarBand();
+        break;
+    case IDM_TOGGLE_STATUS_BAR:
+        Toggle(s.DisplayStatusbar);
+        ShowStatusBar();
+        break;
+    case IDM_OPTIONS:
+        if (RunOptionsDialog(window)) {
+            s.SaveSettings();
+            ApplyTransparency(window, s.Transparent != 0, s.nTransparency);
+            Redraw();
+        }
+        break;
+    case IDM_CONTEXT_MENU_KEY: {
+        RECT view = GetViewRect();
+        POINT corner = {view.left, view.top};
+        ClientToScreen(window, &corner);
+        ShowContextMenu(corner);
+        break;
     }
-    return false;
-}
-
-bool MainWindow::ShowContextMenu(POINT) {
-    return false;
-}
-
-bool MainWindow::HitTestHelpId(POINT, int* helpId) {
-    *helpId = 0;
+    case IDM_CANCEL_SELECTION:
+        CancelSelection();
+        break;
+    case IDM_ZOOM_TO_SELECTION:
+        ZoomToSelection();
+        break;
+    case IDM_HIGHLIGHT:
+        // Each inversion is undone by the next, so the screen ends as it was.
+        UpdateZoomFrame();
+        for (int flash = 0; flash < kHighlightFlashes; ++flash) {
+            InvertZoomFrame();
+            Sleep(kHighlightPauseMs);
+            InvertZoomFrame();
+            Sleep(kHighlightPauseMs);
+        }
+        break;
+    case IDM_TOGGLE_GRID:
+        Toggle(s.ShowGrid);
+        RefreshGridButton();
+        break;
+    case IDM_COLOUR_AS_RGB:
+    case IDM_COLOUR_AS_HEX:
+        s.DisplayRGBColourPanel = command == IDM_COLOUR_AS_RGB ? 1 : 0;
+        if (statusBar) InvalidateRect(statusBar, nullptr, FALSE);
+        break;
+    case IDM_SCREEN_COORDINATES:
+    case IDM_WINDOW_COORDINATES:
+        s.RelativeCoords = command == IDM_WINDOW_COORDINATES ? 1 : 0;
+        if (statusBar) InvalidateRect(statusBar, nullptr, FALSE);
+        break;
+    case IDM_TOGGLE_TRANSPARENT:
+        Toggle(s.Transparent);
+        ApplyTransparency(window, s.Transparent != 0, s.nTransparency);
+        break;
+    case IDM_ZOOM_IN:
+        SetZoom(s.ZoomFactor + 1);
+        break;
+    case IDM_ZOOM_OUT:
+        SetZoom(s.ZoomFactor - 1);
+        break;
+    case IDM_ABOUT:
+        RunAboutDialog(window);
+        break;
+    case IDM_SPEED_UP:
+        SetUpdateSpeed(s.Update + 1, false);
+        break;
+    case IDM_SLOW_DOWN:
+        SetUpdateSpeed(s.Update - 1, false);
+        break;
+    default:
+        // "What's This?" is served by the menu that carries it. Copying, saving
+        // and the help topic have no handler yet.
+        break;
+    }
     return false;
 }

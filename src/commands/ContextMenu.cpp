@@ -1,0 +1,144 @@
+// The four context menus of the main window, chosen by the place under the
+// click, and the help ids that name those places.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/Application.h"
+#include "mainwindow/MainWindow.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr int kStatusPaneCount = 5;
+constexpr int kWhatsThisControlId = 1;
+constexpr int kWhatsThisSize = 10;
+
+// Stand-in until the shared window helpers are merged.
+bool PointInWindow(HWND window, POINT screenPoint) {
+    RECT bounds;
+    return window && IsWindow(window) && GetWindowRect(window, &bounds) && PtInRect(&bounds, screenPoint);
+}
+
+void CheckCommand(HMENU menu, UINT command, bool checked) {
+    CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The status pane under a screen point, as its help id; the status bar's own
+// help id when the point lies outside every pane.
+int StatusBarHelpId(HWND statusBar, POINT screenPoint) {
+    POINT local = screenPoint;
+    ScreenToClient(statusBar, &local);
+    for (int pane = 0; pane < kStatusPaneCount; ++pane) {
+        RECT paneRect;
+        if (SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&paneRect)) && PtInRect(&paneRect, local)) {
+            return HELP_ID_STATUS_MESSAGE + pane;
+        }
+    }
+    return HELP_ID_STATUS_MESSAGE;
+}
+
+// The command of the toolbar button under a screen point, 0 when none.
+int ToolbarButtonCommand(HWND toolbar, POINT screenPoint) {
+    if (!toolbar) return 0;
+    POINT local = screenPoint;
+    ScreenToClient(toolbar, &local);
+    LRESULT index = SendMessageA(toolbar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&local));
+    if (index < 0) return 0;
+    TBBUTTON button = {};
+    if (!SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button))) return 0;
+    return button.idCommand;
+}
+
+}  // namespace
+
+bool MainWindow::HitTestHelpId(POINT screenPoint, int* helpId) {
+    *helpId = HELP_ID_NONE;
+    POINT client = screenPoint;
+    ScreenToClient(window, &client);
+    if (viewRegion && PtInRegion(viewRegion, client.x, client.y)) {
+        *helpId = HELP_ID_VIEW;
+    } else if (PointInWindow(updateSlider, screenPoint)) {
+        *helpId = HELP_ID_UPDATE_SLIDER;
+    } else if (PointInWindow(zoomSlider, screenPoint)) {
+        *helpId = HELP_ID_ZOOM_SLIDER;
+    } else if (PointInWindow(statusBar, screenPoint)) {
+        *helpId = StatusBarHelpId(statusBar, screenPoint);
+    } else if (int command = ToolbarButtonCommand(toolbar, screenPoint)) {
+        *helpId = command;
+    } else if (PointInWindow(toolbar, screenPoint) || PointInWindow(toolbarBand, screenPoint)) {
+        *helpId = HELP_ID_TOOLBAR;
+    }
+    return *helpId != HELP_ID_NONE;
+}
+
+namespace {
+
+// Picks the pop-up of menu 141 for a place and marks the current settings in it.
+HMENU PreparePopup(HMENU menus, int helpId, bool selectionActive) {
+    const Settings& s = g_settings;
+    HMENU popup = nullptr;
+    if (helpId == HELP_ID_STATUS_COLOUR) {
+        popup = GetSubMenu(menus, MENU_POS_COLOUR_PANE);
+        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
+        CheckMenuRadioItem(popup, IDM_COLOUR_AS_RGB, IDM_COLOUR_AS_HEX,
+                           s.DisplayRGBColourPanel ? IDM_COLOUR_AS_RGB : IDM_COLOUR_AS_HEX, MF_BYCOMMAND);
+    } else if (helpId == HELP_ID_STATUS_COORDINATES) {
+        popup = GetSubMenu(menus, MENU_POS_COORDINATES_PANE);
+        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
+        CheckMenuRadioItem(popup, IDM_SCREEN_COORDINATES, IDM_WINDOW_COORDINATES,
+                           s.RelativeCoords ? IDM_WINDOW_COORDINATES : IDM_SCREEN_COORDINATES, MF_BYCOMMAND);
+    } else if (selectionActive) {
+        popup = GetSubMenu(menus, MENU_POS_SELECTION);
+        EnableMenuItem(popup, IDM_ZOOM_TO_SELECTION,
+                       MF_BYCOMMAND | (s.ZoomFactor >= kMaxZoomFactor ? MF_GRAYED : MF_ENABLED));
+    } else {
+        popup = GetSubMenu(menus, MENU_POS_MAIN);
+        CheckCommand(popup, IDM_ALWAYS_ON_TOP, s.AlwaysOnTop != 0);
+        CheckCommand(popup, IDM_FOLLOW_MOUSE, s.MouseTracking != 0);
+        CheckCommand(popup, IDM_TOGGLE_TOOLBAR, s.DisplayToolbar != 0);
+        CheckCommand(popup, IDM_TOGGLE_TRANSPARENT, s.Transparent != 0);
+        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
+        CheckCommand(popup, IDM_ZOOM_2X, s.ZoomFactor == 2);
+        CheckCommand(popup, IDM_ZOOM_4X, s.ZoomFactor == 4);
+    }
+    return popup;
+}
+
+}  // namespace
+
+bool MainWindow::ShowContextMenu(POINT screenPoint) {
+    int helpId = HELP_ID_NONE;
+    if (!HitTestHelpId(screenPoint, &helpId)) {
+        CancelSelection();
+        return false;
+    }
+
+    // Loaded afresh each time, so the marks always start from the resource.
+    int chosen = 0;
+    if (HMENU menus = LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENUS))) {
+        if (HMENU popup = PreparePopup(menus, helpId, selectionActive)) {
+            chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window,
+                                    nullptr);
+        }
+        DestroyMenu(menus);
+    }
+
+    if (chosen == IDM_WHATS_THIS) {
+        // The popup help is attached to an invisible child at the click, whose
+        // control id maps to the place's help id.
+        POINT client = screenPoint;
+        ScreenToClient(window, &client);
+        HWND anchor = CreateWindowExA(0, "STATIC", "", WS_CHILD, client.x, client.y, kWhatsThisSize, kWhatsThisSize,
+                                      window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kWhatsThisControlId)),
+                                      g_instance, nullptr);
+        if (anchor) DestroyWindow(anchor);
+        return true;
+    }
+
+    // The selection goes first; its rectangle stays stored, so the selection
+    // commands still act on it.
+    CancelSelection();
+    if (chosen != 0) ExecuteCommand(static_cast<WORD>(chosen));
+    return true;
+}
