@@ -188,9 +188,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 POINT MainWindow::ContextMenuPoint(LPARAM lParam) const {
-    // The keyboard form (Shift+F10 or the menu key) carries -1: the menu then
-    // opens at the view's top-left corner, like the Shift+F10 accelerator.
-    if (lParam == -1) {
+    // The keyboard form (Shift+F10 or the menu key) carries -1 in both words
+    // (a 64-bit lParam may hold them zero-extended): the menu then opens at the
+    // view's top-left corner, like the Shift+F10 accelerator.
+    if (GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) {
         RECT view = GetViewRect();
         POINT corner = {view.left, view.top};
         ClientToScreen(window, &corner);

@@ -1,0 +1,470 @@
+// The context menus, the places that choose them, and the commands behind the
+// menus and the accelerator table, in the real main window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "mainwindow/MainWindow.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "support/MenuSupport.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using test::MenuProbe;
+
+class MenuTest : public test::MainWindowTest {
+protected:
+    POINT ViewCentreOnScreen() const {
+        RECT view = View();
+        return ToScreen(POINT{(view.left + view.right) / 2, (view.top + view.bottom) / 2});
+    }
+
+    // Sends the mouse form of WM_CONTEXTMENU; returns the window's answer.
+    LRESULT ContextMenuAt(POINT screen) {
+        return SendMessageA(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()),
+                            test::PointParam(screen.x, screen.y));
+    }
+
+    int HelpIdAt(POINT screen) {
+        int helpId = -1;
+        bool known = g_mainWindow.HitTestHelpId(screen, &helpId);
+        EXPECT_EQ(helpId != 0, known);
+        return helpId;
+    }
+
+    // The toolbar's items with their command ids (0 for separators) and centres on the screen.
+    struct ToolbarItem {
+        int command;
+        POINT centre;
+    };
+    std::vector<ToolbarItem> ToolbarItems() const {
+        std::vector<ToolbarItem> items;
+        HWND toolbar = g_mainWindow.toolbar;
+        int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+        for (int index = 0; index < count; ++index) {
+            TBBUTTON button = {};
+            RECT rect = {};
+            SendMessageA(toolbar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button));
+            SendMessageA(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+            POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+            ClientToScreen(toolbar, &centre);
+            items.push_back(ToolbarItem{(button.fsStyle & TBSTYLE_SEP) ? 0 : button.idCommand, centre});
+        }
+        return items;
+    }
+};
+
+bool HasRadioMark(const MenuProbe& probe, UINT command) {
+    auto found = probe.Seen().type.find(command);
+    return probe.Checked(command) && found != probe.Seen().type.end() && (found->second & MFT_RADIOCHECK) != 0;
+}
+
+TEST_F(MenuTest, MainMenuMarksTheZoomItemsExactly) {
+    for (int zoom : {2, 3, 4}) {
+        g_mainWindow.SetZoom(zoom);
+        MenuProbe probe;
+        EXPECT_EQ(0, ContextMenuAt(ViewCentreOnScreen()));
+        ASSERT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
+        EXPECT_EQ(zoom == 2, probe.Checked(IDM_ZOOM_2X)) << "zoom " << zoom;
+        EXPECT_EQ(zoom == 4, probe.Checked(IDM_ZOOM_4X)) << "zoom " << zoom;
+    }
+}
+
+TEST_F(MenuTest, MainMenuMarksTheSwitches) {
+    g_settings.AlwaysOnTop = 1;
+    g_settings.Transparent = 0;
+    g_settings.DisplayToolbar = 1;
+    g_settings.DisplayStatusbar = 1;
+    g_settings.MouseTracking = 0;
+    MenuProbe probe;
+    ContextMenuAt(ViewCentreOnScreen());
+    EXPECT_TRUE(probe.Checked(IDM_ALWAYS_ON_TOP));
+    EXPECT_FALSE(probe.Checked(IDM_FOLLOW_MOUSE));
+    EXPECT_FALSE(probe.Checked(IDM_TOGGLE_TRANSPARENT));
+    EXPECT_TRUE(probe.Checked(IDM_TOGGLE_TOOLBAR));
+    EXPECT_TRUE(probe.Checked(IDM_TOGGLE_STATUS_BAR));
+    EXPECT_FALSE(probe.Checked(IDM_HIGHLIGHT));
+    g_settings.AlwaysOnTop = 0;
+}
+
+TEST_F(MenuTest, ColourPaneMenuMarksTheFormatAndSwitchesIt) {
+    g_settings.DisplayRGBColourPanel = 1;
+    {
+        MenuProbe probe;
+        probe.Choose(IDM_COLOUR_AS_HEX);
+        EXPECT_EQ(0, ContextMenuAt(StatusPaneCentre(1)));
+        ASSERT_EQ(static_cast<UINT>(IDM_COLOUR_AS_RGB), probe.Seen().firstItem);
+        EXPECT_TRUE(HasRadioMark(probe, IDM_COLOUR_AS_RGB));
+        EXPECT_FALSE(probe.Checked(IDM_COLOUR_AS_HEX));
+        EXPECT_TRUE(probe.Checked(IDM_TOGGLE_STATUS_BAR));
+    }
+    EXPECT_EQ(0, g_settings.DisplayRGBColourPanel);
+    {
+        MenuProbe probe;
+        probe.Choose(IDM_COLOUR_AS_RGB);
+        ContextMenuAt(StatusPaneCentre(1));
+        EXPECT_TRUE(HasRadioMark(probe, IDM_COLOUR_AS_HEX));
+        EXPECT_FALSE(probe.Checked(IDM_COLOUR_AS_RGB));
+    }
+    EXPECT_EQ(1, g_settings.DisplayRGBColourPanel);
+}
+
+TEST_F(MenuTest, CoordinatesPaneMenuMarksWindowClientWhenRelative) {
+    g_settings.RelativeCoords = 1;
+    {
+        MenuProbe probe;
+        probe.Choose(IDM_SCREEN_COORDINATES);
+        ContextMenuAt(StatusPaneCentre(3));
+        ASSERT_EQ(static_cast<UINT>(IDM_SCREEN_COORDINATES), probe.Seen().firstItem);
+        EXPECT_TRUE(HasRadioMark(probe, IDM_WINDOW_COORDINATES));
+        EXPECT_FALSE(probe.Checked(IDM_SCREEN_COORDINATES));
+    }
+    EXPECT_EQ(0, g_settings.RelativeCoords);
+    {
+        MenuProbe probe;
+        probe.Choose(IDM_WINDOW_COORDINATES);
+        ContextMenuAt(StatusPaneCentre(3));
+        EXPECT_TRUE(HasRadioMark(probe, IDM_SCREEN_COORDINATES));
+    }
+    EXPECT_EQ(1, g_settings.RelativeCoords);
+}
+
+TEST_F(MenuTest, StatusBarItemHidesTheStatusBar) {
+    MenuProbe probe;
+    probe.Choose(IDM_TOGGLE_STATUS_BAR);
+    ContextMenuAt(StatusPaneCentre(1));
+    EXPECT_EQ(0, g_settings.DisplayStatusbar);
+    EXPECT_FALSE(IsWindowVisible(g_mainWindow.statusBar));
+}
+
+TEST_F(MenuTest, EveryPlaceHasItsHelpId) {
+    EXPECT_EQ(HELP_ID_VIEW, HelpIdAt(ViewCentreOnScreen()));
+    RECT view = View();
+    EXPECT_EQ(HELP_ID_VIEW, HelpIdAt(ToScreen(POINT{view.left, view.top})));
+
+    RECT zoomSlider = {};
+    RECT updateSlider = {};
+    GetWindowRect(g_mainWindow.zoomSlider, &zoomSlider);
+    GetWindowRect(g_mainWindow.updateSlider, &updateSlider);
+    EXPECT_EQ(HELP_ID_ZOOM_SLIDER, HelpIdAt(POINT{zoomSlider.left + 2, zoomSlider.top + 2}));
+    EXPECT_EQ(HELP_ID_UPDATE_SLIDER, HelpIdAt(POINT{updateSlider.left + 2, updateSlider.top + 2}));
+
+    for (int pane = 0; pane < 5; ++pane) {
+        EXPECT_EQ(HELP_ID_STATUS_MESSAGE + pane, HelpIdAt(StatusPaneCentre(pane))) << "pane " << pane;
+    }
+
+    bool sawSeparator = false;
+    for (const ToolbarItem& item : ToolbarItems()) {
+        if (item.command != 0) {
+            EXPECT_EQ(item.command, HelpIdAt(item.centre));
+        } else {
+            sawSeparator = true;
+            EXPECT_EQ(HELP_ID_TOOLBAR, HelpIdAt(item.centre));
+        }
+    }
+    EXPECT_TRUE(sawSeparator);
+
+    EXPECT_EQ(HELP_ID_NONE, HelpIdAt(POINT{kLeft - 40, kTop - 40}));
+}
+
+TEST_F(MenuTest, ContextMenuOnAToolbarButtonOpensTheMainMenu) {
+    for (const ToolbarItem& item : ToolbarItems()) {
+        if (item.command == 0) continue;
+        MenuProbe probe;
+        EXPECT_EQ(0, ContextMenuAt(item.centre));
+        EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
+        break;
+    }
+}
+
+TEST_F(MenuTest, ContextMenuPointsAreSignedWords) {
+    // Half the window left of the screen, as on a monitor left of the primary one.
+    SetWindowPos(Window(), nullptr, -240, kTop, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    test::PumpMessages(50);
+    POINT left = ToScreen(InView(20, 20));
+    ASSERT_LT(left.x, 0);
+    ASSERT_EQ(HELP_ID_VIEW, HelpIdAt(left));
+    MenuProbe probe;
+    EXPECT_EQ(0, ContextMenuAt(left));
+    EXPECT_TRUE(probe.Seen().shown);
+    EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
+}
+
+TEST_F(MenuTest, KeyboardContextMenuOpensAtTheViewsCorner) {
+    POINT corner = ToScreen(InView(0, 0));
+    // -1 as a whole, and both words -1 as MAKELPARAM gives them on 64-bit systems.
+    const LPARAM keyboardForms[] = {-1, MAKELPARAM(0xFFFF, 0xFFFF)};
+    for (LPARAM form : keyboardForms) {
+        MenuProbe probe;
+        EXPECT_EQ(0, SendMessageA(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()), form));
+        ASSERT_TRUE(probe.Seen().shown);
+        EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
+        EXPECT_EQ(corner.x, probe.Seen().screenRect.left);
+        EXPECT_EQ(corner.y, probe.Seen().screenRect.top);
+    }
+}
+
+TEST_F(MenuTest, ContextMenuOnNoPlaceShowsNothingAndCancelsTheSelection) {
+    test::PressRight(Window(), InView(10, 10));
+    test::MoveMouse(Window(), InView(60, 60));
+    ASSERT_NE(nullptr, g_mainWindow.marquee.Window());
+    MenuProbe probe;
+    ContextMenuAt(POINT{kLeft - 40, kTop - 40});
+    EXPECT_FALSE(probe.Seen().shown);
+    EXPECT_FALSE(g_mainWindow.selecting);
+    EXPECT_EQ(nullptr, g_mainWindow.marquee.Window());
+    EXPECT_EQ(nullptr, g_mainWindow.trackingToolTip.Window());
+}
+
+// Watches the main window's children being made and destroyed.
+struct ChildWatch {
+    static ChildWatch* active;
+    HHOOK hook = nullptr;
+    HWND parent = nullptr;
+    HWND created = nullptr;
+    CREATESTRUCTA made = {};
+    char className[32] = "";
+    bool destroyed = false;
+
+    explicit ChildWatch(HWND watched) : parent(watched) {
+        active = this;
+        hook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
+    }
+    ~ChildWatch() {
+        UnhookWindowsHookEx(hook);
+        active = nullptr;
+    }
+    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+        ChildWatch* self = active;
+        if (self && code == HCBT_CREATEWND) {
+            const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+            if (create->hwndParent == self->parent && !self->created) {
+                self->created = reinterpret_cast<HWND>(wParam);
+                self->made = *create;
+                GetClassNameA(self->created, self->className, sizeof(self->className));
+            }
+        } else if (self && code == HCBT_DESTROYWND && reinterpret_cast<HWND>(wParam) == self->created) {
+            self->destroyed = true;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+ChildWatch* ChildWatch::active = nullptr;
+
+TEST_F(MenuTest, WhatsThisMakesAndRemovesAnInvisibleChildAtTheClick) {
+    POINT click = ToScreen(InView(33, 44));
+    ChildWatch watch(Window());
+    MenuProbe probe;
+    probe.Choose(IDM_WHATS_THIS);
+    ContextMenuAt(click);
+    ASSERT_TRUE(probe.Seen().shown);
+    ASSERT_NE(nullptr, watch.created);
+    EXPECT_STREQ("Static", watch.className);
+    EXPECT_EQ(static_cast<LONG>(WS_CHILD), watch.made.style);
+    EXPECT_EQ(1, static_cast<int>(reinterpret_cast<INT_PTR>(watch.made.hMenu)));
+    POINT client = ToClient(click);
+    EXPECT_EQ(client.x, watch.made.x);
+    EXPECT_EQ(client.y, watch.made.y);
+    EXPECT_EQ(10, watch.made.cx);
+    EXPECT_EQ(10, watch.made.cy);
+    EXPECT_TRUE(watch.destroyed);
+    EXPECT_FALSE(IsWindow(watch.created));
+}
+
+// --- The accelerator table, through TranslateAcceleratorA as the message loop uses it.
+
+class AcceleratorTest : public MenuTest {
+protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        accelerators_ = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+        ASSERT_NE(nullptr, accelerators_);
+    }
+    void TearDown() override {
+        SetModifiers(false, false, false);
+        MenuTest::TearDown();
+    }
+
+    static void SetModifiers(bool control, bool shift, bool alt) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+        keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+        keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+
+    // Presses a key with modifiers in the main window; true when the table translated it.
+    bool Press(UINT key, bool control = false, bool shift = false, bool alt = false) {
+        SetModifiers(control, shift, alt);
+        MSG message = {};
+        message.hwnd = Window();
+        message.message = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+        message.wParam = key;
+        message.lParam = 1 | (alt ? (1 << 29) : 0);
+        bool translated = TranslateAcceleratorA(Window(), accelerators_, &message) != 0;
+        SetModifiers(false, false, false);
+        return translated;
+    }
+
+    static bool ButtonChecked(int command) {
+        return SendMessageA(g_mainWindow.toolbar, TB_ISBUTTONCHECKED, command, 0) != 0;
+    }
+
+    HACCEL accelerators_ = nullptr;
+};
+
+TEST_F(AcceleratorTest, SwitchesToggleTheirSettingAndButton) {
+    ASSERT_TRUE(Press('G', true));
+    EXPECT_EQ(1, g_settings.ShowGrid);
+    EXPECT_TRUE(ButtonChecked(IDM_TOGGLE_GRID));
+    ASSERT_TRUE(Press('G', true));
+    EXPECT_EQ(0, g_settings.ShowGrid);
+    EXPECT_FALSE(ButtonChecked(IDM_TOGGLE_GRID));
+
+    ASSERT_TRUE(Press('M', true));
+    EXPECT_EQ(1, g_settings.MouseTracking);
+    EXPECT_TRUE(ButtonChecked(IDM_FOLLOW_MOUSE));
+    ASSERT_TRUE(Press('M', true));
+    EXPECT_EQ(0, g_settings.MouseTracking);
+    EXPECT_FALSE(ButtonChecked(IDM_FOLLOW_MOUSE));
+
+    ASSERT_TRUE(Press('T', true));
+    EXPECT_EQ(1u, g_settings.AlwaysOnTop);
+    EXPECT_NE(0, GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(ButtonChecked(IDM_ALWAYS_ON_TOP));
+    ASSERT_TRUE(Press('T', true));
+    EXPECT_EQ(0u, g_settings.AlwaysOnTop);
+    EXPECT_EQ(0, GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // Ctrl+Shift+T is transparency, not always-on-top.
+    ASSERT_TRUE(Press('T', true, true));
+    EXPECT_EQ(1, g_settings.Transparent);
+    EXPECT_EQ(0u, g_settings.AlwaysOnTop);
+    ASSERT_TRUE(Press('T', true, true));
+    EXPECT_EQ(0, g_settings.Transparent);
+}
+
+TEST_F(AcceleratorTest, NumericPadChangesZoomAndSpeedWithinRange) {
+    g_mainWindow.SetZoom(31);
+    ASSERT_TRUE(Press(VK_ADD));
+    EXPECT_EQ(32, g_settings.ZoomFactor);
+    ASSERT_TRUE(Press(VK_ADD));
+    EXPECT_EQ(32, g_settings.ZoomFactor);
+    EXPECT_EQ(32, SendMessageA(g_mainWindow.zoomSlider, TBM_GETPOS, 0, 0));
+    ASSERT_TRUE(Press(VK_SUBTRACT));
+    EXPECT_EQ(31, g_settings.ZoomFactor);
+
+    ASSERT_EQ(1, g_settings.Update);
+    ASSERT_TRUE(Press(VK_ADD, true));
+    EXPECT_EQ(2, g_settings.Update);
+    EXPECT_EQ(31, g_settings.ZoomFactor);
+    EXPECT_EQ(2, SendMessageA(g_mainWindow.updateSlider, TBM_GETPOS, 0, 0));
+    ASSERT_TRUE(Press(VK_SUBTRACT, true));
+    ASSERT_TRUE(Press(VK_SUBTRACT, true));
+    EXPECT_EQ(1, g_settings.Update);
+    EXPECT_EQ(31, g_settings.ZoomFactor);
+}
+
+TEST_F(AcceleratorTest, ShiftF10OpensTheMainMenuAtTheViewsCorner) {
+    POINT corner = ToScreen(InView(0, 0));
+    MenuProbe probe;
+    ASSERT_TRUE(Press(VK_F10, false, true));
+    ASSERT_TRUE(probe.Seen().shown);
+    EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
+    EXPECT_EQ(corner.x, probe.Seen().screenRect.left);
+    EXPECT_EQ(corner.y, probe.Seen().screenRect.top);
+}
+
+TEST_F(AcceleratorTest, AltF4ClosesTheWindow) {
+    EXPECT_FALSE(Press(VK_F4));
+    EXPECT_TRUE(IsWindow(Window()));
+    ASSERT_TRUE(Press(VK_F4, false, false, true));
+    EXPECT_FALSE(IsWindow(Window()));
+}
+
+// --- Highlight: the outline flashes over the screen and leaves it as it was.
+
+// A plain white window the magnified area lies in, so the outline's pixels are known.
+class WhiteCanvas {
+public:
+    WhiteCanvas(int left, int top, int size) {
+        WNDCLASSA description = {};
+        description.lpfnWndProc = DefWindowProcA;
+        description.hInstance = GetModuleHandleA(nullptr);
+        description.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        description.lpszClassName = "HighlightCanvas";
+        RegisterClassA(&description);
+        window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "HighlightCanvas", "", WS_POPUP | WS_VISIBLE, left,
+                                  top, size, size, nullptr, nullptr, description.hInstance, nullptr);
+        UpdateWindow(window_);
+        test::PumpMessages(100);
+    }
+    ~WhiteCanvas() {
+        DestroyWindow(window_);
+        UnregisterClassA("HighlightCanvas", GetModuleHandleA(nullptr));
+    }
+    HWND Window() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+struct FlashWatch {
+    POINT outline;
+    POINT inside;
+    volatile bool stop = false;
+    bool outlineChanged = false;
+    bool insideChanged = false;
+
+    static DWORD WINAPI Run(void* data) {
+        FlashWatch* self = static_cast<FlashWatch*>(data);
+        while (!self->stop) {
+            if (test::ScreenPixel(self->outline.x, self->outline.y) != RGB(255, 255, 255)) self->outlineChanged = true;
+            if (test::ScreenPixel(self->inside.x, self->inside.y) != RGB(255, 255, 255)) self->insideChanged = true;
+            Sleep(2);
+        }
+        return 0;
+    }
+};
+
+TEST_F(AcceleratorTest, HighlightFlashesTheOutlineAndRestoresTheScreen) {
+    WhiteCanvas canvas(700, 300, 300);
+    g_mainWindow.SetZoom(8);
+    g_mainWindow.zoomPoint = POINT{850, 450};
+    g_mainWindow.Layout();
+    g_mainWindow.UpdateZoomFrame();
+    RECT frame = g_mainWindow.zoomFrame;
+    ASSERT_GT(frame.left, 700);
+    ASSERT_LT(frame.right, 1000);
+    ASSERT_GT(frame.top, 300);
+    ASSERT_LT(frame.bottom, 600);
+
+    FlashWatch watch;
+    watch.outline = POINT{(frame.left + frame.right) / 2, frame.top};
+    watch.inside = POINT{(frame.left + frame.right) / 2, frame.top + 1};
+    ASSERT_EQ(RGB(255, 255, 255), test::ScreenPixel(watch.outline.x, watch.outline.y));
+    HANDLE thread = CreateThread(nullptr, 0, FlashWatch::Run, &watch, 0, nullptr);
+    ASSERT_NE(nullptr, thread);
+    bool translated = Press('H', true);
+    watch.stop = true;
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+
+    EXPECT_TRUE(translated);
+    EXPECT_TRUE(watch.outlineChanged);
+    EXPECT_FALSE(watch.insideChanged);
+    // Every corner and edge of the outline is white again.
+    POINT checks[] = {{frame.left, frame.top},     {frame.right, frame.top}, {frame.left, frame.bottom},
+                      {frame.right, frame.bottom}, {frame.left, frame.top + 5}, {frame.right - 5, frame.bottom}};
+    for (const POINT& p : checks) {
+        EXPECT_EQ(RGB(255, 255, 255), test::ScreenPixel(p.x, p.y)) << p.x << "," << p.y;
+    }
+}
+
+}  // namespace
