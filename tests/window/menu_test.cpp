@@ -243,7 +243,8 @@ struct ChildWatch {
         ChildWatch* self = active;
         if (self && code == HCBT_CREATEWND) {
             const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-            if (create->hwndParent == self->parent && !self->created) {
+            // Pop-ups owned by the window (the menu itself) are not children.
+            if (create->hwndParent == self->parent && (create->style & WS_CHILD) && !self->created) {
                 self->created = reinterpret_cast<HWND>(wParam);
                 self->made = *create;
                 GetClassNameA(self->created, self->className, sizeof(self->className));
