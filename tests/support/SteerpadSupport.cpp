@@ -56,8 +56,7 @@ PanningOwner::PanningOwner(bool takes, DWORD extraStyle) : takesSteps(takes) {
     RegisterOwnerClass(&PanningOwner::Proc);
     window_ = CreateWindowExA(0, kOwnerClass, "Panning owner", WS_POPUP | extraStyle, kOwnerLeft, kOwnerTop,
                               kOwnerWidth, kOwnerHeight, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    // Not activated: without a window manager, Wine waits two seconds for the
-    // X server whenever an active window is hidden.
+    // Not activated: the tests that need the owner active say so (Activate).
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     PumpMessages(30);
 }
