@@ -4,6 +4,7 @@
 #include <string.h>
 #include <windowsx.h>
 
+#include "commands/Help.h"
 #include "commands/HotKeys.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/Placement.h"
@@ -30,6 +31,20 @@ UINT RegisterLegacyWheelMessage() {
         return RegisterWindowMessageA("MSWHEEL_ROLLMSG");
     }
     return 0;
+}
+
+// The panning library's step lives in a frame of this thread's stack, above
+// ours, while it is sent. A posted message is dispatched without InSendMessage()
+// being set, so its address is checked to lie in that live part of the stack
+// before it is read: the committed pages from our frame up to the stack's top.
+bool OnLiveStack(LPARAM address, size_t size) {
+    volatile char here = 0;
+    MEMORY_BASIC_INFORMATION stack;
+    if (!VirtualQuery(const_cast<char*>(&here), &stack, sizeof(stack))) return false;
+    ULONG_PTR low = reinterpret_cast<ULONG_PTR>(&here);
+    ULONG_PTR high = reinterpret_cast<ULONG_PTR>(stack.BaseAddress) + stack.RegionSize;
+    ULONG_PTR start = static_cast<ULONG_PTR>(address);
+    return start > low && start < high && high - start >= size;
 }
 
 }  // namespace
@@ -123,6 +138,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
+    case WM_HELP:
+        ShowHelp(window, HELP_CONTEXT, HELP_TOPIC_MAIN);
+        return 0;
     case WM_CONTEXTMENU:
         if (ShowContextMenu(ContextMenuPoint(lParam))) return 0;
         break;
@@ -208,6 +226,8 @@ void MainWindow::OnDestroy() {
     if (GetWindowPlacement(window, &placement)) g_settings.WindowPos = placement.rcNormalPosition;
     g_settings.ZoomPoint = zoomPoint;
     PostQuitMessage(0);
+    // Closes the help window if this program opened one.
+    ShowHelp(window, HELP_QUIT, 0);
     UnregisterHotKeys(window);
 }
 
@@ -260,6 +280,7 @@ void MainWindow::OnMButtonDown(int x, int y) {
     EndPicking();
     g_panningLibrary = LoadLibraryA("STEERPAD");
     if (!g_panningLibrary) return;
+    ++g_panningLoads;
     typedef int(WINAPI * StartPanningProc)(HWND, BOOL, BOOL, int, int);
     StartPanningProc startPanning =
         reinterpret_cast<StartPanningProc>(reinterpret_cast<void*>(GetProcAddress(g_panningLibrary, "StartPanning")));
@@ -269,14 +290,19 @@ void MainWindow::OnMButtonDown(int x, int y) {
 
 LRESULT MainWindow::OnOriginUpdate(LPARAM step) {
     // The step is a pointer. The panning library always sends from this thread;
-    // a send from another thread or process could make us read any address, so
-    // it is refused without touching lParam.
-    if (InSendMessage() || step == 0) return 0;
+    // a send from another thread or process, or a posted message, could make us
+    // read any address, so it is refused without touching lParam.
+    if (InSendMessage() || !OnLiveStack(step, sizeof(POINT))) return 0;
     const POINT* delta = reinterpret_cast<const POINT*>(step);
     MoveZoomPoint(delta->x, delta->y);
     return 1;
 }
 
 void MainWindow::OnOriginEnd() {
-    if (g_panningLibrary) FreeLibrary(g_panningLibrary);
+    // Any program can post the end message; only a reference that a press of
+    // ours took is given back, so a forged message cannot unload the library
+    // under a running session.
+    if (g_panningLoads == 0 || !g_panningLibrary) return;
+    --g_panningLoads;
+    FreeLibrary(g_panningLibrary);
 }
