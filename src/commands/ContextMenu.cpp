@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 
@@ -13,12 +14,6 @@ namespace {
 constexpr int kStatusPaneCount = 5;
 constexpr int kWhatsThisControlId = 1;
 constexpr int kWhatsThisSize = 10;
-
-// Stand-in until the shared window helpers are merged.
-bool PointInWindow(HWND window, POINT screenPoint) {
-    RECT bounds;
-    return window && IsWindow(window) && GetWindowRect(window, &bounds) && PtInRect(&bounds, screenPoint);
-}
 
 void CheckCommand(HMENU menu, UINT command, bool checked) {
     CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
