@@ -2,6 +2,12 @@
 
 #include "app/Application.h"
 
+#ifndef _WIN64
+static_assert(sizeof(WNDCLASSEXA) == 48, "WNDCLASSEXA keeps its 32-bit size");
+static_assert(sizeof(CREATESTRUCTA) == 48, "CREATESTRUCTA keeps its 32-bit size");
+static_assert(sizeof(PAINTSTRUCT) == 64, "PAINTSTRUCT keeps its 32-bit size");
+#endif
+
 PopupWindow::~PopupWindow() {
     DestroyPopup();
 }
