@@ -139,6 +139,9 @@ void MainWindow::OnLButtonDown() {
         CancelSelection();
         return;
     }
+    // A drag whose button-up went elsewhere (the capture was taken away) still
+    // has its outline on the screen: remove it before drawing a new one.
+    if (picking) EndPicking();
     SetCapture(window);
     SetMessagePaneText(statusBar, ResString(IDS_PICKING_HINT).Text());
     picking = true;

@@ -547,6 +547,17 @@ TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
     // A button-up without picking does nothing.
     SendMessageA(main, WM_LBUTTONUP, 0, 0);
     EXPECT_TRUE(PatchWhole());
+
+    // A second press while picking (the first button-up went elsewhere) leaves
+    // only one outline, which the release removes.
+    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ASSERT_TRUE(test::MoveCursor(340, 730));
+    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_TRUE(FrameShown(g_mainWindow.zoomFrame));
+    SendMessageA(main, WM_LBUTTONUP, 0, 0);
+    test::PumpMessages(50);
+    EXPECT_TRUE(PatchWhole());
+    EXPECT_EQ(test::CountThreadWindows("wyn_TrackingToolTip"), 0);
 }
 
 TEST_F(Tracking, ToolbarButtonsFollowTheSettings) {
