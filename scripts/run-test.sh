@@ -5,6 +5,7 @@ set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 name="$1"
 shift
+export OCULARIX_WINEPREFIX="${OCULARIX_TEST_WINEPREFIX:-${OCULARIX_BUILD:-$root/build}/wineprefix-test}"
 . "$root/scripts/wine-env.sh" "${OCULARIX_BUILD:-$root/build}"
 ensure_display || exit 1
 trap 'stop_wine; stop_display' EXIT

@@ -17,10 +17,12 @@ fi
 ensure_display || exit 1
 trap 'stop_wine; stop_display' EXIT
 start_wine
-# Something to magnify: a few coloured squares on the black root window.
+# Something to magnify on the otherwise black screen.
+wine notepad >/dev/null 2>&1 &
+sleep 2
 (cd "$build/x64/bin" && wine "$exe") &
 sleep "${OCULARIX_RUN_SECONDS:-6}"
 shot="$build/screenshot.png"
-import -window root "$shot" 2>/dev/null || xwd -root -silent | convert xwd:- "$shot"
+xwd -root -silent | python3 "$root/scripts/xwd2png.py" - "$shot"
 echo "No display was set: Ocularix ran on a private Xvfb for a few seconds."
 echo "Screenshot: $shot"

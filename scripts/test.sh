@@ -4,6 +4,8 @@ set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
+# The tests get a prefix of their own: they write the settings key with test values.
+export OCULARIX_WINEPREFIX="${OCULARIX_TEST_WINEPREFIX:-$build/wineprefix-test}"
 . "$root/scripts/wine-env.sh" "$build"
 
 ensure_display || exit 1

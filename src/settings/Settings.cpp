@@ -122,6 +122,9 @@ void Settings::ClampToSafeRanges() {
     Update1 = Clamp<int32_t>(Update1, kMinUpdateInterval, kMaxUpdateInterval);
     Update2 = Clamp<int32_t>(Update2, kMinUpdateInterval, kMaxUpdateInterval);
     Update3 = Clamp<int32_t>(Update3, kMinUpdateInterval, kMaxUpdateInterval);
+    // A placement without width or height would make a window nobody can see or
+    // grab: the default placement is used instead.
+    if (WindowPos.right <= WindowPos.left || WindowPos.bottom <= WindowPos.top) Entry("WindowPos")->read = 0;
     // A folder that fills all its bytes has lost its terminator: it cannot be a
     // path we wrote, so the documents folder takes its place.
     if (memchr(InitialDirectory, '\0', sizeof(InitialDirectory)) == nullptr) {

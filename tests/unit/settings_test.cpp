@@ -188,6 +188,22 @@ TEST_F(SettingsStore, ValuesThatWouldBreakTheViewOrTimersAreClampedWhenLoaded) {
     EXPECT_EQ(g_settings.Update, 4);
 }
 
+TEST_F(SettingsStore, APlacementWithoutSizeFallsBackToTheDefaultPlacement) {
+    const RECT empty = {0, 0, 0, 0};
+    StoreValue("WindowPos", REG_BINARY, &empty, sizeof(empty));
+    test::ReloadSettings();
+    EXPECT_FALSE(g_settings.WasRead("WindowPos"));
+    const RECT inverted = {500, 400, 100, 300};
+    StoreValue("WindowPos", REG_BINARY, &inverted, sizeof(inverted));
+    test::ReloadSettings();
+    EXPECT_FALSE(g_settings.WasRead("WindowPos"));
+    const RECT usable = {-300, 10, -100, 200};
+    StoreValue("WindowPos", REG_BINARY, &usable, sizeof(usable));
+    test::ReloadSettings();
+    EXPECT_TRUE(g_settings.WasRead("WindowPos"));
+    EXPECT_EQ(g_settings.WindowPos.left, -300);
+}
+
 TEST_F(SettingsStore, AValueLongerThanItsFieldKeepsTheDefault) {
     const BYTE eight[8] = {9, 0, 0, 0, 9, 0, 0, 0};
     StoreValue("ZoomFactor", REG_BINARY, eight, sizeof(eight));
