@@ -14,19 +14,22 @@ def main():
     ncolors = fields[19]
     red_mask, green_mask, blue_mask = fields[14], fields[15], fields[16]
     offset = header_size + ncolors * 12
-    if bits_per_pixel != 32:
-        sys.exit("only 32 bits per pixel dumps are read")
+    # With Wine running the dump may claim 24 bits per pixel while keeping 4 bytes per pixel.
+    stride = bytes_per_line // width
+    if bits_per_pixel not in (24, 32) or stride not in (3, 4):
+        sys.exit("only 24 and 32 bits per pixel dumps are read")
 
     def shift(mask):
         return (mask & -mask).bit_length() - 1
 
     rs, gs, bs = shift(red_mask), shift(green_mask), shift(blue_mask)
-    fmt = "<" if byte_order == 0 else ">"
     rows = bytearray()
     for y in range(height):
         rows.append(0)
-        line = data[offset + y * bytes_per_line: offset + y * bytes_per_line + width * 4]
-        for (pixel,) in struct.iter_unpack(fmt + "I", line):
+        line = data[offset + y * bytes_per_line: offset + y * bytes_per_line + width * stride]
+        for x in range(width):
+            raw = line[x * stride: x * stride + stride]
+            pixel = int.from_bytes(raw, "little" if byte_order == 0 else "big")
             rows += bytes(((pixel >> rs) & 255, (pixel >> gs) & 255, (pixel >> bs) & 255))
 
     def chunk(kind, body):
