@@ -47,6 +47,12 @@ start_wine() {
     wineserver -w
   fi
   wineserver -p >/dev/null 2>&1 || true
+  # Without a window manager, Wine waits up to two seconds for one whenever a
+  # managed window is hidden or destroyed; unmanaged windows need no such wait.
+  if [ ! -f "$WINEPREFIX/.unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.unmanaged"
+  fi
 }
 
 stop_wine() {

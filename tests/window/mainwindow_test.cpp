@@ -1,0 +1,180 @@
+// The main window of this process: binding, class, resources and what its
+// destruction leaves in the settings.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/Application.h"
+#include "mainwindow/MainWindow.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+class MainWindowShell : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+    }
+    void TearDown() override {
+        test::DestroyMainWindowForTest();
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+    }
+};
+
+TEST_F(MainWindowShell, TheObjectKnowsItsWindowAndTheClassIsAsRegistered) {
+    ASSERT_TRUE(test::CreateMainWindowForTest());
+    EXPECT_EQ(g_mainWindow.window, FindWindowA("OcularixMainWnd", nullptr));
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    ASSERT_TRUE(GetClassInfoExA(g_instance, "OcularixMainWnd", &windowClass));
+    EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_DBLCLKS | CS_BYTEALIGNCLIENT));
+    EXPECT_EQ(windowClass.cbClsExtra, 0);
+    EXPECT_EQ(windowClass.cbWndExtra, 0);
+    EXPECT_EQ(windowClass.hbrBackground, nullptr);
+    EXPECT_EQ(windowClass.lpszMenuName, nullptr);
+    EXPECT_NE(windowClass.hIcon, nullptr);
+    EXPECT_NE(windowClass.hIconSm, nullptr);
+    EXPECT_EQ(windowClass.hCursor, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    EXPECT_EQ(windowClass.lpfnWndProc, MainWindowProc);
+}
+
+TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQuits) {
+    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    HWND window = g_mainWindow.window;
+    ASSERT_TRUE(SetWindowPos(window, nullptr, 40, 50, 400, 300, SWP_NOZORDER));
+    WINDOWPLACEMENT maximised = {};
+    maximised.length = sizeof(maximised);
+    GetWindowPlacement(window, &maximised);
+    maximised.showCmd = SW_SHOWMAXIMIZED;
+    SetWindowPlacement(window, &maximised);
+    test::PumpMessages(50);
+    ASSERT_TRUE(IsZoomed(window));
+    g_mainWindow.zoomPoint = POINT{-17, 4321};
+
+    DestroyWindow(window);
+    const RECT& stored = g_settings.WindowPos;
+    EXPECT_EQ(stored.left, 40);
+    EXPECT_EQ(stored.top, 50);
+    EXPECT_EQ(stored.right, 440);
+    EXPECT_EQ(stored.bottom, 350);
+    EXPECT_EQ(g_settings.ZoomPoint.x, -17);
+    EXPECT_EQ(g_settings.ZoomPoint.y, 4321);
+    MSG quit;
+    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u);
+}
+
+TEST_F(MainWindowShell, UnknownSystemCommandsKeepTheirDefaultEffect) {
+    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    SendMessageA(g_mainWindow.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(g_mainWindow.window));
+    SendMessageA(g_mainWindow.window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(g_mainWindow.window));
+}
+
+TEST_F(MainWindowShell, AnotherRunningInstanceIsFoundAndRestored) {
+    EXPECT_FALSE(ActivateRunningInstance());
+    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ShowWindow(g_mainWindow.window, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(g_mainWindow.window));
+    EXPECT_TRUE(ActivateRunningInstance());
+    EXPECT_FALSE(IsIconic(g_mainWindow.window));
+}
+
+TEST(Resources, RegisteredMessagesAreThePanningLibrarysNames) {
+    EXPECT_EQ(g_messages.originUpdate, RegisterWindowMessageA("qf_OriginWindowUpdate"));
+    EXPECT_EQ(g_messages.originEnd, RegisterWindowMessageA("qf_OriginWindowEnd"));
+    EXPECT_NE(g_messages.originUpdate, g_messages.originEnd);
+    // This system is neither Windows 95 nor NT 3.0: no legacy wheel message.
+    EXPECT_EQ(g_messages.legacyWheel, 0u);
+}
+
+TEST(Resources, TheHandCursorIsTheSystemsAndTheProgramsOwnHasItsHotSpot) {
+    EXPECT_EQ(LoadHandCursor(GetModuleHandleA(nullptr)), LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));
+    HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_POINTING_HAND));
+    ASSERT_NE(own, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(own, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 7u);
+    EXPECT_EQ(info.yHotspot, 0u);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+}
+
+TEST(Resources, TheIconHasBothSizes) {
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    for (int size : {16, 32}) {
+        HICON icon = static_cast<HICON>(
+            LoadImageA(module, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        ASSERT_NE(icon, nullptr) << size;
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP colour = {};
+        GetObjectA(info.hbmColor, sizeof(colour), &colour);
+        EXPECT_EQ(colour.bmWidth, size);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+        DestroyIcon(icon);
+    }
+}
+
+TEST(Resources, TheAcceleratorTableHoldsEveryKey) {
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    ASSERT_NE(table, nullptr);
+    std::vector<ACCEL> entries(CopyAcceleratorTableA(table, nullptr, 0));
+    ASSERT_EQ(entries.size(), 16u);
+    CopyAcceleratorTableA(table, entries.data(), static_cast<int>(entries.size()));
+    struct Key {
+        BYTE modifiers;
+        WORD key;
+        WORD command;
+    };
+    const Key expected[] = {
+        {FCONTROL, 'A', 32779},           {FCONTROL, 'C', 32771},         {FCONTROL | FSHIFT, 'C', 32772},
+        {FCONTROL, 'G', 4027},            {FCONTROL, 'H', 4026},          {FCONTROL, 'M', 4009},
+        {FCONTROL, 'O', 4017},            {FCONTROL, 'S', 32774},         {FCONTROL, 'T', 112},
+        {FCONTROL | FSHIFT, 'T', 4032},   {0, VK_ADD, 32775},             {FCONTROL, VK_ADD, 32780},
+        {FSHIFT, VK_F10, 4022},           {FALT, VK_F4, 105},             {0, VK_SUBTRACT, 32776},
+        {FCONTROL, VK_SUBTRACT, 32781},
+    };
+    for (size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].fVirt & ~0x80, FVIRTKEY | FNOINVERT | expected[i].modifiers) << i;
+        EXPECT_EQ(entries[i].key, expected[i].key) << i;
+        EXPECT_EQ(entries[i].cmd, expected[i].command) << i;
+    }
+    DestroyAcceleratorTable(table);
+}
+
+TEST(Resources, TheVersionIs180AndDescribesTheProgram) {
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */);
+    ASSERT_NE(found, nullptr);
+    const BYTE* block = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+    DWORD size = SizeofResource(nullptr, found);
+    ASSERT_NE(block, nullptr);
+    // The fixed part follows the "VS_VERSION_INFO" key, aligned to 4 bytes.
+    const VS_FIXEDFILEINFO* fixed = nullptr;
+    for (DWORD offset = 0; offset + sizeof(VS_FIXEDFILEINFO) <= size; offset += 4) {
+        const VS_FIXEDFILEINFO* candidate = reinterpret_cast<const VS_FIXEDFILEINFO*>(block + offset);
+        if (candidate->dwSignature == 0xFEEF04BD) {
+            fixed = candidate;
+            break;
+        }
+    }
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010008u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010008u);
+    const wchar_t description[] = L"Screen Magnification Utility";
+    bool foundText = false;
+    for (DWORD offset = 0; offset + sizeof(description) <= size && !foundText; offset += 2) {
+        foundText = memcmp(block + offset, description, sizeof(description)) == 0;
+    }
+    EXPECT_TRUE(foundText);
+}
+
+}  // namespace
