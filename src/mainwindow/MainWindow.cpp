@@ -32,6 +32,20 @@ UINT RegisterLegacyWheelMessage() {
     return 0;
 }
 
+// The panning library's step lives in a frame of this thread's stack, above
+// ours, while it is sent. A posted message is dispatched without InSendMessage()
+// being set, so its address is checked to lie in that live part of the stack
+// before it is read: the committed pages from our frame up to the stack's top.
+bool OnLiveStack(LPARAM address, size_t size) {
+    volatile char here = 0;
+    MEMORY_BASIC_INFORMATION stack;
+    if (!VirtualQuery(const_cast<char*>(&here), &stack, sizeof(stack))) return false;
+    ULONG_PTR low = reinterpret_cast<ULONG_PTR>(&here);
+    ULONG_PTR high = reinterpret_cast<ULONG_PTR>(stack.BaseAddress) + stack.RegionSize;
+    ULONG_PTR start = static_cast<ULONG_PTR>(address);
+    return start > low && start < high && high - start >= size;
+}
+
 }  // namespace
 
 RegisteredMessages::RegisteredMessages()
@@ -268,9 +282,9 @@ void MainWindow::OnMButtonDown(int x, int y) {
 
 LRESULT MainWindow::OnOriginUpdate(LPARAM step) {
     // The step is a pointer. The panning library always sends from this thread;
-    // a send from another thread or process could make us read any address, so
-    // it is refused without touching lParam.
-    if (InSendMessage() || step == 0) return 0;
+    // a send from another thread or process, or a posted message, could make us
+    // read any address, so it is refused without touching lParam.
+    if (InSendMessage() || !OnLiveStack(step, sizeof(POINT))) return 0;
     const POINT* delta = reinterpret_cast<const POINT*>(step);
     MoveZoomPoint(delta->x, delta->y);
     return 1;

@@ -1,0 +1,188 @@
+// The program's side of panning: the real main window of this process loads
+// Steerpad on a middle press, takes its steps, and frees it at the end; and
+// the same messages from another process are refused.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "mainwindow/MainWindow.h"
+#include "settings/Settings.h"
+#include "support/SteerpadSupport.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// What reaches the main window: the steps it was sent with its answers (seen
+// as the calls return), and the posted messages it retrieved.
+struct MainWindowWatch {
+    static std::vector<POINT> steps;
+    static std::vector<LRESULT> answers;
+    static int ends;
+    static int postedUpdates;
+    static HHOOK sent;
+    static HHOOK posted;
+
+    static LRESULT CALLBACK AfterSent(int code, WPARAM wParam, LPARAM lParam) {
+        const CWPRETSTRUCT* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code >= 0 && call->hwnd == g_mainWindow.window && call->message == g_messages.originUpdate &&
+            !InSendMessage()) {
+            steps.push_back(*reinterpret_cast<const POINT*>(call->lParam));
+            answers.push_back(call->lResult);
+        }
+        return CallNextHookEx(sent, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK Retrieved(int code, WPARAM wParam, LPARAM lParam) {
+        const MSG* message = reinterpret_cast<const MSG*>(lParam);
+        if (code >= 0 && wParam == PM_REMOVE && message->hwnd == g_mainWindow.window) {
+            if (message->message == g_messages.originEnd) ++ends;
+            if (message->message == g_messages.originUpdate) ++postedUpdates;
+        }
+        return CallNextHookEx(posted, code, wParam, lParam);
+    }
+    static void Start() {
+        steps.clear();
+        answers.clear();
+        ends = 0;
+        postedUpdates = 0;
+        sent = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterSent, nullptr, GetCurrentThreadId());
+        posted = SetWindowsHookExA(WH_GETMESSAGE, Retrieved, nullptr, GetCurrentThreadId());
+    }
+    static void Stop() {
+        if (sent) UnhookWindowsHookEx(sent);
+        if (posted) UnhookWindowsHookEx(posted);
+        sent = posted = nullptr;
+    }
+};
+std::vector<POINT> MainWindowWatch::steps;
+std::vector<LRESULT> MainWindowWatch::answers;
+int MainWindowWatch::ends = 0;
+int MainWindowWatch::postedUpdates = 0;
+HHOOK MainWindowWatch::sent = nullptr;
+HHOOK MainWindowWatch::posted = nullptr;
+
+class PanningHostTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+        ASSERT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
+        ASSERT_TRUE(test::CreateMainWindowForTest());
+        // Away from every edge of the screen, so that steps are not limited.
+        g_mainWindow.zoomPoint.x = GetSystemMetrics(SM_CXSCREEN) / 2;
+        g_mainWindow.zoomPoint.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+        MainWindowWatch::Start();
+    }
+    void TearDown() override {
+        MainWindowWatch::Stop();
+        test::DestroyMainWindowForTest();
+        test::DeleteSettingsKey();
+        EXPECT_EQ(nullptr, test::FindOriginWindow());
+    }
+
+    // A middle press in the middle of the client area with the mouse held 40
+    // pixels to its right; waits for five steps.
+    ::testing::AssertionResult PressAndHold() {
+        RECT client;
+        GetClientRect(g_mainWindow.window, &client);
+        press = {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+        POINT mouse = press;
+        ClientToScreen(g_mainWindow.window, &mouse);
+        SetCursorPos(mouse.x + 40, mouse.y);
+        PostMessageA(g_mainWindow.window, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(press.x, press.y));
+        if (!test::PumpUntil([] { return MainWindowWatch::steps.size() >= 5; }, 3000)) {
+            return ::testing::AssertionFailure() << MainWindowWatch::steps.size() << " steps";
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    // A left click on the mark; waits until the end message has been handled.
+    ::testing::AssertionResult ClickToEnd() {
+        HWND origin = test::FindOriginWindow();
+        if (!origin) return ::testing::AssertionFailure() << "no origin window";
+        PostMessageA(origin, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        if (!test::PumpUntil([] { return MainWindowWatch::ends >= 1; }, 3000)) {
+            return ::testing::AssertionFailure() << "no end message";
+        }
+        test::PumpMessages(50);
+        return ::testing::AssertionSuccess();
+    }
+
+    POINT press = {0, 0};
+};
+
+TEST_F(PanningHostTest, MiddlePressPansTheMainWindowUntilAClickAndThenUnloadsTheLibrary) {
+    ASSERT_TRUE(PressAndHold());
+    EXPECT_NE(nullptr, GetModuleHandleA(test::kPanningLibrary));
+    HWND origin = test::FindOriginWindow();
+    ASSERT_NE(nullptr, origin);
+    EXPECT_EQ(g_mainWindow.window, GetWindow(origin, GW_OWNER));
+    RECT frame;
+    GetWindowRect(origin, &frame);
+    POINT screenPress = press;
+    ClientToScreen(g_mainWindow.window, &screenPress);
+    EXPECT_EQ(screenPress.x - 14, frame.left);
+    EXPECT_EQ(screenPress.y - 14, frame.top);
+
+    for (const POINT& step : MainWindowWatch::steps) {
+        EXPECT_EQ(2, step.x);
+        EXPECT_EQ(0, step.y);
+    }
+    // The main window takes every step itself.
+    for (LRESULT answer : MainWindowWatch::answers) EXPECT_EQ(1, answer);
+
+    ASSERT_TRUE(ClickToEnd());
+    EXPECT_EQ(1, MainWindowWatch::ends);
+    EXPECT_EQ(nullptr, test::FindOriginWindow());
+    EXPECT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
+}
+
+TEST_F(PanningHostTest, EachStepMovesTheZoomPoint) {
+    POINT start = g_mainWindow.zoomPoint;
+    ASSERT_TRUE(PressAndHold());
+    ASSERT_TRUE(ClickToEnd());
+    long moved = 0;
+    for (const POINT& step : MainWindowWatch::steps) moved += step.x;
+    EXPECT_GT(moved, 0);
+    EXPECT_EQ(start.x + moved, g_mainWindow.zoomPoint.x);
+    EXPECT_EQ(start.y, g_mainWindow.zoomPoint.y);
+}
+
+// Runs the helper program: it sends or posts a registered message with a
+// made-up lParam to the main window from another process. Returns its exit
+// code, or -1 when it could not be run.
+long RunSender(const char* how, const char* message, LPARAM lParam) {
+    std::string command = "\"" + test::ProgramFolder() + "steerpad_sender.exe\" " +
+                          std::to_string(reinterpret_cast<INT_PTR>(g_mainWindow.window)) + " " + how + " " + message +
+                          " " + std::to_string(lParam);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return -1;
+    }
+    // The send is delivered while this thread pumps.
+    bool ended = test::PumpUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 20000);
+    DWORD code = static_cast<DWORD>(-1);
+    if (ended) GetExitCodeProcess(process.hProcess, &code);
+    else TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<long>(code);
+}
+
+TEST_F(PanningHostTest, AStepFromAnotherProcessIsRefusedUnread) {
+    POINT start = g_mainWindow.zoomPoint;
+    // An address that is not mapped in this process: reading it would crash.
+    EXPECT_EQ(0, RunSender("send", "qf_OriginWindowUpdate", 0x1234));
+    EXPECT_EQ(0, RunSender("post", "qf_OriginWindowUpdate", 0x1234));
+    ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::postedUpdates >= 1; }, 3000));
+    test::PumpMessages(50);
+    EXPECT_EQ(start.x, g_mainWindow.zoomPoint.x);
+    EXPECT_EQ(start.y, g_mainWindow.zoomPoint.y);
+    EXPECT_TRUE(IsWindow(g_mainWindow.window));
+}
+
+}  // namespace
