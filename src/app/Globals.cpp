@@ -15,3 +15,4 @@ RegisteredMessages g_messages;
 Settings g_settings;
 MainWindow g_mainWindow;
 HMODULE g_panningLibrary = nullptr;
+int g_panningLoads = 0;

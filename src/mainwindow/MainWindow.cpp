@@ -273,6 +273,7 @@ void MainWindow::OnMButtonDown(int x, int y) {
     EndPicking();
     g_panningLibrary = LoadLibraryA("STEERPAD");
     if (!g_panningLibrary) return;
+    ++g_panningLoads;
     typedef int(WINAPI * StartPanningProc)(HWND, BOOL, BOOL, int, int);
     StartPanningProc startPanning =
         reinterpret_cast<StartPanningProc>(reinterpret_cast<void*>(GetProcAddress(g_panningLibrary, "StartPanning")));
@@ -291,5 +292,10 @@ LRESULT MainWindow::OnOriginUpdate(LPARAM step) {
 }
 
 void MainWindow::OnOriginEnd() {
-    if (g_panningLibrary) FreeLibrary(g_panningLibrary);
+    // Any program can post the end message; only a reference that a press of
+    // ours took is given back, so a forged message cannot unload the library
+    // under a running session.
+    if (g_panningLoads == 0 || !g_panningLibrary) return;
+    --g_panningLoads;
+    FreeLibrary(g_panningLibrary);
 }

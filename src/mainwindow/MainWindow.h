@@ -138,3 +138,5 @@ extern RegisteredMessages g_messages;
 extern MainWindow g_mainWindow;
 // The panning library loaded at the last middle-button press.
 extern HMODULE g_panningLibrary;
+// References to it taken by presses and not yet given back by an end message.
+extern int g_panningLoads;

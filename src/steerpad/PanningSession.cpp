@@ -95,9 +95,8 @@ void ScrollOwner(PanningSession* session, POINT step) {
 
     // From now on the release of the middle button ends the session.
     session->moved = TRUE;
-    // The bars are redrawn at once, so the thumbs follow the view.
-    if (newY != vertical.position) SetScrollPos(owner, SB_VERT, newY, TRUE);
-    if (newX != horizontal.position) SetScrollPos(owner, SB_HORZ, newX, TRUE);
+    if (newY != vertical.position) SetScrollPos(owner, SB_VERT, newY, FALSE);
+    if (newX != horizontal.position) SetScrollPos(owner, SB_HORZ, newX, FALSE);
     ScrollWindow(owner, horizontal.position - newX, vertical.position - newY, nullptr, nullptr);
     UpdateWindow(owner);
 }

@@ -185,4 +185,17 @@ TEST_F(PanningHostTest, AStepFromAnotherProcessIsRefusedUnread) {
     EXPECT_TRUE(IsWindow(g_mainWindow.window));
 }
 
+TEST_F(PanningHostTest, AForgedEndMessageDoesNotUnloadTheLibrary) {
+    // The only reference is this test's own; no press of the window took one.
+    HMODULE held = LoadLibraryA("STEERPAD");
+    ASSERT_NE(held, nullptr);
+    g_panningLibrary = held;
+    ASSERT_EQ(g_panningLoads, 0);
+    EXPECT_EQ(0, RunSender("post", "qf_OriginWindowEnd", 0));
+    test::PumpMessages(200);
+    EXPECT_EQ(GetModuleHandleA("STEERPAD"), held);
+    FreeLibrary(held);
+    EXPECT_EQ(GetModuleHandleA("STEERPAD"), nullptr);
+}
+
 }  // namespace
