@@ -1,20 +1,67 @@
-// Placeholder until the tooltip control is built.
 #include "mainwindow/ToolTipControl.h"
 
-bool ToolTipControl::Create(HINSTANCE, HWND) {
-    return false;
+#include <commctrl.h>
+#include <stddef.h>
+
+// The records stop after the tool's text and its application value (always 0),
+// a layout every common controls version since 4.70 understands.
+#ifndef _WIN64
+static_assert(offsetof(TOOLINFOA, lParam) + sizeof(TOOLINFOA::lParam) == 44,
+              "TTTOOLINFOA_V2_SIZE keeps its 32-bit size");
+#endif
+
+namespace {
+
+TOOLINFOA BlankToolInfo() {
+    TOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    return info;
 }
 
-bool ToolTipControl::AddWindowTool(HWND, const char*) {
-    return false;
+}  // namespace
+
+bool ToolTipControl::Create(HINSTANCE instance, HWND owner) {
+    window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
+    return window_ != nullptr;
 }
 
-bool ToolTipControl::AddRectTool(HWND, const RECT&, const char*, UINT_PTR) {
-    return false;
+bool ToolTipControl::AddWindowTool(HWND tool, const char* text) {
+    TOOLINFOA info = BlankToolInfo();
+    if (!GetClientRect(tool, &info.rect)) return false;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = window_;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<char*>(text);
+    return SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
-void ToolTipControl::UpdateToolText(HWND, const char*) {}
+bool ToolTipControl::AddRectTool(HWND owner, const RECT& rect, const char* text, UINT_PTR id) {
+    TOOLINFOA info = BlankToolInfo();
+    info.uFlags = TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = id;
+    info.rect = rect;
+    info.lpszText = const_cast<char*>(text);
+    return SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+}
 
-void ToolTipControl::SetToolRect(HWND, UINT_PTR, const RECT&) {}
+void ToolTipControl::UpdateToolText(HWND tool, const char* text) {
+    TOOLINFOA info = BlankToolInfo();
+    info.hwnd = window_;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<char*>(text);
+    SendMessageA(window_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
 
-void ToolTipControl::Activate(bool) {}
+void ToolTipControl::SetToolRect(HWND owner, UINT_PTR id, const RECT& rect) {
+    TOOLINFOA info = BlankToolInfo();
+    info.hwnd = owner;
+    info.uId = id;
+    info.rect = rect;
+    SendMessageA(window_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTipControl::Activate(bool active) {
+    SendMessageA(window_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+}

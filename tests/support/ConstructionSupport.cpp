@@ -1,0 +1,66 @@
+#include "support/ConstructionSupport.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace test {
+
+std::string ClassName(HWND window) {
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+std::string PaneText(HWND statusBar, int pane, UINT* flags) {
+    LRESULT lengthAndFlags = SendMessageA(statusBar, SB_GETTEXTLENGTHA, pane, 0);
+    std::string text(LOWORD(lengthAndFlags) + 1, '\0');
+    SendMessageA(statusBar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(LOWORD(lengthAndFlags));
+    if (flags) *flags = HIWORD(lengthAndFlags);
+    return text;
+}
+
+std::vector<int> PaneEdges(HWND statusBar) {
+    int edges[16] = {};
+    int count = static_cast<int>(SendMessageA(statusBar, SB_GETPARTS, 16, reinterpret_cast<LPARAM>(edges)));
+    return std::vector<int>(edges, edges + count);
+}
+
+RECT RectIn(HWND window, HWND reference) {
+    RECT rect = {0, 0, 0, 0};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::vector<Tool> ToolsOf(HWND toolTip) {
+    std::vector<Tool> tools;
+    int count = static_cast<int>(SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TOOLINFOA info = {};
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        if (!SendMessageA(toolTip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info))) continue;
+        // The text is asked for separately, in its wide form: the narrow one is
+        // cut at 80 characters by some versions of the control.
+        wchar_t wide[INFOTIPSIZE] = {};
+        TTTOOLINFOW query = {};
+        query.cbSize = TTTOOLINFOW_V2_SIZE;
+        query.hwnd = info.hwnd;
+        query.uId = info.uId;
+        query.lpszText = wide;
+        SendMessageW(toolTip, TTM_GETTEXTW, INFOTIPSIZE, reinterpret_cast<LPARAM>(&query));
+        char text[INFOTIPSIZE] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+        tools.push_back(Tool{info.uFlags, info.hwnd, info.uId, info.rect, text});
+    }
+    return tools;
+}
+
+const Tool* FindTool(const std::vector<Tool>& tools, HWND window, UINT_PTR id) {
+    for (const Tool& tool : tools) {
+        if (tool.window == window && tool.id == id) return &tool;
+    }
+    return nullptr;
+}
+
+}  // namespace test
