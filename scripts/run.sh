@@ -23,6 +23,6 @@ sleep 2
 (cd "$build/x64/bin" && wine "$exe") &
 sleep "${OCULARIX_RUN_SECONDS:-6}"
 shot="$build/screenshot.png"
-xwd -root -silent | python3 "$root/scripts/xwd2png.py" - "$shot"
+import -window root "$shot"
 echo "No display was set: Ocularix ran on a private Xvfb for a few seconds."
 echo "Screenshot: $shot"

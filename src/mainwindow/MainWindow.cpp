@@ -4,6 +4,7 @@
 #include <string.h>
 #include <windowsx.h>
 
+#include "commands/Help.h"
 #include "commands/HotKeys.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/Placement.h"
@@ -137,6 +138,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
+    case WM_HELP:
+        ShowHelp(window, HELP_CONTEXT, HELP_TOPIC_MAIN);
+        return 0;
     case WM_CONTEXTMENU:
         if (ShowContextMenu(ContextMenuPoint(lParam))) return 0;
         break;
@@ -221,6 +225,8 @@ void MainWindow::OnDestroy() {
     if (GetWindowPlacement(window, &placement)) g_settings.WindowPos = placement.rcNormalPosition;
     g_settings.ZoomPoint = zoomPoint;
     PostQuitMessage(0);
+    // Closes the help window if this program opened one.
+    ShowHelp(window, HELP_QUIT, 0);
     UnregisterHotKeys(window);
 }
 

@@ -1,12 +1,85 @@
-// Placeholder until placement is built.
 #include "mainwindow/Placement.h"
 
 #include "mainwindow/MainWindow.h"
 
 DesktopRect g_desktop = {0, 0, 0, 0};
 
-void RefreshDesktopRect() {}
+namespace {
 
-void ApplyTransparency(HWND, bool, int) {}
+bool g_monitorTestDone = false;
+bool g_virtualScreenKnown = false;
 
-void MainWindow::KeepOnDesktop() {}
+typedef BOOL(WINAPI* SetLayeredWindowAttributesProc)(HWND, COLORREF, BYTE, DWORD);
+
+}  // namespace
+
+void RefreshDesktopRect() {
+    if (!g_monitorTestDone) {
+        // Only the function's presence matters: it marks a system that knows the
+        // virtual screen spanning all monitors.
+        HMODULE user32 = GetModuleHandleA("USER32");
+        g_virtualScreenKnown = user32 && GetProcAddress(user32, "MonitorFromWindow");
+        g_monitorTestDone = true;
+    }
+    if (g_virtualScreenKnown) {
+        g_desktop.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+        g_desktop.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        g_desktop.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+        g_desktop.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    } else {
+        g_desktop.left = 0;
+        g_desktop.top = 0;
+        g_desktop.width = GetSystemMetrics(SM_CXSCREEN);
+        g_desktop.height = GetSystemMetrics(SM_CYSCREEN);
+    }
+}
+
+RECT MoveOntoDesktop(const RECT& window, const DesktopRect& desktop) {
+    const int rightLimit = desktop.left + desktop.width;
+    const int bottomLimit = desktop.top + desktop.height;
+    int dx = 0;
+    int dy = 0;
+    if (window.left < desktop.left) dx = desktop.left - window.left;
+    if (window.right + dx > rightLimit) dx -= window.right + dx - rightLimit;
+    if (window.top < desktop.top) dy = desktop.top - window.top;
+    if (window.bottom + dy > bottomLimit) dy -= window.bottom + dy - bottomLimit;
+    RECT moved = window;
+    OffsetRect(&moved, dx, dy);
+    return moved;
+}
+
+void MainWindow::KeepOnDesktop() {
+    RefreshDesktopRect();
+    RECT current;
+    if (!GetWindowRect(window, &current)) return;
+    const RECT moved = MoveOntoDesktop(current, g_desktop);
+    if (EqualRect(&moved, &current)) return;
+    SetWindowPos(window, nullptr, moved.left, moved.top, moved.right - moved.left, moved.bottom - moved.top,
+                 SWP_NOZORDER);
+}
+
+BYTE LayeredAlpha(int opacity) {
+    if (opacity < kFaintestOpacity) return kFaintestOpacity;
+    if (opacity > kOpaque) return kOpaque;
+    return static_cast<BYTE>(opacity);
+}
+
+void ApplyTransparency(HWND window, bool on, int opacity) {
+    const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    if (!on) {
+        SetWindowLongA(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        return;
+    }
+    // Looked up at run time: older systems have no layered windows, and there
+    // turning translucency on does nothing.
+    HMODULE user32 = LoadLibraryA("User32");
+    if (!user32) return;
+    SetLayeredWindowAttributesProc setLayeredAttributes = reinterpret_cast<SetLayeredWindowAttributesProc>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    if (setLayeredAttributes) {
+        SetWindowLongA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+        setLayeredAttributes(window, 0, LayeredAlpha(opacity), LWA_ALPHA);
+    }
+    FreeLibrary(user32);
+}

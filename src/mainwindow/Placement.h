@@ -9,5 +9,18 @@
 extern DesktopRect g_desktop;
 
 void RefreshDesktopRect();
+
+// A window rectangle moved, not resized, so that it lies on the desktop. A window
+// wider (taller) than the desktop ends on its right (bottom) edge.
+RECT MoveOntoDesktop(const RECT& window, const DesktopRect& desktop);
+
+// The faintest opacity the window may take: fainter, it could no longer be found
+// to make it opaque again.
+constexpr int kFaintestOpacity = 10;
+constexpr int kOpaque = 255;
+// The alpha given to the layered window for an opacity setting, kept within
+// kFaintestOpacity ... kOpaque so that no stored value wraps round or hides the window.
+BYTE LayeredAlpha(int opacity);
+
 // Switches the window's translucency; opacity 0 is invisible, 255 opaque.
 void ApplyTransparency(HWND window, bool on, int opacity);

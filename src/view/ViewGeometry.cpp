@@ -1,5 +1,80 @@
 #include "view/ViewGeometry.h"
 
-ViewGeometry ComputeViewGeometry(int, int, int, const DesktopRect&) {
-    return ViewGeometry{};
+int SafeZoomFactor(int zoomFactor) {
+    return zoomFactor < 1 ? 1 : zoomFactor;
+}
+
+ViewGeometry ComputeViewGeometry(int viewWidth, int viewHeight, int zoomFactor, const DesktopRect& desktop) {
+    const int zoom = SafeZoomFactor(zoomFactor);
+    ViewGeometry geometry;
+    geometry.sourceWidth = viewWidth / zoom + 1;
+    geometry.sourceHeight = viewHeight / zoom + 1;
+    geometry.halfWidth = geometry.sourceWidth / 2;
+    geometry.halfHeight = geometry.sourceHeight / 2;
+    geometry.lowest = LowestZoomPoint(desktop, geometry.halfWidth, geometry.halfHeight);
+    geometry.highest.x = desktop.left + desktop.width - geometry.halfWidth - 1;
+    geometry.highest.y = desktop.top + desktop.height - geometry.halfHeight - 1;
+    return geometry;
+}
+
+POINT LowestZoomPoint(const DesktopRect& desktop, int halfWidth, int halfHeight) {
+    POINT lowest = {desktop.left + halfWidth, desktop.top + halfHeight};
+    return lowest;
+}
+
+int ClampToLimits(int value, int low, int high) {
+    if (value < low) return low;
+    if (value > high) return high;
+    return value;
+}
+
+POINT ClampZoomPoint(POINT zoomPoint, POINT lowest, POINT highest) {
+    POINT clamped = {ClampToLimits(zoomPoint.x, lowest.x, highest.x), ClampToLimits(zoomPoint.y, lowest.y, highest.y)};
+    return clamped;
+}
+
+RECT SourceRectAround(POINT clampedZoomPoint, int sourceWidth, int sourceHeight, int halfWidth, int halfHeight) {
+    RECT source;
+    source.left = clampedZoomPoint.x - halfWidth;
+    source.top = clampedZoomPoint.y - halfHeight;
+    source.right = source.left + sourceWidth;
+    source.bottom = source.top + sourceHeight;
+    return source;
+}
+
+SIZE MagnifiedSize(int sourceWidth, int sourceHeight, int zoomFactor) {
+    const int zoom = SafeZoomFactor(zoomFactor);
+    SIZE size = {sourceWidth * zoom, sourceHeight * zoom};
+    return size;
+}
+
+POINT ScreenPixelAt(POINT viewPixel, const RECT& source, int zoomFactor) {
+    const int zoom = SafeZoomFactor(zoomFactor);
+    POINT screen = {source.left + viewPixel.x / zoom, source.top + viewPixel.y / zoom};
+    return screen;
+}
+
+POINT BlockOrigin(POINT screenPixel, const RECT& source, int zoomFactor) {
+    const int zoom = SafeZoomFactor(zoomFactor);
+    POINT view = {zoom * (screenPixel.x - source.left), zoom * (screenPixel.y - source.top)};
+    return view;
+}
+
+int GridSpacing(int zoomFactor, int gridSize) {
+    const int zoom = SafeZoomFactor(zoomFactor);
+    const int step = gridSize < 1 ? 1 : gridSize;
+    if (zoom < 2 && step < 2) return 0;
+    return zoom * step;
+}
+
+bool IsGridLine(int position, int spacing) {
+    return spacing > 0 && position > 0 && position % spacing == 0;
+}
+
+POINT CursorImageOrigin(POINT zoomPoint, const RECT& source, int zoomFactor) {
+    const int zoom = SafeZoomFactor(zoomFactor);
+    POINT origin = BlockOrigin(zoomPoint, source, zoom);
+    origin.x += zoom / 2;
+    origin.y += zoom / 2;
+    return origin;
 }

@@ -1,0 +1,161 @@
+// Keeping the main window on the desktop, the desktop rectangle, and translucency.
+#include <gtest/gtest.h>
+
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/Placement.h"
+#include "settings/Settings.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+::testing::AssertionResult RectIs(const RECT& actual, LONG left, LONG top, LONG right, LONG bottom) {
+    RECT expected = {left, top, right, bottom};
+    if (SameRect(actual, expected)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << actual.left << ", " << actual.top << ", " << actual.right << ", "
+                                         << actual.bottom << ") instead of (" << left << ", " << top << ", " << right
+                                         << ", " << bottom << ")";
+}
+
+TEST(MoveOntoDesktop, HalfOffTheRightEdgeComesFullyInsideKeepingItsSize) {
+    const DesktopRect desktop = {0, 0, 1280, 1024};
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{1000, 100, 1400, 400}, desktop), 880, 100, 1280, 400));
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-30, -40, 370, 260}, desktop), 0, 0, 400, 300));
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{100, 900, 500, 1200}, desktop), 100, 724, 500, 1024));
+    // Already inside, touching the edges: unchanged.
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{0, 0, 1280, 1024}, desktop), 0, 0, 1280, 1024));
+}
+
+TEST(MoveOntoDesktop, LargerThanTheDesktopEndsOnTheRightAndBottomEdges) {
+    const DesktopRect desktop = {0, 0, 1280, 1024};
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-50, -10, 1500, 1100}, desktop), -270, -86, 1280, 1024));
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{200, 300, 1600, 1400}, desktop), -120, -76, 1280, 1024));
+}
+
+TEST(MoveOntoDesktop, NegativeVirtualOrigin) {
+    // A second monitor left of and above the primary one.
+    const DesktopRect desktop = {-1280, -300, 2560, 1324};
+    // Left of the virtual desktop: moved in.
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-1500, -400, -1100, -100}, desktop), -1280, -300, -880, 0));
+    // On the second monitor: left where it is.
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-1000, -200, -600, 100}, desktop), -1000, -200, -600, 100));
+    // A position from a monitor that has since gone, far to the right.
+    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{3000, 500, 3400, 800}, desktop), 880, 500, 1280, 800));
+}
+
+class PlacementTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+        ASSERT_TRUE(test::CreateMainWindowForTest());
+    }
+    void TearDown() override {
+        test::DestroyMainWindowForTest();
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+    }
+    static RECT WindowRect() {
+        RECT rect = {0, 0, 0, 0};
+        GetWindowRect(g_mainWindow.window, &rect);
+        return rect;
+    }
+    static void MoveWindowTo(int x, int y, int width, int height) {
+        SetWindowPos(g_mainWindow.window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        test::PumpMessages(20);
+    }
+};
+
+TEST_F(PlacementTest, DesktopIsTheVirtualScreen) {
+    g_desktop = DesktopRect{1, 2, 3, 4};
+    RefreshDesktopRect();
+    EXPECT_EQ(g_desktop.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+    EXPECT_EQ(g_desktop.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
+    EXPECT_EQ(g_desktop.width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(g_desktop.height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    EXPECT_GT(g_desktop.width, 0);
+}
+
+TEST_F(PlacementTest, WindowHalfOffTheRightEdgeIsMovedInsideKeepingItsSize) {
+    RefreshDesktopRect();
+    const int right = g_desktop.left + g_desktop.width;
+    MoveWindowTo(right - 150, 200, 300, 220);
+    // It stays out until asked...
+    EXPECT_EQ(WindowRect().right, right + 150);
+    g_mainWindow.KeepOnDesktop();
+    EXPECT_TRUE(RectIs(WindowRect(), right - 300, 200, right, 420));
+}
+
+TEST_F(PlacementTest, SettingChangeBringsTheWindowBack) {
+    RefreshDesktopRect();
+    const int bottom = g_desktop.top + g_desktop.height;
+    MoveWindowTo(g_desktop.left - 100, bottom - 50, 300, 220);
+    SendMessageA(g_mainWindow.window, WM_SETTINGCHANGE, 0, 0);
+    EXPECT_TRUE(RectIs(WindowRect(), g_desktop.left, bottom - 220, g_desktop.left + 300, bottom));
+}
+
+TEST_F(PlacementTest, WindowWiderThanTheDesktopEndsOnItsRightEdge) {
+    RefreshDesktopRect();
+    const int right = g_desktop.left + g_desktop.width;
+    // The system allows a window only a little wider than the screen: take what it gives.
+    MoveWindowTo(g_desktop.left + 40, 100, g_desktop.width + 200, 300);
+    const RECT before = WindowRect();
+    const int width = before.right - before.left;
+    ASSERT_GT(width, g_desktop.width) << "the window could not be made wider than the desktop";
+    g_mainWindow.KeepOnDesktop();
+    EXPECT_TRUE(RectIs(WindowRect(), right - width, 100, right, 400));
+}
+
+class TranslucencyTest : public PlacementTest {
+protected:
+    static LONG ExStyle() { return GetWindowLongA(g_mainWindow.window, GWL_EXSTYLE); }
+    static bool Layered() { return (ExStyle() & WS_EX_LAYERED) != 0; }
+    // The alpha the window was given; -1 when it has none.
+    static int Alpha() {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        COLORREF key = 0;
+        if (!GetLayeredWindowAttributes(g_mainWindow.window, &key, &alpha, &flags)) return -1;
+        return (flags & LWA_ALPHA) ? alpha : -1;
+    }
+};
+
+TEST_F(TranslucencyTest, OnAndOff) {
+    ASSERT_FALSE(Layered());
+    ApplyTransparency(g_mainWindow.window, true, 178);
+    EXPECT_TRUE(Layered());
+    EXPECT_EQ(Alpha(), 178);
+
+    ApplyTransparency(g_mainWindow.window, true, 40);
+    EXPECT_EQ(Alpha(), 40);
+
+    ApplyTransparency(g_mainWindow.window, false, 40);
+    EXPECT_FALSE(Layered());
+    // The rest of the extended style is left alone.
+    EXPECT_TRUE(ExStyle() & WS_EX_APPWINDOW);
+}
+
+TEST_F(TranslucencyTest, OpacityFullGivesALayeredOpaqueWindow) {
+    ApplyTransparency(g_mainWindow.window, true, 255);
+    EXPECT_TRUE(Layered());
+    EXPECT_EQ(Alpha(), 255);
+}
+
+TEST_F(TranslucencyTest, StoredOpacityOutOfRangeNeitherWrapsNorHidesTheWindow) {
+    // 256 would be alpha 0 by its low byte: an invisible window nobody could find.
+    ApplyTransparency(g_mainWindow.window, true, 256);
+    EXPECT_EQ(Alpha(), 255);
+    ApplyTransparency(g_mainWindow.window, true, 1000);
+    EXPECT_EQ(Alpha(), 255);
+    ApplyTransparency(g_mainWindow.window, true, 0);
+    EXPECT_EQ(Alpha(), kFaintestOpacity);
+    ApplyTransparency(g_mainWindow.window, true, -5);
+    EXPECT_EQ(Alpha(), kFaintestOpacity);
+    ApplyTransparency(g_mainWindow.window, true, kFaintestOpacity);
+    EXPECT_EQ(Alpha(), kFaintestOpacity);
+}
+
+}  // namespace

@@ -1,0 +1,370 @@
+// The magnified picture read back from the real main window: a pop-up of known
+// pixels is magnified and every view pixel is checked against it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/Application.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/Placement.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "support/TestSupport.h"
+#include "support/ViewSupport.h"
+
+namespace {
+
+// The pattern covers the top-left corner of the screen; the main window stays
+// far from it so that it never magnifies itself.
+constexpr int kPatternWidth = 256;
+constexpr int kPatternHeight = 192;
+constexpr int kMainX = 640;
+constexpr int kMainY = 520;
+constexpr int kViewWidth = 203;  // not a multiple of most zoom factors: the last block is cut
+constexpr int kViewHeight = 150;
+const COLORREF kGridColour = RGB(255, 0, 255);
+const COLORREF kSentinel = RGB(1, 2, 3);
+
+// Cursor 106 as drawn: X black outline, o white, . transparent.
+const char* const kArrow[] = {
+    "X",          "XX",          "XoX",         "XooX",       "XoooX",       "XooooX",      "XoooooX",
+    "XooooooX",   "XoooooooX",   "XooooooooX",  "XoooooooooX", "XooooooXXXXX", "XoooXooX",    "XooXXooX",
+    "XoX..XooX",  "XX...XooX",   "X.....XooX",  "......XooX",  ".......XX",
+};
+
+std::string Hex(COLORREF colour) {
+    char text[16];
+    wsprintfA(text, "%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
+class RenderTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
+
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+        g_settings.DisplayToolbar = 0;
+        g_settings.DisplayStatusbar = 0;
+        g_settings.MouseTracking = 0;
+        g_settings.ShowGrid = 0;
+        g_settings.Update = 1;
+        pattern_ = new test::PatternWindow(0, 0, kPatternWidth, kPatternHeight);
+        ASSERT_TRUE(pattern_->WaitUntilOnScreen()) << "the screen does not show the test pattern";
+        ASSERT_TRUE(test::CreateMainWindowForTest());
+        ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, kViewWidth, kViewHeight));
+    }
+
+    void TearDown() override {
+        test::DestroyMainWindowForTest();
+        delete pattern_;
+        pattern_ = nullptr;
+        // Stand-ins for the bars went with the window; forget them.
+        if (ownBars_) {
+            g_mainWindow.toolbarBand = nullptr;
+            g_mainWindow.toolbarBandHeight = 0;
+            g_mainWindow.statusBar = nullptr;
+            g_mainWindow.statusBarHeight = 0;
+        }
+        g_mainWindow.viewCursor = nullptr;
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+    }
+
+    // Zoom factor and zoom point as the other parts of the program set them.
+    void Show(int zoom, POINT zoomPoint) {
+        g_settings.ZoomFactor = zoom;
+        g_mainWindow.zoomPoint = zoomPoint;
+        g_mainWindow.Layout();
+        g_mainWindow.Redraw();
+    }
+
+    // The source rectangle worked out here from the view size and the primary
+    // screen of the test display, which starts at (0, 0).
+    static RECT ExpectedSource(int viewWidth, int viewHeight, int zoom, POINT zoomPoint) {
+        int sourceWidth = viewWidth / zoom + 1;
+        int sourceHeight = viewHeight / zoom + 1;
+        int x = zoomPoint.x < sourceWidth / 2 ? sourceWidth / 2 : zoomPoint.x;
+        int y = zoomPoint.y < sourceHeight / 2 ? sourceHeight / 2 : zoomPoint.y;
+        RECT source = {x - sourceWidth / 2, y - sourceHeight / 2, 0, 0};
+        source.right = source.left + sourceWidth;
+        source.bottom = source.top + sourceHeight;
+        return source;
+    }
+
+    // Counts view pixels that differ from the magnified pattern (with grid lines
+    // every gridSpacing view pixels when that is not 0); reports the first few.
+    int CountWrongPixels(const test::ClientPixels& pixels, const RECT& view, const RECT& source, int zoom,
+                         int gridSpacing) {
+        int wrong = 0;
+        for (int vy = 0; vy < view.bottom - view.top; ++vy) {
+            for (int vx = 0; vx < view.right - view.left; ++vx) {
+                bool onGrid = gridSpacing && ((vx > 0 && vx % gridSpacing == 0) || (vy > 0 && vy % gridSpacing == 0));
+                COLORREF expected =
+                    onGrid ? kGridColour : pattern_->ColourAt(source.left + vx / zoom, source.top + vy / zoom);
+                COLORREF actual = pixels.At(view.left + vx, view.top + vy);
+                if (actual != expected && ++wrong <= 5) {
+                    ADD_FAILURE() << "zoom " << zoom << ", view pixel (" << vx << ", " << vy << "): "
+                                  << Hex(actual) << " instead of " << Hex(expected);
+                }
+            }
+        }
+        return wrong;
+    }
+
+    // Stand-ins for the toolbar band and the status bar when the window has none
+    // of its own.
+    void GiveWindowBars() {
+        if (g_mainWindow.toolbarBand && g_mainWindow.statusBar) return;
+        ownBars_ = true;
+        g_mainWindow.toolbarBand = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 10,
+                                                   10, g_mainWindow.window, nullptr, GetModuleHandleA(nullptr), nullptr);
+        g_mainWindow.toolbarBandHeight = 26;
+        g_mainWindow.statusBar =
+            CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP | CCS_BOTTOM, "",
+                                g_mainWindow.window, IDC_STATUS_BAR);
+        SendMessageA(g_mainWindow.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                     FALSE);
+        RECT bar;
+        GetWindowRect(g_mainWindow.statusBar, &bar);
+        g_mainWindow.statusBarHeight = bar.bottom - bar.top;
+    }
+
+    test::PatternWindow* pattern_ = nullptr;
+    bool ownBars_ = false;
+};
+
+TEST_F(RenderTest, EachScreenPixelBecomesABlockOfExactlyItsColour) {
+    const POINT zoomPoint = {120, 90};
+    for (int zoom : {1, 2, 3, 4, 7, 32}) {
+        Show(zoom, zoomPoint);
+        const RECT view = g_mainWindow.GetViewRect();
+        ASSERT_EQ(view.right - view.left, kViewWidth);
+        ASSERT_EQ(view.bottom - view.top, kViewHeight);
+        const RECT source = ExpectedSource(kViewWidth, kViewHeight, zoom, zoomPoint);
+        const RECT shown = g_mainWindow.SourceRect();
+        EXPECT_TRUE(EqualRect(&shown, &source)) << "zoom " << zoom << ": source " << shown.left << "," << shown.top
+                                                << " " << shown.right << "," << shown.bottom;
+        test::ClientPixels pixels(g_mainWindow.window);
+        EXPECT_EQ(CountWrongPixels(pixels, view, source, zoom, 0), 0) << "zoom " << zoom;
+    }
+}
+
+TEST_F(RenderTest, ZoomPointNearTheCornerIsClampedSoTheSourceStartsThere) {
+    // At zoom 1 the view is wider than twice the zoom point: the source is pulled
+    // in to begin at the screen's corner instead of leaving the desktop.
+    Show(1, POINT{3, 4});
+    const RECT source = g_mainWindow.SourceRect();
+    EXPECT_EQ(source.left, 0);
+    EXPECT_EQ(source.top, 0);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 3) << "the stored zoom point is not clamped";
+    test::ClientPixels pixels(g_mainWindow.window);
+    EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(), source, 1, 0), 0);
+}
+
+TEST_F(RenderTest, PaintMessageRendersTheViewRegion) {
+    Show(5, POINT{100, 100});
+    // Move the zoom point without redrawing, then let the paint message bring the
+    // view up to date as the refresh timer does.
+    g_mainWindow.zoomPoint = POINT{60, 50};
+    ASSERT_NE(g_mainWindow.viewRegion, nullptr);
+    RECT box;
+    ASSERT_EQ(GetRgnBox(g_mainWindow.viewRegion, &box), SIMPLEREGION);
+    const RECT view = g_mainWindow.GetViewRect();
+    EXPECT_TRUE(EqualRect(&box, &view));
+    InvalidateRgn(g_mainWindow.window, g_mainWindow.viewRegion, FALSE);
+    UpdateWindow(g_mainWindow.window);
+    test::ClientPixels pixels(g_mainWindow.window);
+    EXPECT_EQ(CountWrongPixels(pixels, view, ExpectedSource(kViewWidth, kViewHeight, 5, POINT{60, 50}), 5, 0), 0);
+}
+
+TEST_F(RenderTest, GridLinesFallOnTheFirstColumnOfEveryGridSizeBlock) {
+    g_settings.ShowGrid = 1;
+    g_settings.GridColor = kGridColour;
+    struct Case {
+        int zoom;
+        int gridSize;
+        int spacing;  // in view pixels, 0 for no grid
+    } cases[] = {{1, 1, 0}, {1, 2, 2}, {4, 1, 4}, {4, 3, 12}, {32, 2, 64}};
+    const POINT zoomPoint = {128, 96};
+    for (const Case& c : cases) {
+        g_settings.GridSize = c.gridSize;
+        Show(c.zoom, zoomPoint);
+        test::ClientPixels pixels(g_mainWindow.window);
+        EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(),
+                                   ExpectedSource(kViewWidth, kViewHeight, c.zoom, zoomPoint), c.zoom, c.spacing),
+                  0)
+            << "zoom " << c.zoom << ", grid size " << c.gridSize;
+    }
+}
+
+TEST_F(RenderTest, ViewCursorCornerIsHalfABlockInFromTheDesktopCorner) {
+    g_settings.MouseTracking = 1;
+    g_settings.DisplayMouseWhenFollowing = 1;
+    g_settings.bUseOSCursor = 0;
+    g_mainWindow.viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
+    ASSERT_NE(g_mainWindow.viewCursor, nullptr);
+    // Following the mouse: keep the real pointer where the zoom point is.
+    SetCursorPos(g_desktop.left, g_desktop.top);
+    const POINT corner = {g_desktop.left, g_desktop.top};
+    for (int zoom : {1, 4, 9, 32}) {
+        Show(zoom, corner);
+        const RECT source = g_mainWindow.SourceRect();
+        ASSERT_EQ(source.left, corner.x);
+        ASSERT_EQ(source.top, corner.y);
+        test::ClientPixels pixels(g_mainWindow.window);
+        const int origin = zoom / 2;
+        int wrong = 0;
+        for (int row = 0; row < static_cast<int>(sizeof(kArrow) / sizeof(kArrow[0])); ++row) {
+            for (int column = 0; kArrow[row][column]; ++column) {
+                int vx = origin + column;
+                int vy = origin + row;
+                COLORREF expected = pattern_->ColourAt(source.left + vx / zoom, source.top + vy / zoom);
+                if (kArrow[row][column] == 'X') expected = RGB(0, 0, 0);
+                if (kArrow[row][column] == 'o') expected = RGB(255, 255, 255);
+                COLORREF actual = pixels.At(vx, vy);
+                if (actual != expected && ++wrong <= 5) {
+                    ADD_FAILURE() << "zoom " << zoom << ", arrow pixel (" << column << ", " << row << "): " << Hex(actual)
+                                  << " instead of " << Hex(expected);
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "zoom " << zoom;
+        // Left of and above the corner the picture is untouched.
+        if (origin > 0) {
+            EXPECT_EQ(pixels.At(origin - 1, origin), pattern_->ColourAt(0, 0));
+            EXPECT_EQ(pixels.At(origin, origin - 1), pattern_->ColourAt(0, 0));
+        }
+    }
+}
+
+TEST_F(RenderTest, NoCursorImageWhileNotFollowing) {
+    g_settings.MouseTracking = 0;
+    g_settings.DisplayMouseWhenFollowing = 1;
+    g_settings.bUseOSCursor = 0;
+    g_mainWindow.viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
+    Show(4, POINT{0, 0});
+    test::ClientPixels pixels(g_mainWindow.window);
+    EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(), g_mainWindow.SourceRect(), 4, 0), 0);
+}
+
+TEST_F(RenderTest, ViewSitsBetweenTheBandAndTheStatusBar) {
+    g_settings.DisplayToolbar = 1;
+    g_settings.DisplayStatusbar = 1;
+    GiveWindowBars();
+    const POINT zoomPoint = {100, 80};
+    Show(3, zoomPoint);
+    RECT client;
+    GetClientRect(g_mainWindow.window, &client);
+    const RECT view = g_mainWindow.GetViewRect();
+    EXPECT_EQ(view.top, g_mainWindow.toolbarBandHeight);
+    EXPECT_EQ(view.bottom, client.bottom - g_mainWindow.statusBarHeight);
+    EXPECT_FALSE(g_mainWindow.viewHidden);
+
+    // The band spans the width at the top, the status bar sits right under the view.
+    RECT band;
+    GetWindowRect(g_mainWindow.toolbarBand, &band);
+    MapWindowPoints(nullptr, g_mainWindow.window, reinterpret_cast<POINT*>(&band), 2);
+    // The rebar keeps its border just outside the client area; its inside ends
+    // where the view begins.
+    EXPECT_LE(band.top, 0);
+    EXPECT_LE(band.left, 0);
+    EXPECT_GE(band.right, client.right);
+    EXPECT_EQ(band.bottom, g_mainWindow.toolbarBandHeight);
+    RECT status;
+    GetWindowRect(g_mainWindow.statusBar, &status);
+    MapWindowPoints(nullptr, g_mainWindow.window, reinterpret_cast<POINT*>(&status), 2);
+    EXPECT_EQ(status.left, 0);
+    EXPECT_EQ(status.top, view.bottom);
+    EXPECT_EQ(status.right, client.right);
+
+    test::ClientPixels pixels(g_mainWindow.window);
+    EXPECT_EQ(CountWrongPixels(pixels, view,
+                               ExpectedSource(view.right - view.left, view.bottom - view.top, 3, zoomPoint), 3, 0),
+              0);
+}
+
+TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
+    g_settings.DisplayToolbar = 1;
+    g_settings.DisplayStatusbar = 1;
+    GiveWindowBars();
+    auto paneEdges = [](int (&edges)[5]) {
+        return static_cast<int>(SendMessageA(g_mainWindow.statusBar, SB_GETPARTS, 5, reinterpret_cast<LPARAM>(edges)));
+    };
+
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX - 300, kMainY, 600, kViewHeight));
+    g_mainWindow.SizeStatusPanes();
+    int wide[5];
+    ASSERT_EQ(paneEdges(wide), 5);
+    // The panes end a size grip's width (the bar's height) from the right, plus 3.
+    EXPECT_EQ(wide[4], 600 - g_mainWindow.statusBarHeight + 3);
+    EXPECT_EQ(wide[2] - wide[1], 31);
+    for (int i = 1; i < 5; ++i) EXPECT_GT(wide[i], wide[i - 1]);
+
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, 700, kViewHeight));
+    g_mainWindow.SizeStatusPanes();
+    int wider[5];
+    ASSERT_EQ(paneEdges(wider), 5);
+    EXPECT_EQ(wider[0] - wide[0], 100) << "only the message pane grows";
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(wider[i] - wider[i - 1], wide[i] - wide[i - 1]);
+
+    // Too narrow for all: the message pane keeps its own minimum and the panes
+    // run past the window's edge.
+    int narrow[5];
+    int narrower[5];
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, 260, kViewHeight));
+    g_mainWindow.SizeStatusPanes();
+    ASSERT_EQ(paneEdges(narrow), 5);
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, 200, kViewHeight));
+    g_mainWindow.SizeStatusPanes();
+    ASSERT_EQ(paneEdges(narrower), 5);
+    EXPECT_GT(narrow[4], 260);
+    EXPECT_EQ(narrow[0], narrower[0]);
+    EXPECT_GT(narrow[0], 0);
+    EXPECT_EQ(narrow[2] - narrow[1], 31);
+}
+
+TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
+    g_settings.DisplayToolbar = 1;
+    g_settings.DisplayStatusbar = 1;
+    // Bar heights alone, without windows: the layout must cope with absent bars.
+    ownBars_ = true;
+    g_mainWindow.toolbarBandHeight = 40;
+    g_mainWindow.statusBarHeight = 40;
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, kViewWidth, 60));
+    EXPECT_TRUE(g_mainWindow.viewHidden);
+    RECT view = g_mainWindow.GetViewRect();
+    EXPECT_LT(view.bottom - view.top, 0);
+
+    test::FillClient(g_mainWindow.window, kSentinel);
+    g_mainWindow.Redraw();
+    InvalidateRect(g_mainWindow.window, nullptr, FALSE);
+    UpdateWindow(g_mainWindow.window);
+    test::ClientPixels hidden(g_mainWindow.window);
+    int painted = 0;
+    for (int y = 0; y < hidden.Height(); ++y) {
+        for (int x = 0; x < hidden.Width(); ++x) painted += hidden.At(x, y) != kSentinel;
+    }
+    EXPECT_EQ(painted, 0);
+
+    // Taller again: the next layout shows the view.
+    g_mainWindow.zoomPoint = POINT{100, 100};
+    g_settings.ZoomFactor = 2;
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, kViewWidth, 200));
+    EXPECT_FALSE(g_mainWindow.viewHidden);
+    view = g_mainWindow.GetViewRect();
+    ASSERT_EQ(view.top, 40);
+    ASSERT_EQ(view.bottom, 160);
+    test::ClientPixels shown(g_mainWindow.window);
+    EXPECT_EQ(CountWrongPixels(shown, view, ExpectedSource(kViewWidth, 120, 2, POINT{100, 100}), 2, 0), 0);
+}
+
+}  // namespace
