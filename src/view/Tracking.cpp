@@ -13,6 +13,7 @@
 #include "settings/Settings.h"
 #include "text/Strings.h"
 #include "view/TrackingMath.h"
+#include "view/ViewGeometry.h"
 
 namespace {
 
@@ -98,16 +99,17 @@ void MainWindow::RefreshGridButton() {
 // --- The zoom point and its frame
 
 void MainWindow::MoveZoomPoint(int dx, int dy) {
+    const POINT lowest = LowestZoomPoint(g_desktop, halfWidth, halfHeight);
     bool changed = false;
     if (dx != 0) {
-        int x = MoveAxis(zoomPoint.x, dx, g_desktop.left + halfWidth, highestZoomPoint.x);
+        int x = MoveAxis(zoomPoint.x, dx, lowest.x, highestZoomPoint.x);
         if (x != zoomPoint.x) {
             zoomPoint.x = x;
             changed = true;
         }
     }
     if (dy != 0) {
-        int y = MoveAxis(zoomPoint.y, dy, g_desktop.top + halfHeight, highestZoomPoint.y);
+        int y = MoveAxis(zoomPoint.y, dy, lowest.y, highestZoomPoint.y);
         if (y != zoomPoint.y) {
             zoomPoint.y = y;
             changed = true;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <stdio.h>
 
+#include "mainwindow/Placement.h"
+
 namespace {
 
 constexpr int kMinZoom = 1;

@@ -8,10 +8,8 @@
 constexpr int kSpeedNone = 1;
 constexpr int kSpeedFast = 4;
 
-// Translucency steps of Shift+wheel and their limits.
+// Translucency step of Shift+wheel.
 constexpr int kTransparencyStep = 30;
-constexpr int kFaintestOpacity = 10;
-constexpr int kOpaque = 255;
 
 int ClampZoomFactor(int zoom);
 int ClampUpdateSpeed(int index);
