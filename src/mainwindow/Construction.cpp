@@ -15,6 +15,7 @@
 #include "settings/Settings.h"
 #include "text/ResString.h"
 #include "text/Strings.h"
+#include "view/TrackingMath.h"
 
 #ifndef _WIN64
 static_assert(sizeof(TBBUTTON) == 20, "TBBUTTON keeps its 32-bit size");
@@ -100,14 +101,6 @@ RECT UpdateSliderRect(const RECT& zoomSlider) {
     int left = zoomSlider.right + kSliderGap;
     int width = (zoomSlider.right - zoomSlider.left) / 2;
     return RECT{left, zoomSlider.top, left + width, zoomSlider.bottom};
-}
-
-// The names of the update speeds 1 to 4; out-of-range speeds take the nearest name.
-const char* UpdateSpeedName(int speed) {
-    static const char* const kNames[] = {"None", "Slow", "Medium", "Fast"};
-    if (speed < kMinUpdateSpeed) speed = kMinUpdateSpeed;
-    if (speed > kMaxUpdateSpeed) speed = kMaxUpdateSpeed;
-    return kNames[speed - kMinUpdateSpeed];
 }
 
 int WindowHeight(HWND window) {

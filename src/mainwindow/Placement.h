@@ -22,5 +22,5 @@ constexpr int kOpaque = 255;
 // kFaintestOpacity ... kOpaque so that no stored value wraps round or hides the window.
 BYTE LayeredAlpha(int opacity);
 
-// Switches the window's translucency; opacity 0 is invisible, 255 opaque.
+// Switches the window's translucency; the opacity is kept within kFaintestOpacity ... kOpaque.
 void ApplyTransparency(HWND window, bool on, int opacity);

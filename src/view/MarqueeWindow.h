@@ -9,7 +9,8 @@ public:
     MarqueeWindow();
     ~MarqueeWindow() override;
 
-    // Makes the (still hidden, 0 x 0) window owned by owner and starts the dash timer.
+    // Makes the (still hidden, 0 x 0) window owned by owner and starts the dash
+    // timer. A window left from an earlier Show is destroyed first.
     void Show(HWND owner);
     // Moves the frame over a screen rectangle and shows it without activating it.
     void Place(int x, int y, int width, int height);
@@ -19,15 +20,17 @@ public:
     int Phase() const { return phase_; }
     HBRUSH HorizontalBrush() const { return brushA_; }
     HBRUSH VerticalBrush() const { return brushB_; }
+    // The atom of "wyn_Marquee", 0 while it is not registered.
     static ATOM ClassAtom();
 
 private:
+    void MakeBrushes();
     void OnSize(HWND window, int width, int height);
     void OnTimer(HWND window);
     void OnPaint(HWND window);
 
-    HBRUSH brushA_;
-    HBRUSH brushB_;
+    HBRUSH brushA_;  // dashes along the top and bottom edges
+    HBRUSH brushB_;  // dashes along the left and right edges
     RECT frame_;
     int phase_;
 };

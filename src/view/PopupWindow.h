@@ -8,6 +8,8 @@
 class PopupWindow {
 public:
     PopupWindow() : window_(nullptr) {}
+    // Derived classes destroy their window in their own destructor, while their
+    // WindowProc still exists; this only catches a window left over.
     virtual ~PopupWindow();
     PopupWindow(const PopupWindow&) = delete;
     PopupWindow& operator=(const PopupWindow&) = delete;
@@ -18,9 +20,12 @@ public:
     HWND Window() const { return window_; }
 
 protected:
-    // Fills in the shared window procedure and registers the class; 0 on failure.
+    // Fills in the shared window procedure and the instance and registers the class; 0 on failure.
     static ATOM RegisterPopupClass(WNDCLASSEXA& description);
+    // Unregisters a class registered by RegisterPopupClass; atom becomes 0 when that succeeded.
+    static void UnregisterPopupClass(ATOM& atom);
     bool CreatePopup(ATOM atom, DWORD style, HWND owner);
+    // Destroys the window, if any, without sending any more messages to this object.
     void DestroyPopup();
 
     HWND window_;

@@ -1,19 +1,261 @@
-// Placeholder until zoom and tracking are built.
-#include "mainwindow/MainWindow.h"
+// What the view magnifies and when: the zoom factor, the zoom point and the ways
+// it moves, the refresh speed, and the tracking tick that samples the colour and
+// coordinates under the mouse for the status bar.
+#include <windows.h>
 
-void MainWindow::SetZoom(int) {}
-void MainWindow::SetUpdateSpeed(int, bool) {}
-void MainWindow::MoveZoomPoint(int, int) {}
-void MainWindow::UpdateZoomFrame() {}
-void MainWindow::InvertZoomFrame() {}
-void MainWindow::EndPicking() {}
-void MainWindow::RefreshFollowButton() {}
-void MainWindow::RefreshGridButton() {}
-void MainWindow::OnRefreshTick() {}
-void MainWindow::OnTrackingTick() {}
-void MainWindow::OnHScroll(HWND, WORD, WORD) {}
-void MainWindow::OnMouseWheel(short, WORD) {}
-void MainWindow::OnKeyDown(UINT) {}
-void MainWindow::OnLButtonDown() {}
-void MainWindow::OnLButtonUp() {}
-void MainWindow::OnPickingMouseMove() {}
+#include <commctrl.h>
+
+#include "app/Application.h"
+#include "common/Handles.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/Placement.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "text/Strings.h"
+#include "view/TrackingMath.h"
+#include "view/ViewGeometry.h"
+
+namespace {
+
+// Status bar panes written here.
+constexpr int kMessagePane = 0;
+constexpr int kColourPane = 1;
+constexpr int kSwatchPane = 2;
+constexpr int kCoordinatesPane = 3;
+constexpr int kLinkPane = 4;
+
+// The tracking tooltip sits this far above the zoom frame while picking.
+constexpr int kPickingTipGap = 3;
+
+constexpr int kTipTextLength = 128;
+
+bool ControlKeyDown() {
+    return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+void SetPaneText(HWND statusBar, int pane, const char* text) {
+    if (statusBar) SendMessageA(statusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+}
+
+void SetMessagePaneText(HWND statusBar, const char* text) {
+    SetPaneText(statusBar, kMessagePane | SBT_NOBORDERS, text);
+}
+
+// Formats a one-number tip; a missing format leaves the tip empty.
+template <typename Value>
+void FormatTip(char (&tip)[kTipTextLength], const char* format, Value value) {
+    tip[0] = '\0';
+    if (format) wsprintfA(tip, format, value);
+}
+
+void SetToolbarButtonChecked(HWND toolbar, int command, bool checked) {
+    if (!toolbar) return;
+    LPARAM state = checked ? (TBSTATE_ENABLED | TBSTATE_CHECKED) : TBSTATE_ENABLED;
+    SendMessageA(toolbar, TB_SETSTATE, command, MAKELPARAM(state, 0));
+}
+
+}  // namespace
+
+// --- Zoom factor and refresh speed
+
+void MainWindow::SetZoom(int zoom) {
+    zoom = ClampZoomFactor(zoom);
+    if (zoom == g_settings.ZoomFactor) return;
+    g_settings.ZoomFactor = zoom;
+    Layout();
+    Redraw();
+    if (zoomSlider) SendMessageA(zoomSlider, TBM_SETPOS, TRUE, zoom);
+    char tip[kTipTextLength];
+    FormatTip(tip, g_strings.zoomLevelTip.Text(), zoom);
+    if (zoomSlider) controlTips.UpdateToolText(zoomSlider, tip);
+}
+
+void MainWindow::SetUpdateSpeed(int index, bool force) {
+    index = ClampUpdateSpeed(index);
+    if (index == g_settings.Update && !force) return;
+    char tip[kTipTextLength];
+    FormatTip(tip, g_strings.autoUpdateTip.Text(), UpdateSpeedName(index));
+    if (updateSlider) controlTips.UpdateToolText(updateSlider, tip);
+    // Killing a timer that does not run is harmless, and it covers a stored
+    // speed that was out of range.
+    if (index == kSpeedNone) KillTimer(window, kRefreshTimerId);
+    g_settings.Update = index;
+    if (updateSlider) SendMessageA(updateSlider, TBM_SETPOS, TRUE, index);
+    UINT interval = RefreshIntervalMs(index, g_settings.Update1, g_settings.Update2, g_settings.Update3);
+    if (interval) SetTimer(window, kRefreshTimerId, interval, nullptr);
+    RefreshFollowButton();
+}
+
+void MainWindow::RefreshFollowButton() {
+    SetToolbarButtonChecked(toolbar, IDM_FOLLOW_MOUSE, g_settings.MouseTracking != 0);
+    Redraw();
+}
+
+void MainWindow::RefreshGridButton() {
+    SetToolbarButtonChecked(toolbar, IDM_TOGGLE_GRID, g_settings.ShowGrid != 0);
+    Redraw();
+}
+
+// --- The zoom point and its frame
+
+void MainWindow::MoveZoomPoint(int dx, int dy) {
+    const POINT lowest = LowestZoomPoint(g_desktop, halfWidth, halfHeight);
+    bool changed = false;
+    if (dx != 0) {
+        int x = MoveAxis(zoomPoint.x, dx, lowest.x, highestZoomPoint.x);
+        if (x != zoomPoint.x) {
+            zoomPoint.x = x;
+            changed = true;
+        }
+    }
+    if (dy != 0) {
+        int y = MoveAxis(zoomPoint.y, dy, lowest.y, highestZoomPoint.y);
+        if (y != zoomPoint.y) {
+            zoomPoint.y = y;
+            changed = true;
+        }
+    }
+    if (changed) {
+        Layout();
+        Redraw();
+    }
+}
+
+void MainWindow::UpdateZoomFrame() {
+    zoomFrame = ZoomFrameFromSource(SourceRect());
+}
+
+void MainWindow::InvertZoomFrame() {
+    WindowDC screen(nullptr);
+    FrameStrips outline = OutlineStrips(zoomFrame);
+    for (int i = 0; i < outline.count; ++i) {
+        const Strip& strip = outline.strips[i];
+        PatBlt(screen, strip.x, strip.y, strip.width, strip.height, DSTINVERT);
+    }
+}
+
+// --- Picking the zoom point with the left button
+
+void MainWindow::OnLButtonDown() {
+    if (selectionActive || selecting) {
+        CancelSelection();
+        return;
+    }
+    // A drag whose button-up went elsewhere (the capture was taken away) still
+    // has its outline on the screen: remove it before drawing a new one.
+    if (picking) EndPicking();
+    SetCapture(window);
+    SetMessagePaneText(statusBar, ResString(IDS_PICKING_HINT).Text());
+    picking = true;
+    GetCursorPos(&zoomPoint);
+    UpdateZoomFrame();
+    InvertZoomFrame();
+    SetCursor(LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
+    trackingToolTip.Show(window, zoomPoint.x, zoomPoint.y - halfHeight - kPickingTipGap, g_strings.dragHint.Text());
+}
+
+void MainWindow::OnPickingMouseMove() {
+    InvertZoomFrame();
+    GetCursorPos(&zoomPoint);
+    UpdateZoomFrame();
+    InvertZoomFrame();
+    Redraw();
+}
+
+void MainWindow::OnLButtonUp() {
+    if (!picking) return;
+    EndPicking();
+    Redraw();
+}
+
+void MainWindow::EndPicking() {
+    if (picking) {
+        // Cleared first: releasing the capture sends messages that must see it ended.
+        picking = false;
+        ReleaseCapture();
+        InvertZoomFrame();
+        SetMessagePaneText(statusBar, g_strings.pressF1.Text());
+        trackingToolTip.Hide();
+    }
+    if (selecting) CancelSelection();
+}
+
+// --- Timers
+
+void MainWindow::OnRefreshTick() {
+    if (IsIconic(window)) return;
+    // While a selection is dragged or its menu is open, the picture holds still.
+    if (selectionActive || selecting) return;
+    if (viewRegion) InvalidateRgn(window, viewRegion, FALSE);
+}
+
+void MainWindow::OnTrackingTick() {
+    if (IsIconic(window)) return;
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+
+    if (g_settings.MouseTracking && !selectionActive && !selecting &&
+        (cursor.x != zoomPoint.x || cursor.y != zoomPoint.y)) {
+        zoomPoint = cursor;
+        Redraw();
+    }
+
+    POINT shown = cursor;
+    if (g_settings.RelativeCoords) {
+        HWND under = WindowFromPoint(cursor);
+        if (under) ScreenToClient(under, &shown);
+    }
+    char coordinates[64] = "";
+    if (const char* format = g_strings.coordinatesFormat.Text()) wsprintfA(coordinates, format, shown.x, shown.y);
+    SetPaneText(statusBar, kCoordinatesPane, coordinates);
+
+    COLORREF colour;
+    {
+        WindowDC screen(nullptr);
+        colour = GetPixel(screen, cursor.x, cursor.y);
+    }
+    if (colour == sampledColour) return;
+    sampledColour = colour;
+    char text[64];
+    FormatColourText(colour, g_settings.DisplayRGBColourPanel != 0, g_strings.colourRgbFormat.Text(),
+                     g_strings.colourHexFormat.Text(), text);
+    SetPaneText(statusBar, kColourPane, text);
+    // Set again as owner-drawn, so the swatch repaints in the new colour.
+    SetPaneText(statusBar, kSwatchPane | SBT_OWNERDRAW, "");
+    SetPaneText(statusBar, kLinkPane | SBT_OWNERDRAW, "");
+}
+
+// --- Sliders, wheel and keys
+
+void MainWindow::OnHScroll(HWND slider, WORD code, WORD position) {
+    if (slider == zoomSlider) {
+        SetZoom(SliderValue(g_settings.ZoomFactor, code, position));
+    } else if (slider == updateSlider) {
+        SetUpdateSpeed(SliderValue(g_settings.Update, code, position), false);
+    }
+}
+
+void MainWindow::OnMouseWheel(short delta, WORD keys) {
+    EndPicking();
+    CancelSelection();
+    // Shift wins when both keys are held.
+    if (keys & MK_SHIFT) {
+        g_settings.nTransparency = WheelTransparency(g_settings.nTransparency, delta);
+        ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
+    } else if (keys & MK_CONTROL) {
+        SetZoom(WheelZoom(g_settings.ZoomFactor, delta));
+    }
+}
+
+void MainWindow::OnKeyDown(UINT virtualKey) {
+    if (virtualKey == VK_ESCAPE) {
+        EndPicking();
+        CancelSelection();
+        return;
+    }
+    POINT offset;
+    if (KeyOffset(virtualKey, ControlKeyDown(), g_settings.nSlowScrollRate, g_settings.nFastScrollRate, sourceWidth,
+                  &offset)) {
+        MoveZoomPoint(offset.x, offset.y);
+    }
+}

@@ -336,7 +336,12 @@ TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     g_settings.DisplayToolbar = 1;
     g_settings.DisplayStatusbar = 1;
     // Bar heights alone, without windows: the layout must cope with absent bars.
+    // Bars the window may have of its own are hidden, so that only the view could paint.
     ownBars_ = true;
+    if (g_mainWindow.toolbarBand) ShowWindow(g_mainWindow.toolbarBand, SW_HIDE);
+    if (g_mainWindow.statusBar) ShowWindow(g_mainWindow.statusBar, SW_HIDE);
+    g_mainWindow.toolbarBand = nullptr;
+    g_mainWindow.statusBar = nullptr;
     g_mainWindow.toolbarBandHeight = 40;
     g_mainWindow.statusBarHeight = 40;
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, kViewWidth, 60));

@@ -157,6 +157,8 @@ TEST_F(StatusBar, TheHandShowsOverTheLinkPaneOnly) {
 }
 
 TEST_F(StatusBar, TheSwatchShowsTheSampledColourAndTheLinkIsBlueUnderlined) {
+    // The tracking tick would sample the real colour under the cursor instead.
+    KillTimer(g_mainWindow.window, kTrackingTimerId);
     SetFixedPanes();
     g_mainWindow.sampledColour = RGB(200, 30, 60);
     RedrawWindow(g_mainWindow.statusBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);

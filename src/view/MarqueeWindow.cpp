@@ -1,0 +1,132 @@
+#include "view/MarqueeWindow.h"
+
+#include "app/Application.h"
+#include "common/Handles.h"
+#include "resources/resource.h"
+#include "view/TrackingMath.h"
+
+namespace {
+
+const char kMarqueeClass[] = "wyn_Marquee";
+constexpr UINT_PTR kDashTimerId = 1;
+constexpr UINT kDashIntervalMs = 100;
+constexpr int kPatternSize = 8;
+
+ATOM g_marqueeAtom = 0;
+
+HBRUSH LoadPatternBrush(int bitmapId) {
+    Bitmap pattern(LoadBitmapA(g_instance, MAKEINTRESOURCEA(bitmapId)));
+    if (!pattern) return nullptr;
+    // The brush keeps its own copy of the pattern, so the bitmap goes at once.
+    return CreatePatternBrush(pattern);
+}
+
+}  // namespace
+
+MarqueeWindow::MarqueeWindow() : brushA_(nullptr), brushB_(nullptr), frame_{0, 0, 0, 0}, phase_(0) {}
+
+MarqueeWindow::~MarqueeWindow() {
+    // The window goes before the class, which cannot be unregistered while it exists.
+    DestroyPopup();
+    if (brushA_) DeleteObject(brushA_);
+    if (brushB_) DeleteObject(brushB_);
+    UnregisterPopupClass(g_marqueeAtom);
+}
+
+ATOM MarqueeWindow::ClassAtom() {
+    return g_marqueeAtom;
+}
+
+void MarqueeWindow::Show(HWND owner) {
+    // A drag whose button-up never arrived may have left a frame on screen.
+    if (window_) Hide();
+    if (!g_marqueeAtom) {
+        WNDCLASSEXA description = {};
+        description.lpszClassName = kMarqueeClass;
+        g_marqueeAtom = RegisterPopupClass(description);
+        if (!g_marqueeAtom) return;
+    }
+    MakeBrushes();
+    if (CreatePopup(g_marqueeAtom, WS_POPUP, owner)) SetTimer(window_, kDashTimerId, kDashIntervalMs, nullptr);
+}
+
+void MarqueeWindow::MakeBrushes() {
+    if (!brushA_) brushA_ = LoadPatternBrush(IDB_MARQUEE_HORIZONTAL);
+    if (!brushB_) brushB_ = LoadPatternBrush(IDB_MARQUEE_VERTICAL);
+}
+
+void MarqueeWindow::Place(int x, int y, int width, int height) {
+    if (!window_) return;
+    SetWindowPos(window_, nullptr, x, y, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void MarqueeWindow::Hide() {
+    if (window_) KillTimer(window_, kDashTimerId);
+    PopupWindow::Hide();
+}
+
+LRESULT MarqueeWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        OnSize(window, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_TIMER:
+        OnTimer(window);
+        return 0;
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void MarqueeWindow::OnSize(HWND window, int width, int height) {
+    // A zero size keeps the last shape: there is nothing to outline.
+    if (width == 0 || height == 0) return;
+    GetClientRect(window, &frame_);
+    Region ring(CreateRectRgnIndirect(&frame_));
+    RECT inside = MarqueeInnerRect(frame_.right - frame_.left, frame_.bottom - frame_.top);
+    if (!IsRectEmpty(&inside)) {
+        Region inner(CreateRectRgnIndirect(&inside));
+        CombineRgn(ring, ring, inner, RGN_XOR);
+    }
+    // The system owns the region from here on.
+    if (SetWindowRgn(window, ring, TRUE)) ring.release();
+}
+
+void MarqueeWindow::OnTimer(HWND window) {
+    InvalidateRect(window, nullptr, FALSE);
+    phase_ = NextMarqueePhase(phase_);
+}
+
+void MarqueeWindow::OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (brushA_ && brushB_) {
+        const int width = frame_.right - frame_.left;
+        const int height = frame_.bottom - frame_.top;
+        struct Edge {
+            HBRUSH brush;
+            int originX, originY;
+            int x, y, width, height;
+        } const edges[] = {
+            {brushA_, phase_, 0, frame_.left, frame_.top, width, 1},
+            {brushA_, kPatternSize - phase_, 0, frame_.left, frame_.bottom - 1, width, 1},
+            {brushB_, 0, kPatternSize - phase_, frame_.left, frame_.top, 1, height},
+            {brushB_, 0, phase_, frame_.right - 1, frame_.top, 1, height},
+        };
+        // The monochrome patterns take the DC's default colours: black text on white.
+        HGDIOBJ noBrush = GetStockObject(NULL_BRUSH);
+        SelectionGuard restoreBrush(dc, noBrush);
+        for (const Edge& edge : edges) {
+            // A brush is unrealized only while no DC holds it.
+            SelectObject(dc, noBrush);
+            UnrealizeObject(edge.brush);
+            SetBrushOrgEx(dc, edge.originX, edge.originY, nullptr);
+            SelectObject(dc, edge.brush);
+            PatBlt(dc, edge.x, edge.y, edge.width, edge.height, PATCOPY);
+        }
+    }
+    EndPaint(window, &paint);
+}

@@ -1,0 +1,82 @@
+#include "view/TrackingToolTip.h"
+
+#include "app/Application.h"
+#include "common/Handles.h"
+#include "resources/resource.h"
+#include "view/TrackingMath.h"
+
+namespace {
+
+const char kToolTipClass[] = "wyn_TrackingToolTip";
+constexpr int kIconSize = 16;
+constexpr int kIconMargin = 1;
+
+ATOM g_toolTipAtom = 0;
+
+}  // namespace
+
+TrackingToolTip::TrackingToolTip() : text_{}, smallIcon_(nullptr) {}
+
+TrackingToolTip::~TrackingToolTip() {
+    // The window goes before the class, which cannot be unregistered while it exists.
+    DestroyPopup();
+    UnregisterPopupClass(g_toolTipAtom);
+    if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+ATOM TrackingToolTip::ClassAtom() {
+    return g_toolTipAtom;
+}
+
+void TrackingToolTip::Show(HWND owner, int x, int y, const char* text) {
+    if (!window_) {
+        if (!g_toolTipAtom) {
+            WNDCLASSEXA description = {};
+            description.style = CS_BYTEALIGNCLIENT | CS_DBLCLKS;
+            description.lpszClassName = kToolTipClass;
+            g_toolTipAtom = RegisterPopupClass(description);
+            if (!g_toolTipAtom) return;
+        }
+        if (!CreatePopup(g_toolTipAtom, WS_POPUP | WS_BORDER, owner)) return;
+    }
+    lstrcpynA(text_, text ? text : "", kTextCapacity);
+
+    SIZE textSize = {0, 0};
+    {
+        WindowDC dc(window_);
+        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        GetTextExtentPoint32A(dc, text_, lstrlenA(text_), &textSize);
+    }
+    SIZE size = TrackingTipSize(textSize);
+    SetWindowPos(window_, nullptr, x, y - size.cy, size.cx, size.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+LRESULT TrackingToolTip::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        OnPaint(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void TrackingToolTip::OnPaint(HWND window) {
+    if (!smallIcon_) {
+        smallIcon_ = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON, kIconSize,
+                                                   kIconSize, LR_DEFAULTCOLOR));
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
+    if (smallIcon_) DrawIconEx(dc, kIconMargin, kIconMargin, smallIcon_, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+    {
+        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        client.left += kIconSize;
+        DrawTextA(dc, text_, -1, &client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    }
+    EndPaint(window, &paint);
+}

@@ -1,0 +1,584 @@
+// Zoom and tracking on the real main window: sliders, wheel, keys, timers,
+// following, the status bar and the zoom frame, read back from the screen.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/Placement.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "support/TestSupport.h"
+#include "support/TrackingSupport.h"
+
+namespace {
+
+// The main window sits at the top right; the tests' own windows below it.
+const RECT kMainRect = {720, 40, 720 + 450, 40 + 250};
+const RECT kPatchRect = {100, 500, 500, 900};
+const COLORREF kPatch = RGB(90, 120, 150);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kMarker = RGB(255, 0, 255);
+
+class Tracking : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+    }
+    void TearDown() override {
+        SetControl(false);
+        if (IsWindow(g_mainWindow.window)) g_mainWindow.EndPicking();
+        g_mainWindow.selecting = false;
+        g_mainWindow.selectionActive = false;
+        test::DestroyMainWindowForTest();
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+    }
+
+    // Creates the window with the settings as the test left them.
+    void Create() {
+        ASSERT_TRUE(test::CreateMainWindowForTest());
+        main = g_mainWindow.window;
+        MoveWindow(main, kMainRect.left, kMainRect.top, kMainRect.right - kMainRect.left,
+                   kMainRect.bottom - kMainRect.top, TRUE);
+        test::PumpMessages(50);
+    }
+
+    static void SetControl(bool down) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = down ? 0x80 : 0;
+        keys[VK_LCONTROL] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+
+    // The screen point at which the view shows the zoom point's block.
+    POINT ZoomBlockOnScreen() const {
+        RECT view = g_mainWindow.GetViewRect();
+        int zoom = g_settings.ZoomFactor;
+        POINT p = {view.left + g_mainWindow.halfWidth * zoom + zoom / 2,
+                   view.top + g_mainWindow.halfHeight * zoom + zoom / 2};
+        ClientToScreen(main, &p);
+        return p;
+    }
+
+    // Paints the whole view in a marker colour, behind the program's back.
+    void MarkView() {
+        RECT view = g_mainWindow.GetViewRect();
+        HDC dc = GetDC(main);
+        HBRUSH brush = CreateSolidBrush(kMarker);
+        FillRect(dc, &view, brush);
+        DeleteObject(brush);
+        ReleaseDC(main, dc);
+        GdiFlush();
+    }
+
+    void Wheel(short delta, WORD keys) { SendMessageA(main, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), 0); }
+    void Key(UINT key) { SendMessageA(main, WM_KEYDOWN, key, 0); }
+    void Scroll(HWND slider, WORD code, WORD position = 0) {
+        SendMessageA(main, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(slider));
+    }
+    std::string Pane(int pane) const { return test::StatusText(g_mainWindow.statusBar, pane); }
+    std::string SliderTip(HWND slider) const {
+        HWND tips = g_mainWindow.controlTips.Window();
+        return test::ToolText(tips, tips, slider);
+    }
+
+    HWND main = nullptr;
+};
+
+// ---------------------------------------------------------------- zoom and speed
+
+TEST_F(Tracking, SetZoomIsLimitedAndMovesTheSliderOnlyOnAChange) {
+    Create();
+    HWND slider = g_mainWindow.zoomSlider;
+    ASSERT_NE(slider, nullptr);
+    g_mainWindow.SetZoom(0);
+    EXPECT_EQ(g_settings.ZoomFactor, 1);
+    EXPECT_EQ(SendMessageA(slider, TBM_GETPOS, 0, 0), 1);
+    EXPECT_EQ(SliderTip(slider), "Zoom Level x1");
+    g_mainWindow.SetZoom(40);
+    EXPECT_EQ(g_settings.ZoomFactor, 32);
+    EXPECT_EQ(SendMessageA(slider, TBM_GETPOS, 0, 0), 32);
+    EXPECT_EQ(SliderTip(slider), "Zoom Level x32");
+
+    // The same value again sends nothing: a position set behind its back stays.
+    SendMessageA(slider, TBM_SETPOS, TRUE, 7);
+    g_mainWindow.SetZoom(32);
+    EXPECT_EQ(SendMessageA(slider, TBM_GETPOS, 0, 0), 7);
+    EXPECT_EQ(SliderTip(slider), "Zoom Level x32");
+}
+
+TEST_F(Tracking, SpeedNoneRunsNoRefreshTimerAndFastDoes) {
+    Create();
+    HWND slider = g_mainWindow.updateSlider;
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(g_settings.Update, 1);
+    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+
+    g_mainWindow.SetUpdateSpeed(4, false);
+    EXPECT_EQ(g_settings.Update, 4);
+    EXPECT_EQ(SendMessageA(slider, TBM_GETPOS, 0, 0), 4);
+    EXPECT_EQ(SliderTip(slider), "Auto Update - Fast");
+    EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 2, 2000));
+
+    g_mainWindow.SetUpdateSpeed(0, false);
+    EXPECT_EQ(g_settings.Update, 1);
+    EXPECT_EQ(SliderTip(slider), "Auto Update - None");
+    test::PumpMessages(100);
+    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+
+    g_mainWindow.SetUpdateSpeed(9, false);
+    EXPECT_EQ(g_settings.Update, 4);
+    g_mainWindow.SetUpdateSpeed(3, false);
+    EXPECT_EQ(SliderTip(slider), "Auto Update - Medium");
+    g_mainWindow.SetUpdateSpeed(2, false);
+    EXPECT_EQ(SliderTip(slider), "Auto Update - Slow");
+}
+
+TEST_F(Tracking, ForceRewritesTheTipAndRestartsTheTimer) {
+    Create();
+    HWND slider = g_mainWindow.updateSlider;
+    ASSERT_NE(slider, nullptr);
+    // Fast in the settings but no timer running, and a stale tip.
+    g_settings.Update = 4;
+    g_mainWindow.controlTips.UpdateToolText(slider, "stale");
+    g_mainWindow.SetUpdateSpeed(4, false);
+    EXPECT_EQ(SliderTip(slider), "stale");
+    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+
+    g_mainWindow.SetUpdateSpeed(4, true);
+    EXPECT_EQ(SliderTip(slider), "Auto Update - Fast");
+    EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 2, 2000));
+}
+
+TEST_F(Tracking, StoredSpeedsOutOfRangeAreLimitedAtCreation) {
+    g_settings.Update = 9;
+    Create();
+    EXPECT_EQ(g_settings.Update, 4);
+    EXPECT_EQ(SendMessageA(g_mainWindow.updateSlider, TBM_GETPOS, 0, 0), 4);
+    EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 1, 2000));
+    test::DestroyMainWindowForTest();
+
+    g_settings.Update = -3;
+    Create();
+    EXPECT_EQ(g_settings.Update, 1);
+    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+}
+
+TEST_F(Tracking, ScreenChangesReachTheViewOnlyWhileRefreshing) {
+    Create();
+    test::ColourWindow patch(kPatchRect, kPatch);
+    g_mainWindow.zoomPoint = POINT{300, 700};
+    g_mainWindow.Layout();
+    g_mainWindow.Redraw();
+    POINT block = ZoomBlockOnScreen();
+    ASSERT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(block.x, block.y) == kPatch; }, 2000));
+
+    // Speed None: a change under the view stays unseen.
+    patch.SetColour(kRed);
+    test::PumpMessages(500);
+    EXPECT_EQ(test::ScreenPixel(block.x, block.y), kPatch);
+
+    g_mainWindow.SetUpdateSpeed(4, false);
+    patch.SetColour(RGB(0, 0, 200));
+    EXPECT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(block.x, block.y) == RGB(0, 0, 200); }, 2000));
+
+    // A selection in progress holds the picture still.
+    g_mainWindow.selecting = true;
+    test::PumpMessages(100);
+    patch.SetColour(kRed);
+    test::PumpMessages(500);
+    EXPECT_EQ(test::ScreenPixel(block.x, block.y), RGB(0, 0, 200));
+}
+
+// ---------------------------------------------------------------- sliders, wheel, keys
+
+TEST_F(Tracking, SliderCodes) {
+    Create();
+    HWND zoom = g_mainWindow.zoomSlider;
+    HWND speed = g_mainWindow.updateSlider;
+    ASSERT_NE(zoom, nullptr);
+    ASSERT_NE(speed, nullptr);
+    ASSERT_EQ(g_settings.ZoomFactor, 3);
+    Scroll(zoom, TB_LINEUP);
+    EXPECT_EQ(g_settings.ZoomFactor, 2);
+    Scroll(zoom, TB_LINEDOWN);
+    EXPECT_EQ(g_settings.ZoomFactor, 3);
+    Scroll(zoom, TB_PAGEDOWN);
+    EXPECT_EQ(g_settings.ZoomFactor, 5);
+    Scroll(zoom, TB_PAGEUP);
+    EXPECT_EQ(g_settings.ZoomFactor, 3);
+    Scroll(zoom, TB_THUMBTRACK, 17);
+    EXPECT_EQ(g_settings.ZoomFactor, 17);
+    Scroll(zoom, TB_THUMBPOSITION, 20);
+    EXPECT_EQ(g_settings.ZoomFactor, 20);
+    Scroll(zoom, TB_ENDTRACK, 5);
+    Scroll(zoom, TB_TOP, 1);
+    Scroll(zoom, TB_BOTTOM, 32);
+    EXPECT_EQ(g_settings.ZoomFactor, 20);
+    Scroll(zoom, TB_PAGEUP);
+    Scroll(zoom, TB_THUMBTRACK, 1);
+    Scroll(zoom, TB_LINEUP);
+    EXPECT_EQ(g_settings.ZoomFactor, 1);
+    EXPECT_EQ(SendMessageA(zoom, TBM_GETPOS, 0, 0), 1);
+
+    ASSERT_EQ(g_settings.Update, 1);
+    Scroll(speed, TB_LINEDOWN);
+    EXPECT_EQ(g_settings.Update, 2);
+    Scroll(speed, TB_PAGEDOWN);
+    EXPECT_EQ(g_settings.Update, 4);
+    Scroll(speed, TB_LINEDOWN);
+    EXPECT_EQ(g_settings.Update, 4);
+    Scroll(speed, TB_ENDTRACK, 1);
+    EXPECT_EQ(g_settings.Update, 4);
+    Scroll(speed, TB_THUMBTRACK, 1);
+    EXPECT_EQ(g_settings.Update, 1);
+    EXPECT_EQ(SendMessageA(speed, TBM_GETPOS, 0, 0), 1);
+
+    // A scroll message from any other window changes nothing.
+    Scroll(nullptr, TB_PAGEDOWN);
+    EXPECT_EQ(g_settings.ZoomFactor, 1);
+    EXPECT_EQ(g_settings.Update, 1);
+}
+
+TEST_F(Tracking, WheelWithShiftChangesTranslucencyAndWithCtrlTheZoom) {
+    Create();
+    g_settings.nTransparency = 40;
+    Wheel(-WHEEL_DELTA, MK_SHIFT);
+    EXPECT_EQ(g_settings.nTransparency, 10);
+    Wheel(-WHEEL_DELTA, MK_SHIFT);
+    EXPECT_EQ(g_settings.nTransparency, 10);
+    g_settings.nTransparency = 239;
+    Wheel(WHEEL_DELTA, MK_SHIFT);
+    EXPECT_EQ(g_settings.nTransparency, 255);
+
+    ASSERT_EQ(g_settings.ZoomFactor, 3);
+    Wheel(WHEEL_DELTA, MK_CONTROL);
+    EXPECT_EQ(g_settings.ZoomFactor, 4);
+    Wheel(-WHEEL_DELTA, MK_CONTROL);
+    Wheel(-WHEEL_DELTA, MK_CONTROL);
+    EXPECT_EQ(g_settings.ZoomFactor, 2);
+
+    // Shift wins over Ctrl; without either nothing changes.
+    g_settings.nTransparency = 178;
+    Wheel(-WHEEL_DELTA, MK_SHIFT | MK_CONTROL);
+    EXPECT_EQ(g_settings.nTransparency, 148);
+    EXPECT_EQ(g_settings.ZoomFactor, 2);
+    Wheel(WHEEL_DELTA, 0);
+    EXPECT_EQ(g_settings.nTransparency, 148);
+    EXPECT_EQ(g_settings.ZoomFactor, 2);
+}
+
+TEST_F(Tracking, ArrowsAtTheDesktopEdgeChangeNothingAndDoNotRedraw) {
+    Create();
+    const POINT lowest = {g_desktop.left + g_mainWindow.halfWidth, g_desktop.top + g_mainWindow.halfHeight};
+    ASSERT_GT(g_mainWindow.halfWidth, 0);
+    g_mainWindow.zoomPoint = lowest;
+    test::PumpMessages(50);
+    MarkView();
+    POINT probe = ZoomBlockOnScreen();
+    ASSERT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(probe.x, probe.y) == kMarker; }, 1000));
+    Key(VK_LEFT);
+    Key(VK_UP);
+    SetControl(true);
+    Key(VK_LEFT);
+    Key(VK_PRIOR);
+    SetControl(false);
+    Key(VK_PRIOR);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, lowest.x);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, lowest.y);
+    test::PumpMessages(100);
+    EXPECT_EQ(test::ScreenPixel(probe.x, probe.y), kMarker);
+
+    // A step away from the edge moves and repaints.
+    Key(VK_RIGHT);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, lowest.x + 1);
+    test::PumpMessages(50);
+    EXPECT_NE(test::ScreenPixel(probe.x, probe.y), kMarker);
+
+    const POINT highest = g_mainWindow.highestZoomPoint;
+    g_mainWindow.zoomPoint = highest;
+    Key(VK_RIGHT);
+    Key(VK_DOWN);
+    Key(VK_NEXT);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, highest.x);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, highest.y);
+}
+
+TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
+    Create();
+    g_mainWindow.zoomPoint = POINT{640, 512};
+    const int width = g_mainWindow.sourceWidth;
+    ASSERT_GT(width, 1);
+    Key(VK_RIGHT);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 641);
+    Key(VK_DOWN);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 513);
+    SetControl(true);
+    Key(VK_LEFT);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 641 - 16);
+    Key(VK_UP);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 513 - 16);
+    g_settings.nFastScrollRate = 5;
+    Key(VK_RIGHT);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 641 - 16 + 5);
+    SetControl(false);
+
+    g_mainWindow.zoomPoint = POINT{640, 512};
+    Key(VK_PRIOR);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512 + 1 - width);
+    Key(VK_NEXT);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512);
+    SetControl(true);
+    Key(VK_NEXT);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640 + width - 1);
+    Key(VK_PRIOR);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512);
+    SetControl(false);
+}
+
+TEST_F(Tracking, PanningStepsMoveTheZoomPointAndAnswerOne) {
+    Create();
+    g_mainWindow.zoomPoint = POINT{640, 512};
+    POINT step = {0, 0};
+    EXPECT_EQ(SendMessageA(main, g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512);
+    step = POINT{-7, 4};
+    EXPECT_EQ(SendMessageA(main, g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 633);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 516);
+}
+
+// ---------------------------------------------------------------- tracking tick
+
+TEST_F(Tracking, FollowsTheCursorExceptWhileSelecting) {
+    g_settings.MouseTracking = 1;
+    Create();
+    ASSERT_TRUE(test::MoveCursor(600, 500));
+    EXPECT_TRUE(test::PumpUntil(
+        [] { return g_mainWindow.zoomPoint.x == 600 && g_mainWindow.zoomPoint.y == 500; }, 1000));
+
+    g_mainWindow.selecting = true;
+    ASSERT_TRUE(test::MoveCursor(610, 520));
+    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 600);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 500);
+    g_mainWindow.selecting = false;
+
+    g_mainWindow.selectionActive = true;
+    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 600);
+    g_mainWindow.selectionActive = false;
+
+    EXPECT_TRUE(test::PumpUntil(
+        [] { return g_mainWindow.zoomPoint.x == 610 && g_mainWindow.zoomPoint.y == 520; }, 1000));
+
+    // Turning following off leaves the zoom point where it was.
+    g_settings.MouseTracking = 0;
+    ASSERT_TRUE(test::MoveCursor(620, 530));
+    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 610);
+}
+
+TEST_F(Tracking, StatusBarShowsCoordinatesInScreenAndWindowTerms) {
+    Create();
+    ASSERT_NE(g_mainWindow.statusBar, nullptr);
+    test::ColourWindow patch(kPatchRect, kPatch);
+    ASSERT_TRUE(test::MoveCursor(kPatchRect.left + 5, kPatchRect.top + 7));
+    EXPECT_TRUE(test::PumpUntil([&] { return Pane(3) == " 105, 507 "; }, 1000)) << Pane(3);
+
+    g_settings.RelativeCoords = 1;
+    EXPECT_TRUE(test::PumpUntil([&] { return Pane(3) == " 5, 7 "; }, 1000)) << Pane(3);
+}
+
+TEST_F(Tracking, StatusBarColourIsWrittenOnlyWhenItChanges) {
+    Create();
+    ASSERT_NE(g_mainWindow.statusBar, nullptr);
+    test::ColourWindow patch(kPatchRect, kRed);
+    ASSERT_TRUE(test::MoveCursor(300, 700));
+    EXPECT_TRUE(test::PumpUntil([&] { return Pane(1) == "Colour (rgb): 255,000,000 "; }, 1000)) << Pane(1);
+    EXPECT_EQ(g_mainWindow.sampledColour, kRed);
+
+    // The same colour on later ticks leaves the pane alone.
+    SendMessageA(g_mainWindow.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>("untouched"));
+    g_settings.DisplayRGBColourPanel = 0;
+    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_EQ(Pane(1), "untouched");
+
+    // The hexadecimal form shows at the next change of colour.
+    patch.SetColour(RGB(0, 0x80, 0x0c));
+    EXPECT_TRUE(test::PumpUntil([&] { return Pane(1) == "Colour: #00800c"; }, 1000)) << Pane(1);
+    patch.SetColour(kRed);
+    EXPECT_TRUE(test::PumpUntil([&] { return Pane(1) == "Colour: #ff0000"; }, 1000)) << Pane(1);
+}
+
+// ---------------------------------------------------------------- zoom frame and picking
+
+TEST_F(Tracking, InvertingTheZoomFrameTwiceRestoresTheScreen) {
+    Create();
+    test::ColourWindow patch(kPatchRect, kPatch);
+    const RECT frame = {150, 560, 190, 590};
+    const RECT area = {140, 550, 200, 600};
+    test::ScreenCapture before(area);
+    g_mainWindow.zoomFrame = frame;
+    g_mainWindow.InvertZoomFrame();
+    test::ScreenCapture once(area);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            bool inside = x >= frame.left && x <= frame.right && y >= frame.top && y <= frame.bottom;
+            bool outline = inside && (x == frame.left || x == frame.right || y == frame.top || y == frame.bottom);
+            COLORREF expected = outline ? test::Inverted(before.At(x, y)) : before.At(x, y);
+            ASSERT_EQ(once.At(x, y), expected) << x << "," << y;
+        }
+    }
+    g_mainWindow.InvertZoomFrame();
+    test::ScreenCapture twice(area);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) ASSERT_EQ(twice.At(x, y), before.At(x, y)) << x << "," << y;
+    }
+}
+
+TEST_F(Tracking, TheZoomFrameSurroundsTheSourceRectangle) {
+    Create();
+    g_mainWindow.zoomPoint = POINT{400, 600};
+    g_mainWindow.UpdateZoomFrame();
+    RECT source = g_mainWindow.SourceRect();
+    ASSERT_EQ(source.right - source.left, g_mainWindow.sourceWidth);
+    EXPECT_EQ(g_mainWindow.zoomFrame.left, source.left - 1);
+    EXPECT_EQ(g_mainWindow.zoomFrame.top, source.top - 1);
+    EXPECT_EQ(g_mainWindow.zoomFrame.right, source.right);
+    EXPECT_EQ(g_mainWindow.zoomFrame.bottom, source.bottom);
+}
+
+// True when the screen shows the frame's outline inverted over the patch colour
+// and the pixels just inside and outside untouched.
+bool FrameShown(const RECT& f) {
+    test::ScreenCapture shot(RECT{f.left - 1, f.top - 1, f.right + 2, f.bottom + 2});
+    const COLORREF inverted = test::Inverted(kPatch);
+    return shot.At(f.left, f.top) == inverted && shot.At(f.right, f.bottom) == inverted &&
+           shot.At((f.left + f.right) / 2, f.top) == inverted && shot.At(f.left, (f.top + f.bottom) / 2) == inverted &&
+           shot.At(f.left - 1, f.top - 1) == kPatch && shot.At(f.left + 1, f.top + 1) == kPatch &&
+           shot.At(f.right + 1, f.bottom + 1) == kPatch && shot.At(f.right - 1, f.bottom - 1) == kPatch;
+}
+
+bool PatchWhole() {
+    test::ScreenCapture shot(kPatchRect);
+    for (int y = kPatchRect.top; y < kPatchRect.bottom; ++y) {
+        for (int x = kPatchRect.left; x < kPatchRect.right; ++x) {
+            if (shot.At(x, y) != kPatch) return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(Tracking, LeftDragPicksTheZoomPointWithFrameTipAndCursor) {
+    Create();
+    test::ColourWindow patch(kPatchRect, kPatch);
+    ASSERT_TRUE(PatchWhole());
+    ASSERT_TRUE(test::MoveCursor(300, 700));
+    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+
+    EXPECT_TRUE(g_mainWindow.picking);
+    EXPECT_EQ(GetCapture(), main);
+    EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 300);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 700);
+    EXPECT_EQ(Pane(0), "Move the mouse to zoom in on any section of your screen");
+    const RECT first = g_mainWindow.zoomFrame;
+    EXPECT_TRUE(FrameShown(first));
+
+    HWND tip = g_mainWindow.trackingToolTip.Window();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(IsWindowVisible(tip));
+    EXPECT_STREQ(g_mainWindow.trackingToolTip.Text(),
+                 "Drag the highlight to select the area of screen you wish to highlight");
+    RECT tipRect;
+    GetWindowRect(tip, &tipRect);
+    EXPECT_EQ(tipRect.left, 300);
+    EXPECT_EQ(tipRect.bottom, 700 - g_mainWindow.halfHeight - 3);
+    EXPECT_LT(tipRect.bottom, first.top);
+
+    // Moving: the old outline goes, the new one appears around the new point.
+    ASSERT_TRUE(test::MoveCursor(330, 720));
+    SendMessageA(main, WM_MOUSEMOVE, MK_LBUTTON, 0);
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 330);
+    EXPECT_EQ(g_mainWindow.zoomPoint.y, 720);
+    const RECT second = g_mainWindow.zoomFrame;
+    EXPECT_EQ(second.left, first.left + 30);
+    EXPECT_EQ(second.top, first.top + 20);
+    EXPECT_TRUE(FrameShown(second));
+    EXPECT_EQ(test::ScreenPixel(first.left, first.top), kPatch);
+
+    SendMessageA(main, WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(g_mainWindow.picking);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(g_mainWindow.trackingToolTip.Window(), nullptr);
+    EXPECT_FALSE(IsWindow(tip));
+    EXPECT_EQ(Pane(0), "Press F1 for help");
+    test::PumpMessages(100);
+    EXPECT_TRUE(PatchWhole());
+    EXPECT_EQ(g_mainWindow.zoomPoint.x, 330);
+}
+
+TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
+    Create();
+    test::ColourWindow patch(kPatchRect, kPatch);
+    ASSERT_TRUE(test::MoveCursor(300, 700));
+    const UINT enders[] = {WM_CANCELMODE, WM_SYSKEYDOWN, WM_KEYDOWN, WM_MOUSEWHEEL};
+    for (UINT message : enders) {
+        SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        ASSERT_TRUE(g_mainWindow.picking);
+        WPARAM wParam = message == WM_KEYDOWN ? VK_ESCAPE : message == WM_SYSKEYDOWN ? VK_MENU : 0;
+        EXPECT_EQ(SendMessageA(main, message, wParam, 0), 0);
+        EXPECT_FALSE(g_mainWindow.picking) << message;
+        EXPECT_EQ(GetCapture(), nullptr) << message;
+        EXPECT_EQ(g_mainWindow.trackingToolTip.Window(), nullptr) << message;
+        test::PumpMessages(50);
+        EXPECT_TRUE(PatchWhole()) << message;
+    }
+    // A button-up without picking does nothing.
+    SendMessageA(main, WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(PatchWhole());
+
+    // A second press while picking (the first button-up went elsewhere) leaves
+    // only one outline, which the release removes.
+    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ASSERT_TRUE(test::MoveCursor(340, 730));
+    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_TRUE(FrameShown(g_mainWindow.zoomFrame));
+    SendMessageA(main, WM_LBUTTONUP, 0, 0);
+    test::PumpMessages(50);
+    EXPECT_TRUE(PatchWhole());
+    EXPECT_EQ(test::CountThreadWindows("wyn_TrackingToolTip"), 0);
+}
+
+TEST_F(Tracking, ToolbarButtonsFollowTheSettings) {
+    Create();
+    ASSERT_NE(g_mainWindow.toolbar, nullptr);
+    auto checked = [](int command) {
+        return (SendMessageA(g_mainWindow.toolbar, TB_GETSTATE, command, 0) & TBSTATE_CHECKED) != 0;
+    };
+    g_settings.MouseTracking = 1;
+    g_mainWindow.RefreshFollowButton();
+    EXPECT_TRUE(checked(IDM_FOLLOW_MOUSE));
+    g_settings.MouseTracking = 0;
+    g_mainWindow.RefreshFollowButton();
+    EXPECT_FALSE(checked(IDM_FOLLOW_MOUSE));
+    g_settings.ShowGrid = 1;
+    g_mainWindow.RefreshGridButton();
+    EXPECT_TRUE(checked(IDM_TOGGLE_GRID));
+    EXPECT_FALSE(checked(IDM_FOLLOW_MOUSE));
+    g_settings.ShowGrid = 0;
+    g_mainWindow.RefreshGridButton();
+    EXPECT_FALSE(checked(IDM_TOGGLE_GRID));
+}
+
+}  // namespace
