@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "mainwindow/MainWindow.h"
@@ -62,6 +63,77 @@ protected:
 bool HasRadioMark(const MenuProbe& probe, UINT command) {
     auto found = probe.Seen().type.find(command);
     return probe.Checked(command) && found != probe.Seen().type.end() && (found->second & MFT_RADIOCHECK) != 0;
+}
+
+struct MenuEntry {
+    UINT command;  // 0 for a separator
+    const char* text;
+};
+
+struct MenuItem {
+    UINT command;
+    std::string text;
+};
+
+std::vector<MenuItem> PopupItems(HMENU popup) {
+    std::vector<MenuItem> items;
+    int count = GetMenuItemCount(popup);
+    for (int position = 0; position < count; ++position) {
+        char text[64] = "";
+        GetMenuStringA(popup, position, text, sizeof(text), MF_BYPOSITION);
+        UINT command = GetMenuItemID(popup, position);
+        items.push_back(MenuItem{command == static_cast<UINT>(-1) ? 0 : command, text});
+    }
+    return items;
+}
+
+TEST(MenuResource, TheFourPopupsHoldTheirItemsInOrder) {
+    const std::vector<std::vector<MenuEntry>> expected = {
+        {{112, "&Always on Top\tCtrl+T"}, {4009, "&Follow Mouse\tCtrl+M"}, {4032, "Transparent\tCtrl+Shift+T"}, {0, ""},
+         {4026, "H&ighlight\tCtrl+H"}, {0, ""}, {4011, "&2x Zoom"}, {4012, "&4x Zoom"}, {0, ""}, {4015, "&Toolbar"},
+         {4016, "&Status Bar"}, {0, ""}, {4017, "&Options...\tCtrl+O"}, {0, ""}, {4013, "&What's This?"}},
+        {{4018, "Copy &Original Size"}, {4021, "Copy &Zoomed Size"}, {0, ""}, {4024, "Zoom &To"}, {0, ""},
+         {4020, "&Save to File..."}, {0, ""}, {4023, "&Cancel"}},
+        {{4028, "&RGB"}, {4029, "&Hexadecimal"}, {0, ""}, {4016, "&Status Bar"}, {0, ""}, {4013, "&What's This?"}},
+        {{4030, "&Screen"}, {4031, "&Window client"}, {0, ""}, {4016, "&Status Bar"}, {0, ""}, {4013, "&What's This?"}},
+    };
+    HMENU menus = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_CONTEXT_MENUS));
+    ASSERT_NE(nullptr, menus);
+    ASSERT_EQ(4, GetMenuItemCount(menus));
+    for (int position = 0; position < 4; ++position) {
+        std::vector<MenuItem> actual = PopupItems(GetSubMenu(menus, position));
+        ASSERT_EQ(expected[position].size(), actual.size()) << "pop-up " << position;
+        for (size_t i = 0; i < actual.size(); ++i) {
+            EXPECT_EQ(expected[position][i].command, actual[i].command) << "pop-up " << position << " item " << i;
+            EXPECT_EQ(expected[position][i].text, actual[i].text) << "pop-up " << position << " item " << i;
+        }
+    }
+    DestroyMenu(menus);
+}
+
+TEST(AcceleratorResource, TableHoldsEveryKeyOnce) {
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    ASSERT_NE(nullptr, table);
+    ACCEL entries[32] = {};
+    int count = CopyAcceleratorTableA(table, entries, 32);
+    const BYTE kVirtual = FVIRTKEY | FNOINVERT;
+    const ACCEL expected[] = {
+        {kVirtual | FCONTROL, 'A', 32779},          {kVirtual | FCONTROL, 'C', 32771},
+        {kVirtual | FSHIFT | FCONTROL, 'C', 32772}, {kVirtual | FCONTROL, 'G', 4027},
+        {kVirtual | FCONTROL, 'H', 4026},           {kVirtual | FCONTROL, 'M', 4009},
+        {kVirtual | FCONTROL, 'O', 4017},           {kVirtual | FCONTROL, 'S', 32774},
+        {kVirtual | FCONTROL, 'T', 112},            {kVirtual | FSHIFT | FCONTROL, 'T', 4032},
+        {kVirtual, VK_ADD, 32775},                  {kVirtual | FCONTROL, VK_ADD, 32780},
+        {kVirtual | FSHIFT, VK_F10, 4022},          {kVirtual | FALT, VK_F4, 105},
+        {kVirtual, VK_SUBTRACT, 32776},             {kVirtual | FCONTROL, VK_SUBTRACT, 32781},
+    };
+    ASSERT_EQ(static_cast<int>(sizeof(expected) / sizeof(expected[0])), count);
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(expected[i].fVirt, entries[i].fVirt & ~0x80) << "entry " << i;
+        EXPECT_EQ(expected[i].key, entries[i].key) << "entry " << i;
+        EXPECT_EQ(expected[i].cmd, entries[i].cmd) << "entry " << i;
+    }
+    DestroyAcceleratorTable(table);
 }
 
 TEST_F(MenuTest, MainMenuMarksTheZoomItemsExactly) {
@@ -218,6 +290,18 @@ TEST_F(MenuTest, ContextMenuOnNoPlaceShowsNothingAndCancelsTheSelection) {
     ContextMenuAt(POINT{kLeft - 40, kTop - 40});
     EXPECT_FALSE(probe.Seen().shown);
     EXPECT_FALSE(g_mainWindow.selecting);
+    EXPECT_EQ(nullptr, g_mainWindow.marquee.Window());
+    EXPECT_EQ(nullptr, g_mainWindow.trackingToolTip.Window());
+}
+
+TEST_F(MenuTest, ClosingAMenuWithEscapeCancelsADragInProgress) {
+    test::PressRight(Window(), InView(10, 10));
+    test::MoveMouse(Window(), InView(60, 60));
+    MenuProbe probe;
+    EXPECT_EQ(0, ContextMenuAt(StatusPaneCentre(0)));
+    EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
+    EXPECT_FALSE(g_mainWindow.selecting);
+    EXPECT_NE(Window(), GetCapture());
     EXPECT_EQ(nullptr, g_mainWindow.marquee.Window());
     EXPECT_EQ(nullptr, g_mainWindow.trackingToolTip.Window());
 }
