@@ -66,7 +66,7 @@ void CALLBACK MenuProbe::OnTick(HWND, UINT, UINT_PTR, DWORD) {
     if (!probe || probe->done_) return;
     if (HWND menuWindow = FindOpenMenu()) {
         probe->done_ = true;
-        probe->Inspect(menuWindow);
+        probe->ReadAndClose(menuWindow);
     } else if (GetTickCount() - probe->started_ > kProbeGiveUpMs) {
         // Nothing appeared, or it could not be found: never leave a test hanging.
         probe->done_ = true;
@@ -74,7 +74,7 @@ void CALLBACK MenuProbe::OnTick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-void MenuProbe::Inspect(HWND menuWindow) {
+void MenuProbe::ReadAndClose(HWND menuWindow) {
     seen_.shown = true;
     GetWindowRect(menuWindow, &seen_.screenRect);
     HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));

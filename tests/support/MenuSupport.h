@@ -44,7 +44,7 @@ public:
 
 private:
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
-    void Inspect(HWND menuWindow);
+    void ReadAndClose(HWND menuWindow);
 
     UINT_PTR timer_;
     DWORD started_;
