@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kStatusPaneCount = 5;
 constexpr int kWhatsThisControlId = 1;
 constexpr int kWhatsThisSize = 10;
 

@@ -53,8 +53,6 @@ constexpr int kZoomSliderButtons = 3;
 constexpr int kBareThumbReduction = 2;
 
 constexpr int kToolTipTextLength = 128;
-constexpr int kStatusPaneCount = 5;
-constexpr UINT kMessagePane = 0;
 
 TBBUTTON Button(int image, int command, BYTE kind) {
     TBBUTTON button = {};
@@ -131,8 +129,8 @@ bool MainWindow::OnCreate() {
     SizeStatusPanes();
     // Until the first colour change rewrites them, the swatch and the link
     // are drawn only when their panes are marked owner-drawn.
-    SendMessageA(statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 2, 0);
-    SendMessageA(statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 4, 0);
+    SendMessageA(statusBar, SB_SETTEXTA, SBT_OWNERDRAW | kSwatchPane, 0);
+    SendMessageA(statusBar, SB_SETTEXTA, SBT_OWNERDRAW | kLinkPane, 0);
     AddControlTips();
 
     // The main topic opens by itself at the first start and after a newer help file arrives.
@@ -243,7 +241,7 @@ void MainWindow::AddControlTips() {
     // Panes 1 to 4: colour text, swatch, coordinates, link.
     static const UINT kPaneTips[kStatusPaneCount] = {0, IDS_TIP_COLOUR_PANE, IDS_TIP_SWATCH_PANE,
                                                      IDS_TIP_COORDINATES_PANE, IDS_TIP_LINK_PANE};
-    for (int pane = 1; pane < kStatusPaneCount; ++pane) {
+    for (int pane = kColourPane; pane < kStatusPaneCount; ++pane) {
         RECT rect = {0, 0, 0, 0};
         SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
         ResString tip(kPaneTips[pane]);

@@ -12,12 +12,9 @@
 
 namespace {
 
-constexpr int kStatusPaneCount = 5;
 constexpr int kSwatchPaneWidth = 31;
 constexpr int kTextPanePadding = 6;
 constexpr int kLinkPanePadding = 12;
-// Pane 0 is the message pane; the other four carry tooltips.
-constexpr int kFirstTippedPane = 1;
 
 int TextWidth(HDC dc, ResString& text) {
     const char* characters = text.Text();
@@ -63,7 +60,7 @@ void MainWindow::Layout() {
     viewRegion = CreateRectRgn(view.left, view.top, view.right, view.bottom);
 
     if (!statusBar) return;
-    for (int pane = kFirstTippedPane; pane < kStatusPaneCount; ++pane) {
+    for (int pane = kColourPane; pane < kStatusPaneCount; ++pane) {
         RECT paneRect = {0, 0, 0, 0};
         if (SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&paneRect))) {
             controlTips.SetToolRect(statusBar, pane, paneRect);

@@ -13,6 +13,14 @@ constexpr UINT_PTR kRefreshTimerId = 1;
 constexpr UINT_PTR kTrackingTimerId = 2;
 constexpr UINT kTrackingIntervalMs = 100;
 
+// Status bar panes: the message, the colour text, the swatch, the coordinates, the link.
+constexpr UINT kMessagePane = 0;
+constexpr UINT kColourPane = 1;
+constexpr UINT kSwatchPane = 2;
+constexpr UINT kCoordinatesPane = 3;
+constexpr UINT kLinkPane = 4;
+constexpr int kStatusPaneCount = 5;
+
 class MainWindow {
 public:
     MainWindow();

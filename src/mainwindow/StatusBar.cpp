@@ -18,8 +18,6 @@ static_assert(sizeof(LOGFONTA) == 60, "LOGFONTA keeps its 32-bit size");
 
 namespace {
 
-constexpr UINT kSwatchPane = 2;
-constexpr UINT kLinkPane = 4;
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 // The status bar's font, underlined; null when it cannot be made.

@@ -17,13 +17,6 @@
 
 namespace {
 
-// Status bar panes written here.
-constexpr int kMessagePane = 0;
-constexpr int kColourPane = 1;
-constexpr int kSwatchPane = 2;
-constexpr int kCoordinatesPane = 3;
-constexpr int kLinkPane = 4;
-
 // The tracking tooltip sits this far above the zoom frame while picking.
 constexpr int kPickingTipGap = 3;
 

@@ -4,11 +4,10 @@
 #include <stdio.h>
 
 #include "mainwindow/Placement.h"
+#include "settings/Settings.h"
 
 namespace {
 
-constexpr int kMinZoom = 1;
-constexpr int kMaxZoom = 32;
 constexpr int kTipExtraWidth = 24;
 constexpr int kTipExtraHeight = 2;
 constexpr int kTipMinHeight = 20;
@@ -26,7 +25,7 @@ int Limit(long long value, int lowest, int highest) {
 }  // namespace
 
 int ClampZoomFactor(int zoom) {
-    return Limit(zoom, kMinZoom, kMaxZoom);
+    return Limit(zoom, kMinZoomFactor, kMaxZoomFactor);
 }
 
 int ClampUpdateSpeed(int index) {
@@ -87,7 +86,7 @@ int WheelTransparency(int current, int delta) {
 
 int WheelZoom(int current, int delta) {
     long long value = static_cast<long long>(current) + (delta < 0 ? -1 : 1);
-    return Limit(value, kMinZoom, kMaxZoom);
+    return Limit(value, kMinZoomFactor, kMaxZoomFactor);
 }
 
 int MoveAxis(int current, int delta, int lowest, int highest) {

@@ -30,6 +30,8 @@ bool PumpUntil(Predicate predicate, DWORD ms) {
 }
 // The folder of the test program, with a trailing backslash.
 std::string ProgramFolder();
+// A header for 32-bit, top-down device-independent pixels.
+BITMAPINFO TopDown32(int width, int height);
 // Reads a pixel of a window's client area from the screen.
 COLORREF ScreenPixel(int x, int y);
 
