@@ -112,7 +112,7 @@
 #define IDS_PICKING_HINT 32804
 #define IDS_DRAG_HINT 32805
 
-// Dialogs (built by later work; the ids are reserved)
+// Dialogs
 #define IDD_ABOUT 103
-#define IDD_OPTIONS 138
-#define IDD_SAVE_TEMPLATE 142
+#define IDD_SAVE_TEMPLATE 138
+#define IDD_OPTIONS 142
