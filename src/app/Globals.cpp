@@ -12,7 +12,7 @@ HINSTANCE g_instance = g_stringModule;
 HCURSOR g_handCursor = nullptr;
 ProcessStrings g_strings;
 RegisteredMessages g_messages;
-Settings g_settings;
+Settings g_settings(HKEY_CURRENT_USER, kSettingsKeyPath);
 MainWindow g_mainWindow;
 HMODULE g_panningLibrary = nullptr;
 int g_panningLoads = 0;

@@ -18,6 +18,14 @@ void Toggle(Flag& flag) {
 
 }  // namespace
 
+void MainWindow::RunOptions() {
+    // The dialog edits the settings in place; Cancel leaves them as they were.
+    if (!RunOptionsDialog(window)) return;
+    g_settings.SaveSettings();
+    ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
+    Redraw();
+}
+
 bool MainWindow::ExecuteCommand(WORD command) {
     Settings& s = g_settings;
     switch (command) {
@@ -47,19 +55,11 @@ bool MainWindow::ExecuteCommand(WORD command) {
         ShowStatusBar();
         break;
     case IDM_OPTIONS:
-        if (RunOptionsDialog(window)) {
-            s.SaveSettings();
-            ApplyTransparency(window, s.Transparent != 0, s.nTransparency);
-            Redraw();
-        }
+        RunOptions();
         break;
-    case IDM_CONTEXT_MENU_KEY: {
-        RECT view = GetViewRect();
-        POINT corner = {view.left, view.top};
-        ClientToScreen(window, &corner);
-        ShowContextMenu(corner);
+    case IDM_CONTEXT_MENU_KEY:
+        ShowContextMenu(ViewCornerOnScreen());
         break;
-    }
     case IDM_CANCEL_SELECTION:
         CancelSelection();
         break;

@@ -17,16 +17,16 @@ void ReloadSettings() {
 bool CreateMainWindowForTest(int showCommand) {
     g_instance = GetModuleHandleA(nullptr);
     g_handCursor = LoadHandCursor(g_instance);
-    g_mainWindow.zoomPoint = g_settings.ZoomPoint;
+    test::State().zoomPoint = g_settings.ZoomPoint;
     if (!CreateMainWindow(g_instance, showCommand)) return false;
     PumpMessages(50);
-    return IsWindow(g_mainWindow.window) != FALSE;
+    return IsWindow(g_mainWindow.Window()) != FALSE;
 }
 
 void DestroyMainWindowForTest() {
-    if (IsWindow(g_mainWindow.window)) DestroyWindow(g_mainWindow.window);
+    if (IsWindow(g_mainWindow.Window())) DestroyWindow(g_mainWindow.Window());
     PumpMessages(20);
-    UnregisterClassA(kMainWindowClass, g_instance);
+    UnregisterClassA(names::kMainWindowClass, g_instance);
 }
 
 void PumpMessages(DWORD ms) {

@@ -6,7 +6,21 @@
 
 #include <string>
 
+#include "common/Names.h"
+#include "mainwindow/MainWindow.h"
+
+// The tests' way into the main window's state.
+class MainWindowTestAccess {
+public:
+    static MainWindowState& State(MainWindow& mainWindow) { return mainWindow; }
+};
+
 namespace test {
+
+// The state of this process's main window, to read and to set up.
+inline MainWindowState& State() {
+    return MainWindowTestAccess::State(g_mainWindow);
+}
 
 // Removes the program's settings key and everything in it.
 void DeleteSettingsKey();
