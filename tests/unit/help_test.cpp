@@ -48,7 +48,8 @@ TEST(HelpTopics, EveryTopicTheProgramAsksForHasAText) {
     EXPECT_FALSE(LoadTopicText(117, &none));
 }
 
-TEST(HelpTopics, TableLinesAndHelpLists) {
+// Comments, blank lines and Windows line ends; a topic without text is none.
+TEST(HelpTopics, TableLines) {
     const char table[] = "# comment 7\tnot a topic\r\n7\tSeven.\r\n\r\n0x10\tSixteen.\n17\t\n";
     std::string text;
     EXPECT_TRUE(FindTopicText(table, sizeof(table) - 1, 7, &text));
@@ -57,12 +58,6 @@ TEST(HelpTopics, TableLinesAndHelpLists) {
     EXPECT_EQ("Sixteen.", text);
     EXPECT_FALSE(FindTopicText(table, sizeof(table) - 1, 17, &text));
     EXPECT_FALSE(FindTopicText(table, sizeof(table) - 1, 0, &text));
-
-    const DWORD list[] = {1002, 2, 1, 116, 0, 0};
-    DWORD topic = 0;
-    EXPECT_TRUE(FindTopicInHelpList(list, 1, &topic));
-    EXPECT_EQ(116u, topic);
-    EXPECT_FALSE(FindTopicInHelpList(list, 3, &topic));
 }
 
 TEST(ProgramFolder, IsTheModulePathUpToItsLastBackslash) {

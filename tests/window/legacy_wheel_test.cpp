@@ -21,7 +21,7 @@ struct Turn {
 };
 
 std::vector<Turn> g_turns;
-HWND g_taker = nullptr;  // the one window that answers a wheel turn with 1
+HWND g_taker = nullptr;  // the one window that answers a wheel turn with 1: the top-level one
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_MOUSEWHEEL) return DefWindowProcA(window, message, wParam, lParam);
@@ -37,64 +37,43 @@ void HoldKeys(bool control, bool shift) {
     SetKeyboardState(keys);
 }
 
-class LegacyWheel : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WNDCLASSA description = {};
-        description.lpfnWndProc = RecordingProc;
-        description.hInstance = GetModuleHandleA(nullptr);
-        description.lpszClassName = "LegacyWheelTarget";
-        RegisterClassA(&description);
-        grandparent_ = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr);
-        parent_ = Make(WS_CHILD | WS_VISIBLE, grandparent_);
-        focus_ = Make(WS_CHILD | WS_VISIBLE, parent_);
-        g_turns.clear();
-        g_taker = grandparent_;
-    }
-    void TearDown() override {
-        HoldKeys(false, false);
-        DestroyWindow(grandparent_);
-        UnregisterClassA("LegacyWheelTarget", GetModuleHandleA(nullptr));
-    }
-    HWND Make(DWORD style, HWND parent) {
-        return CreateWindowExA(0, "LegacyWheelTarget", "", style, 0, 0, 200, 200, parent, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-    }
-    HWND grandparent_ = nullptr;
-    HWND parent_ = nullptr;
-    HWND focus_ = nullptr;
-};
+HWND MakeWindow(DWORD style, HWND parent) {
+    return CreateWindowExA(0, "LegacyWheelTarget", "", style, 0, 0, 200, 200, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
 
-TEST_F(LegacyWheel, ReachesTheFocusWindowAndItsParentsUntilOneTakesIt) {
-    SetFocus(focus_);
-    ASSERT_EQ(focus_, GetFocus());
+TEST(LegacyWheel, ReachesTheFocusWindowAndItsParentsUntilOneTakesIt) {
+    WNDCLASSA description = {};
+    description.lpfnWndProc = RecordingProc;
+    description.hInstance = GetModuleHandleA(nullptr);
+    description.lpszClassName = "LegacyWheelTarget";
+    RegisterClassA(&description);
+    HWND grandparent = g_taker = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr);
+    HWND parent = MakeWindow(WS_CHILD | WS_VISIBLE, grandparent);
+    HWND focus = MakeWindow(WS_CHILD | WS_VISIBLE, parent);
+    SetFocus(focus);
+    ASSERT_EQ(focus, GetFocus());
     HoldKeys(true, false);
     const LPARAM at = MAKELPARAM(300, 200);
-    EXPECT_EQ(0, ForwardLegacyWheel(grandparent_, 120, at));
+    EXPECT_EQ(0, ForwardLegacyWheel(grandparent, 120, at));
     ASSERT_EQ(3u, g_turns.size());
-    const HWND order[] = {focus_, parent_, grandparent_};
+    const HWND order[] = {focus, parent, grandparent};
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(order[i], g_turns[i].window);
         EXPECT_EQ(MAKEWPARAM(MK_CONTROL, 120), g_turns[i].wParam);
         EXPECT_EQ(at, g_turns[i].lParam);
     }
 
-    // A turn towards the user with Shift, taken by the first window.
+    // A turn towards the user with Shift, and no focus: the main window takes it and answers.
     g_turns.clear();
-    g_taker = focus_;
     HoldKeys(false, true);
-    ForwardLegacyWheel(grandparent_, static_cast<WPARAM>(-120), at);
-    ASSERT_EQ(1u, g_turns.size());
-    EXPECT_EQ(MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), g_turns[0].wParam);
-}
-
-TEST_F(LegacyWheel, WithNoFocusTheMainWindowGetsItAndAnswers) {
     SetFocus(nullptr);
-    ASSERT_EQ(nullptr, GetFocus());
-    EXPECT_EQ(1, ForwardLegacyWheel(grandparent_, 240, 0));
+    EXPECT_EQ(1, ForwardLegacyWheel(grandparent, static_cast<WPARAM>(-120), at));
     ASSERT_EQ(1u, g_turns.size());
-    EXPECT_EQ(grandparent_, g_turns[0].window);
-    EXPECT_EQ(MAKEWPARAM(0, 240), g_turns[0].wParam);
+    EXPECT_EQ(grandparent, g_turns[0].window);
+    EXPECT_EQ(MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), g_turns[0].wParam);
+    HoldKeys(false, false);
+    DestroyWindow(grandparent);
 }
 
 class LegacyWheelInMainWindow : public test::MainWindowTest {
