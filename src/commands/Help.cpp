@@ -1,5 +1,6 @@
 #include "commands/Help.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 #include <stdlib.h>
 #include <string.h>
@@ -16,7 +17,10 @@ namespace {
 constexpr DWORD kNoTopic = 0;
 
 bool OpenWithShell(HWND owner, const char* path) {
+    // The browser may be started through a shell extension, which needs COM on this thread.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     HINSTANCE result = ShellExecuteA(owner, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) CoUninitialize();
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
