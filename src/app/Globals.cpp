@@ -2,6 +2,7 @@
 // one file in the order they are defined and destroys them in reverse, while the
 // order between files is unspecified. Each object below reads the ones above it.
 #include "app/Application.h"
+#include "commands/HelpPopup.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 #include "text/Strings.h"
@@ -14,5 +15,6 @@ ProcessStrings g_strings;
 RegisteredMessages g_messages;
 Settings g_settings(HKEY_CURRENT_USER, kSettingsKeyPath);
 MainWindow g_mainWindow;
+HelpPopup g_helpPopup;
 HMODULE g_panningLibrary = nullptr;
 int g_panningLoads = 0;

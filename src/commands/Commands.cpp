@@ -1,5 +1,6 @@
 // Every command of the main window, from the context menus, the toolbar and
 // the accelerator table.
+#include "commands/Help.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
@@ -53,6 +54,9 @@ bool MainWindow::ExecuteCommand(WORD command) {
     case IDM_TOGGLE_STATUS_BAR:
         Toggle(s.DisplayStatusbar);
         ShowStatusBar();
+        break;
+    case IDM_HELP_TOPICS:
+        ShowHelp(window, HELP_CONTEXT, HELP_TOPIC_MAIN);
         break;
     case IDM_OPTIONS:
         RunOptions();
@@ -110,8 +114,8 @@ bool MainWindow::ExecuteCommand(WORD command) {
         SetUpdateSpeed(s.Update - 1, false);
         break;
     default:
-        // "What's This?" is served by the menu that carries it. Copying, saving
-        // and the help topic have no handler yet.
+        // "What's This?" is served by the menu that carries it. Copying and
+        // saving have no handler yet.
         break;
     }
     return false;

@@ -7,6 +7,7 @@
 #include "common/Names.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
+#include "commands/Wheel.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
@@ -167,7 +168,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
         return 0;
     default:
-        // Registered messages have no fixed numbers, so they are compared last.
+        // Registered messages have no fixed numbers, so they are compared last;
+        // the legacy wheel's only where this system registered it.
+        if (g_messages.legacyWheel != 0 && message == g_messages.legacyWheel) {
+            return ForwardLegacyWheel(window, wParam, lParam);
+        }
         if (message == g_messages.originUpdate) return OnOriginUpdate(lParam);
         if (message == g_messages.originEnd) OnOriginEnd();
         break;

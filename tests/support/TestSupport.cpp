@@ -1,10 +1,30 @@
 #include "support/TestSupport.h"
 
 #include "app/Application.h"
+#include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 
 namespace test {
+
+namespace {
+
+std::vector<std::string> g_openedManuals;
+
+bool RecordManual(HWND, const char* path) {
+    g_openedManuals.push_back(path);
+    return true;
+}
+
+// A test that creates the main window at a first start with a manual in place
+// would otherwise open it in a browser.
+const ManualOpener g_shellOpener = SetManualOpener(RecordManual);
+
+}  // namespace
+
+std::vector<std::string>& OpenedManuals() {
+    return g_openedManuals;
+}
 
 void DeleteSettingsKey() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKeyPath);

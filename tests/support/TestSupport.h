@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "common/Names.h"
 #include "mainwindow/MainWindow.h"
@@ -48,5 +49,8 @@ std::string ProgramFolder();
 BITMAPINFO TopDown32(int width, int height);
 // Reads a pixel of a window's client area from the screen.
 COLORREF ScreenPixel(int x, int y);
+// The paths the program asked the shell to open as its manual. Test programs
+// only record them, so that no browser starts.
+std::vector<std::string>& OpenedManuals();
 
 }  // namespace test
