@@ -1,5 +1,6 @@
 // Every command of the main window, from the context menus, the toolbar and
 // the accelerator table.
+#include "commands/Capture.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
@@ -53,6 +54,12 @@ bool MainWindow::ExecuteCommand(WORD command) {
             Redraw();
         }
         break;
+    case IDM_COPY_SELECTION:
+        PutBitmapOnClipboard(window, CaptureImage(false, true));
+        break;
+    case IDM_COPY_SELECTION_ZOOMED:
+        PutBitmapOnClipboard(window, CaptureImage(true, true));
+        break;
     case IDM_CONTEXT_MENU_KEY: {
         RECT view = GetViewRect();
         POINT corner = {view.left, view.top};
@@ -94,6 +101,12 @@ bool MainWindow::ExecuteCommand(WORD command) {
         Toggle(s.Transparent);
         ApplyTransparency(window, s.Transparent != 0, s.nTransparency);
         break;
+    case IDM_COPY_ZOOMED:
+        PutBitmapOnClipboard(window, CaptureImage(true, false));
+        break;
+    case IDM_COPY_SCREEN:
+        PutBitmapOnClipboard(window, CaptureImage(false, false));
+        break;
     case IDM_ZOOM_IN:
         SetZoom(s.ZoomFactor + 1);
         break;
@@ -110,8 +123,8 @@ bool MainWindow::ExecuteCommand(WORD command) {
         SetUpdateSpeed(s.Update - 1, false);
         break;
     default:
-        // "What's This?" is served by the menu that carries it. Copying, saving
-        // and the help topic have no handler yet.
+        // "What's This?" is served by the menu that carries it. Saving and the
+        // help topic have no handler yet.
         break;
     }
     return false;

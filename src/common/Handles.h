@@ -84,3 +84,43 @@ private:
     HDC dc_;
     HGDIOBJ previous_;
 };
+
+// A block of global memory from GlobalAlloc, freed with GlobalFree unless handed
+// on (to the clipboard).
+class GlobalMemory {
+public:
+    explicit GlobalMemory(HGLOBAL memory = nullptr) : memory_(memory) {}
+    ~GlobalMemory() { reset(); }
+    GlobalMemory(const GlobalMemory&) = delete;
+    GlobalMemory& operator=(const GlobalMemory&) = delete;
+    HGLOBAL get() const { return memory_; }
+    explicit operator bool() const { return memory_ != nullptr; }
+    void reset(HGLOBAL memory = nullptr) {
+        if (memory_) GlobalFree(memory_);
+        memory_ = memory;
+    }
+    HGLOBAL release() {
+        HGLOBAL memory = memory_;
+        memory_ = nullptr;
+        return memory;
+    }
+
+private:
+    HGLOBAL memory_;
+};
+
+// Locks a block of global memory for the lifetime of the object.
+class GlobalLockGuard {
+public:
+    explicit GlobalLockGuard(HGLOBAL memory) : memory_(memory), bytes_(memory ? GlobalLock(memory) : nullptr) {}
+    ~GlobalLockGuard() {
+        if (bytes_) GlobalUnlock(memory_);
+    }
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    BYTE* bytes() const { return static_cast<BYTE*>(bytes_); }
+
+private:
+    HGLOBAL memory_;
+    void* bytes_;
+};

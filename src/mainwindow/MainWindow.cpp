@@ -196,6 +196,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL:
         OnMouseWheel(static_cast<short>(HIWORD(wParam)), LOWORD(wParam));
         return 0;
+    case WM_HOTKEY:
+        OnHotKey(wParam);
+        return 0;
     default:
         // Registered messages have no fixed numbers, so they are compared last.
         if (message == g_messages.originUpdate) return OnOriginUpdate(lParam);

@@ -77,6 +77,12 @@ public:
     // The help id of the place under a screen point; false when it is none.
     bool HitTestHelpId(POINT screenPoint, int* helpId);
 
+    // --- Capture, clipboard and hot keys
+    // A new screen-compatible bitmap of the whole view or of the selection, at
+    // screen size or zoomed; null when it cannot be made. The caller owns it.
+    HBITMAP CaptureImage(bool zoomed, bool useSelection);
+    void OnHotKey(WPARAM id);
+
     // --- Message handlers (one per message, see HandleMessage)
     POINT ContextMenuPoint(LPARAM lParam) const;
     void OnDestroy();
