@@ -57,6 +57,9 @@ bool MainWindow::ExecuteCommand(WORD command) {
     case IDM_COPY_SELECTION:
         PutBitmapOnClipboard(window, CaptureImage(false, true));
         break;
+    case IDM_SAVE_SELECTION:
+        SaveImageAs(true);
+        break;
     case IDM_COPY_SELECTION_ZOOMED:
         PutBitmapOnClipboard(window, CaptureImage(true, true));
         break;
@@ -107,6 +110,9 @@ bool MainWindow::ExecuteCommand(WORD command) {
     case IDM_COPY_SCREEN:
         PutBitmapOnClipboard(window, CaptureImage(false, false));
         break;
+    case IDM_SAVE_IMAGE_AS:
+        SaveImageAs(selectionActive);
+        break;
     case IDM_ZOOM_IN:
         SetZoom(s.ZoomFactor + 1);
         break;
@@ -123,8 +129,8 @@ bool MainWindow::ExecuteCommand(WORD command) {
         SetUpdateSpeed(s.Update - 1, false);
         break;
     default:
-        // "What's This?" is served by the menu that carries it. Saving and the
-        // help topic have no handler yet.
+        // "What's This?" is served by the menu that carries it. The help topic
+        // has no handler yet.
         break;
     }
     return false;

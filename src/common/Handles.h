@@ -124,3 +124,22 @@ private:
     HGLOBAL memory_;
     void* bytes_;
 };
+
+// A COM interface pointer, released once.
+template <typename Interface>
+class ComRef {
+public:
+    ComRef() : pointer_(nullptr) {}
+    ~ComRef() {
+        if (pointer_) pointer_->Release();
+    }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    // For functions that hand out a new reference; only while empty.
+    Interface** put() { return &pointer_; }
+
+private:
+    Interface* pointer_;
+};

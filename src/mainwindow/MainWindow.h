@@ -82,6 +82,9 @@ public:
     // screen size or zoomed; null when it cannot be made. The caller owns it.
     HBITMAP CaptureImage(bool zoomed, bool useSelection);
     void OnHotKey(WPARAM id);
+    // Asks for a file name in the system's Save As dialog, then writes the view
+    // or the selection there.
+    void SaveImageAs(bool useSelection);
 
     // --- Message handlers (one per message, see HandleMessage)
     POINT ContextMenuPoint(LPARAM lParam) const;

@@ -83,6 +83,7 @@
 #define HELP_ID_STATUS_COORDINATES 121
 #define HELP_ID_STATUS_LINK 122
 #define HELP_TOPIC_MAIN 6
+#define HELP_TOPIC_SAVE_ZOOMED_IMAGE 2
 
 // Strings that are not command texts
 #define IDS_FILE_FILTER 4001
@@ -91,6 +92,7 @@
 #define IDS_WRITE_FAILED 4004
 #define IDS_CAPTURE_FAILED 4005
 #define IDS_ZOOM_LEVEL_TIP 4006
+#define IDS_PNG_FILE_FILTER 4060
 #define IDS_EMAIL_LINK 32783
 #define IDS_WEB_ADDRESS 32784
 #define IDS_PRESS_F1 32785
@@ -116,3 +118,6 @@
 #define IDD_ABOUT 103
 #define IDD_SAVE_TEMPLATE 138
 #define IDD_OPTIONS 142
+
+// Controls of the Save dialog's template (dialog 138)
+#define IDC_SAVE_ZOOMED_IMAGE 1002

@@ -5,10 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "commands/Capture.h"
 #include "commands/HotKeys.h"
@@ -16,40 +14,12 @@
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "support/MenuSupport.h"
+#include "support/PictureSupport.h"
 #include "support/TestSupport.h"
 #include "support/TrackingSupport.h"
 #include "support/ViewSupport.h"
 
 namespace {
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<DWORD> bits;  // top-down 0x00RRGGBB
-    COLORREF At(int x, int y) const {
-        DWORD v = bits[static_cast<size_t>(y) * width + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-};
-
-Picture ClipboardPicture() {
-    Picture picture;
-    BITMAP info;
-    OpenClipboard(nullptr);
-    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    if (bitmap && GetObjectA(bitmap, sizeof(info), &info)) {
-        picture.bits.resize(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-        BITMAPINFO header = test::TopDown32(info.bmWidth, info.bmHeight);
-        HDC screen = GetDC(nullptr);
-        if (GetDIBits(screen, bitmap, 0, info.bmHeight, picture.bits.data(), &header, DIB_RGB_COLORS)) {
-            picture.width = info.bmWidth;
-            picture.height = info.bmHeight;
-        }
-        ReleaseDC(nullptr, screen);
-    }
-    CloseClipboard();
-    return picture;
-}
 
 std::string ClipboardText() {
     std::string text;
@@ -69,47 +39,13 @@ void EmptyTheClipboard() {
     CloseClipboard();
 }
 
-class CaptureTest : public test::MainWindowTest {
+class CaptureTest : public test::PatternMainWindowTest {
 protected:
-    void SetUp() override {
-        pattern_.reset(new test::PatternWindow(0, 0, 256, 192));
-        ASSERT_TRUE(pattern_->WaitUntilOnScreen());
-        MainWindowTest::SetUp();
-        // Far from the pattern, so that no menu or outline of ours covers what is copied.
-        SetWindowPos(Window(), nullptr, 600, 500, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-        g_settings.ShowGrid = 1;
-        g_settings.GridSize = 1;
-        g_settings.GridColor = RGB(255, 0, 255);
-    }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        pattern_.reset();
-    }
-    void Show(int zoom, POINT zoomPoint) {
-        g_settings.ZoomFactor = zoom;
-        g_mainWindow.zoomPoint = zoomPoint;
-        g_mainWindow.Layout();
-        g_mainWindow.Redraw();
-    }
-    Picture Copy(WORD command) {
+    test::Picture Copy(WORD command) {
         EmptyTheClipboard();
         SendMessageA(Window(), WM_COMMAND, command, 0);
-        return ClipboardPicture();
+        return test::ClipboardPicture();
     }
-    // Every pixel is the pattern's screen pixel it is scaled from.
-    void ExpectPattern(const Picture& picture, int width, int height, POINT origin, int scale) {
-        ASSERT_EQ(width, picture.width);
-        ASSERT_EQ(height, picture.height);
-        int wrong = 0;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                wrong += picture.At(x, y) != pattern_->ColourAt(origin.x + x / scale, origin.y + y / scale);
-            }
-        }
-        EXPECT_EQ(0, wrong) << "from " << origin.x << "," << origin.y;
-    }
-
-    std::unique_ptr<test::PatternWindow> pattern_;
 };
 
 TEST_F(CaptureTest, WholeViewCopiesAtScreenSizeAndSqueezedZoomedWithoutTheGrid) {
@@ -118,13 +54,13 @@ TEST_F(CaptureTest, WholeViewCopiesAtScreenSizeAndSqueezedZoomedWithoutTheGrid) 
     g_settings.DisplayStatusbar = 0;
     SetWindowLongPtrA(Window(), GWL_STYLE, WS_POPUP | WS_VISIBLE);
     SetWindowPos(Window(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
-    ASSERT_TRUE(test::PlaceClientArea(Window(), 600, 500, 10, 10));
+    ASSERT_TRUE(test::PlaceClientArea(Window(), kMainLeft, kMainTop, 10, 10));
     Show(4, POINT{100, 80});
-    ASSERT_EQ(RGB(255, 0, 255), test::ClientPixels(Window()).At(4, 0)) << "the view shows the grid";
+    ASSERT_EQ(kGridColour, test::ClientPixels(Window()).At(4, 0)) << "the view shows the grid";
     ExpectPattern(Copy(IDM_COPY_SCREEN), 3, 3, POINT{99, 79}, 1);
 
     // 3 x 3 stretched to 10 x 10 by whole pixels: the nine colours, each in its place.
-    Picture zoomed = Copy(IDM_COPY_ZOOMED);
+    test::Picture zoomed = Copy(IDM_COPY_ZOOMED);
     ASSERT_EQ(10, zoomed.width);
     ASSERT_EQ(10, zoomed.height);
     for (int i = 0; i < 100; ++i) {
@@ -152,7 +88,7 @@ TEST_F(CaptureTest, SelectionMenuCopiesTheSelectedPixelsAtScreenAndZoomedSize) {
         test::MenuProbe probe;
         probe.Choose(scale == 1 ? IDM_COPY_SELECTION : IDM_COPY_SELECTION_ZOOMED);
         test::ReleaseRight(Window(), InView(17, 29));
-        ExpectPattern(ClipboardPicture(), 2 * scale, 3 * scale, POINT{source.left + 2, source.top + 4}, scale);
+        ExpectPattern(test::ClipboardPicture(), 2 * scale, 3 * scale, POINT{source.left + 2, source.top + 4}, scale);
     }
 }
 
