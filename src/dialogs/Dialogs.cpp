@@ -1,7 +1,3 @@
 #include "dialogs/Dialogs.h"
 
-bool RunOptionsDialog(HWND) {
-    return false;
-}
-
 void RunAboutDialog(HWND) {}
