@@ -1,3 +1,0 @@
-#include "dialogs/Dialogs.h"
-
-void RunAboutDialog(HWND) {}
