@@ -1,88 +1,60 @@
 #include "support/DialogSupport.h"
 
-#include <algorithm>
-#include <vector>
+#include <gtest/gtest.h>
+
+#include <map>
 
 namespace test {
 
 namespace {
 
 constexpr UINT kTickMs = 20;
-constexpr DWORD kWaitForDialogMs = 5000;
-constexpr DWORD kWaitForCloseMs = 5000;
-
-std::vector<DialogProbe*>& LiveProbes() {
-    static std::vector<DialogProbe*> probes;
-    return probes;
-}
-
-struct DialogSearch {
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
-    DialogSearch* search = reinterpret_cast<DialogSearch*>(param);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof(className));
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
+constexpr DWORD kWaitMs = 5000;
+std::map<UINT_PTR, DialogProbe*> g_probes;
 
 }  // namespace
 
 DialogProbe::DialogProbe(HWND owner, std::function<void(HWND)> action)
     : owner_(owner), action_(std::move(action)), timer_(SetTimer(nullptr, 0, kTickMs, &OnTick)), started_(GetTickCount()) {
-    LiveProbes().push_back(this);
+    g_probes[timer_] = this;
 }
 
 DialogProbe::~DialogProbe() {
-    if (timer_) KillTimer(nullptr, timer_);
-    auto& probes = LiveProbes();
-    probes.erase(std::remove(probes.begin(), probes.end(), this), probes.end());
+    KillTimer(nullptr, timer_);
+    g_probes.erase(timer_);
 }
 
 void CALLBACK DialogProbe::OnTick(HWND, UINT, UINT_PTR timer, DWORD) {
-    for (DialogProbe* probe : LiveProbes()) {
-        if (probe->timer_ == timer) {
-            probe->Tick();
-            return;
-        }
-    }
+    if (g_probes.count(timer)) g_probes[timer]->Tick();
 }
 
 void DialogProbe::Tick() {
-    if (ran_) {
+    if (acting_) return;  // the action runs nested modal loops
+    if (!ran_) {
+        HWND found = nullptr;
+        while ((found = FindWindowExA(nullptr, found, "#32770", nullptr)) &&
+               (GetWindow(found, GW_OWNER) != owner_ || !IsWindowVisible(found))) {
+        }
+        if (!found) return;
+        dialog_ = found;
+        ran_ = acting_ = true;
+        action_(dialog_);
+        acting_ = false;
+        started_ = GetTickCount();
+    } else if (!IsWindowVisible(dialog_)) {
         // A dialog ended with EndDialog goes only when its loop takes one more message.
-        if (!IsWindow(dialog_) || !IsWindowVisible(dialog_)) {
-            if (IsWindow(dialog_)) PostMessageA(dialog_, WM_NULL, 0, 0);
-            KillTimer(nullptr, timer_);
-            timer_ = 0;
-        } else if (GetTickCount() - started_ > kWaitForCloseMs) {
-            leftOpen_ = true;
-            EndDialog(dialog_, 0);
-        }
-        return;
+        PostMessageA(dialog_, WM_NULL, 0, 0);
+    } else if (GetTickCount() - started_ > kWaitMs) {
+        leftOpen_ = true;
+        EndDialog(dialog_, 0);
     }
-    DialogSearch search = {owner_, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), &MatchDialog, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) {
-        if (GetTickCount() - started_ > kWaitForDialogMs) {
-            KillTimer(nullptr, timer_);
-            timer_ = 0;
-        }
-        return;
-    }
-    // The action may run nested modal loops: no tick of this probe meanwhile.
-    KillTimer(nullptr, timer_);
-    dialog_ = search.found;
-    ran_ = true;
-    action_(dialog_);
-    started_ = GetTickCount();
-    timer_ = SetTimer(nullptr, 0, kTickMs, &OnTick);
+}
+
+void RunDialogFrom(HWND window, UINT message, WPARAM carrier, std::function<void(HWND)> action) {
+    DialogProbe probe(window, std::move(action));
+    SendMessageA(window, message, carrier, 0);
+    EXPECT_TRUE(probe.Ran());
+    EXPECT_FALSE(probe.LeftOpen());
 }
 
 std::string WindowText(HWND window) {

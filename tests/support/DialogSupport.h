@@ -1,5 +1,5 @@
 // Helpers of the dialog tests: a probe that catches a modal dialog from inside
-// its own modal loop and drives it, and small readers of dialog controls.
+// its own modal loop and drives it.
 #pragma once
 
 #include <windows.h>
@@ -9,17 +9,14 @@
 
 namespace test {
 
-// Waits on a thread timer for a visible dialog of this thread owned by owner,
-// then runs the action on it once. Probes nest: an action may set up another
-// probe for a message box or colour dialog that its clicks open. A dialog that
-// is still open 5 s after the action is ended, and the probe says so.
+// Waits on a thread timer for a visible dialog owned by owner and runs the
+// action on it once. Probes nest: an action may set up another probe for the
+// message box or colour dialog its clicks open. A dialog still open 5 s after
+// the action is ended, and the probe says so.
 class DialogProbe {
 public:
     DialogProbe(HWND owner, std::function<void(HWND dialog)> action);
     ~DialogProbe();
-    DialogProbe(const DialogProbe&) = delete;
-    DialogProbe& operator=(const DialogProbe&) = delete;
-
     bool Ran() const { return ran_; }
     bool LeftOpen() const { return leftOpen_; }
 
@@ -33,12 +30,16 @@ private:
     DWORD started_;
     HWND dialog_ = nullptr;
     bool ran_ = false;
+    bool acting_ = false;
     bool leftOpen_ = false;
 };
 
+// Sends a carrier (a command or a system-menu item) to the window and runs the
+// action in the dialog it opens; fails when none opened or it was left open.
+void RunDialogFrom(HWND window, UINT message, WPARAM carrier, std::function<void(HWND dialog)> action);
+
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
-// Clicks a button as the mouse would, through BM_CLICK.
 void Click(HWND dialog, int id);
 
 }  // namespace test
