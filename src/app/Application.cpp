@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include "common/Handles.h"
+#include "common/Names.h"
+#include "common/Format.h"
+
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -13,18 +17,21 @@ static_assert(sizeof(INITCOMMONCONTROLSEX) == 8, "INITCOMMONCONTROLSEX keeps its
 static_assert(sizeof(MSG) == 28, "MSG keeps its 32-bit size");
 #endif
 
-const char kMainWindowClass[] = "OcularixMainWnd";
-
 namespace {
 
 constexpr int kDefaultWidth = 450;
 constexpr int kDefaultHeight = 250;
 constexpr UINT kMainClassStyle = CS_DBLCLKS | CS_BYTEALIGNCLIENT;
+constexpr int kSmallIconSize = 16;
+
+// The class's small icon, made once and kept while the process runs: the class
+// may be registered again (the tests do), and each registration uses it.
+Icon g_smallIcon;
 
 }  // namespace
 
 HCURSOR LoadHandCursor(HINSTANCE instance) {
-    HCURSOR cursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649) /* IDC_HAND */);
+    HCURSOR cursor = LoadCursorA(nullptr, IDC_HAND);
     return cursor ? cursor : LoadCursorA(instance, MAKEINTRESOURCEA(IDC_POINTING_HAND));
 }
 
@@ -55,7 +62,7 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     int y = CW_USEDEFAULT;
     int width = kDefaultWidth;
     int height = kDefaultHeight;
-    if (g_settings.WasRead("WindowPos")) {
+    if (g_settings.WasRead(Setting::WindowPos)) {
         const RECT& stored = g_settings.WindowPos;
         x = stored.left;
         y = stored.top;
@@ -86,15 +93,18 @@ ATOM RegisterMainClass(HINSTANCE instance) {
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_OCULARIX));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-    windowClass.lpszClassName = kMainWindowClass;
+    if (!g_smallIcon) {
+        g_smallIcon.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON,
+                                                        kSmallIconSize, kSmallIconSize, LR_DEFAULTCOLOR)));
+    }
+    windowClass.hIconSm = g_smallIcon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = names::kMainWindowClass;
     return RegisterClassExA(&windowClass);
 }
 
 bool ActivateRunningInstance() {
-    HWND running = FindWindowA(kMainWindowClass, nullptr);
+    HWND running = FindWindowA(names::kMainWindowClass, nullptr);
     if (!running) return false;
     // An open dialog of the other instance comes forward rather than the window behind it.
     HWND popup = GetLastActivePopup(running);
@@ -108,7 +118,7 @@ bool ActivateRunningInstance() {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // WM_GETMINMAXINFO is the first message a new overlapped window receives, so
     // the object knows its window before WM_CREATE.
-    if (message == WM_GETMINMAXINFO || !g_mainWindow.window) g_mainWindow.window = window;
+    if (message == WM_GETMINMAXINFO || !g_mainWindow.Window()) g_mainWindow.Bind(window);
     return g_mainWindow.HandleMessage(message, wParam, lParam);
 }
 
@@ -119,10 +129,8 @@ void ShowSystemError(HWND owner, const char* caption) {
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
         MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, nullptr);
     // Some codes have no system text: show the number rather than nothing.
-    char fallback[64];
-    if (length == 0 || !text) {
-        wsprintfA(fallback, "Error %lu", static_cast<unsigned long>(error));
-    }
+    char fallback[64] = "";
+    if (length == 0 || !text) FormatText(fallback, "Error %lu", static_cast<unsigned long>(error));
     MessageBoxA(owner, (length && text) ? text : fallback, caption, MB_ICONERROR);
     if (text) LocalFree(text);
 }

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-extern const char kMainWindowClass[];
-
 // The program's instance: icons, cursors, bitmaps, menus, dialogs and windows.
 extern HINSTANCE g_instance;
 // The system's pointing hand, or the program's own when the system has none.

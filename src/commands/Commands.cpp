@@ -1,5 +1,6 @@
 // Every command of the main window, from the context menus, the toolbar and
 // the accelerator table.
+#include "commands/Help.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
@@ -17,6 +18,14 @@ void Toggle(Flag& flag) {
 }
 
 }  // namespace
+
+void MainWindow::RunOptions() {
+    // The dialog edits the settings in place; Cancel leaves them as they were.
+    if (!RunOptionsDialog(window)) return;
+    g_settings.SaveSettings();
+    ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
+    Redraw();
+}
 
 bool MainWindow::ExecuteCommand(WORD command) {
     Settings& s = g_settings;
@@ -46,20 +55,15 @@ bool MainWindow::ExecuteCommand(WORD command) {
         Toggle(s.DisplayStatusbar);
         ShowStatusBar();
         break;
+    case IDM_HELP_TOPICS:
+        ShowHelp(window, HELP_CONTEXT, HELP_TOPIC_MAIN);
+        break;
     case IDM_OPTIONS:
-        if (RunOptionsDialog(window)) {
-            s.SaveSettings();
-            ApplyTransparency(window, s.Transparent != 0, s.nTransparency);
-            Redraw();
-        }
+        RunOptions();
         break;
-    case IDM_CONTEXT_MENU_KEY: {
-        RECT view = GetViewRect();
-        POINT corner = {view.left, view.top};
-        ClientToScreen(window, &corner);
-        ShowContextMenu(corner);
+    case IDM_CONTEXT_MENU_KEY:
+        ShowContextMenu(ViewCornerOnScreen());
         break;
-    }
     case IDM_CANCEL_SELECTION:
         CancelSelection();
         break;
@@ -110,8 +114,8 @@ bool MainWindow::ExecuteCommand(WORD command) {
         SetUpdateSpeed(s.Update - 1, false);
         break;
     default:
-        // "What's This?" is served by the menu that carries it. Copying, saving
-        // and the help topic have no handler yet.
+        // "What's This?" is served by the menu that carries it. Copying and
+        // saving have no handler yet.
         break;
     }
     return false;

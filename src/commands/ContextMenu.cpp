@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/Application.h"
+#include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
@@ -126,6 +127,8 @@ bool MainWindow::ShowContextMenu(POINT screenPoint) {
         HWND anchor = CreateWindowExA(0, "STATIC", "", WS_CHILD, client.x, client.y, kWhatsThisSize, kWhatsThisSize,
                                       window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kWhatsThisControlId)),
                                       g_instance, nullptr);
+        const DWORD helpList[] = {kWhatsThisControlId, static_cast<DWORD>(helpId), 0, 0};
+        ShowHelp(anchor, HELP_WM_HELP, reinterpret_cast<ULONG_PTR>(helpList));
         if (anchor) DestroyWindow(anchor);
         return true;
     }

@@ -1,20 +1,128 @@
 #include "commands/Help.h"
 
+#include <objbase.h>
+#include <shellapi.h>
+#include <stdlib.h>
 #include <string.h>
 
-const char kHelpFileName[] = "Ocularix.hlp";
-const char kHelpWindowSuffix[] = ">NormWin";
+#include "app/Application.h"
+#include "commands/HelpPopup.h"
+#include "resources/resource.h"
 
-BOOL ShowHelp(HWND window, UINT command, ULONG_PTR data) {
-    char helpFile[kHelpPathLength];
-    GetProgramFolder(nullptr, helpFile, sizeof(helpFile));
+const char kHelpFileName[] = "Ocularix.html";
+
+namespace {
+
+// The text shown for a control that the help list does not name.
+constexpr DWORD kNoTopic = 0;
+
+bool OpenWithShell(HWND owner, const char* path) {
+    // The browser may be started through a shell extension, which needs COM on this thread.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    HINSTANCE result = ShellExecuteA(owner, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) CoUninitialize();
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+ManualOpener g_manualOpener = OpenWithShell;
+
+BOOL OpenManual(HWND window) {
+    char path[kHelpPathLength];
+    GetProgramFolder(nullptr, path, sizeof(path));
     // A folder too long to take the file name falls back on the bare name
     // rather than a cut-off path.
-    size_t folderLength = strlen(helpFile);
-    if (folderLength + sizeof(kHelpFileName) + sizeof(kHelpWindowSuffix) > sizeof(helpFile)) helpFile[0] = '\0';
-    lstrcatA(helpFile, kHelpFileName);
-    lstrcatA(helpFile, kHelpWindowSuffix);
-    return WinHelpA(window, helpFile, command, data);
+    if (strlen(path) + sizeof(kHelpFileName) > sizeof(path)) path[0] = '\0';
+    lstrcatA(path, kHelpFileName);
+    DWORD attributes = GetFileAttributesA(path);
+    bool present = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (present && g_manualOpener(window, path)) return TRUE;
+    MessageBeep(0);
+    return FALSE;
+}
+
+// Just under the mouse, clear of the pointer's arrow.
+RECT MouseAnchor() {
+    POINT mouse = {0, 0};
+    GetCursorPos(&mouse);
+    RECT anchor = {mouse.x, mouse.y, mouse.x + 1, mouse.y + GetSystemMetrics(SM_CYCURSOR) / 2};
+    return anchor;
+}
+
+BOOL ShowPopupTopic(HWND control, const DWORD* list, bool atMouse) {
+    if (!control || !list) return FALSE;
+    DWORD topic = kNoTopic;
+    FindTopicInHelpList(list, static_cast<DWORD>(GetDlgCtrlID(control)), &topic);
+    std::string text;
+    if (!LoadTopicText(topic, &text)) LoadTopicText(kNoTopic, &text);
+    RECT anchor;
+    if (atMouse) {
+        anchor = MouseAnchor();
+    } else {
+        GetWindowRect(control, &anchor);
+    }
+    return g_helpPopup.Show(GetAncestor(control, GA_ROOT), text.c_str(), anchor) ? TRUE : FALSE;
+}
+
+}  // namespace
+
+BOOL ShowHelp(HWND window, UINT command, ULONG_PTR data) {
+    const DWORD* list = reinterpret_cast<const DWORD*>(data);
+    switch (command) {
+    case HELP_CONTEXT:
+        return OpenManual(window);
+    case HELP_WM_HELP:
+        return ShowPopupTopic(window, list, false);
+    case HELP_CONTEXTMENU:
+        return ShowPopupTopic(window, list, true);
+    case HELP_QUIT:
+        g_helpPopup.Hide();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+ManualOpener SetManualOpener(ManualOpener opener) {
+    ManualOpener previous = g_manualOpener;
+    g_manualOpener = opener ? opener : OpenWithShell;
+    return previous;
+}
+
+bool FindTopicInHelpList(const DWORD* list, DWORD controlId, DWORD* topic) {
+    for (; list[0] != 0; list += 2) {
+        if (list[0] == controlId) {
+            *topic = list[1];
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FindTopicText(const char* table, size_t size, DWORD topic, std::string* text) {
+    const char* end = table + size;
+    for (const char* line = table; line < end;) {
+        const char* lineEnd = static_cast<const char*>(memchr(line, '\n', end - line));
+        if (!lineEnd) lineEnd = end;
+        std::string entry(line, lineEnd);
+        line = lineEnd + 1;
+        if (!entry.empty() && entry.back() == '\r') entry.pop_back();
+        size_t tab = entry.find('\t');
+        if (entry.empty() || entry[0] == '#' || tab == std::string::npos) continue;
+        char* numberEnd = nullptr;
+        unsigned long number = strtoul(entry.c_str(), &numberEnd, 0);
+        if (numberEnd != entry.c_str() + tab || number != topic) continue;
+        *text = entry.substr(tab + 1);
+        return !text->empty();
+    }
+    return false;
+}
+
+bool LoadTopicText(DWORD topic, std::string* text) {
+    HRSRC found = FindResourceA(g_instance, MAKEINTRESOURCEA(IDR_HELP_TOPICS), RT_RCDATA);
+    HGLOBAL loaded = found ? LoadResource(g_instance, found) : nullptr;
+    const char* table = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (!table) return false;
+    return FindTopicText(table, SizeofResource(g_instance, found), topic, text);
 }
 
 void GetProgramFolder(HMODULE module, char* buffer, DWORD size) {

@@ -1,17 +1,37 @@
-// The program's help file: one entry point for every help request, and the
-// check that opens the main topic after a newer help file has been installed.
+// The program's help: one entry point for every help request. The main topic
+// is the manual, an HTML page beside the program opened by the shell; every
+// other topic is a short text from the program's resources, shown in a popup
+// at the control or the mouse. Also the check that opens the manual by itself
+// after a newer one has been installed.
 #pragma once
 
 #include <windows.h>
 
-// The help file, looked up in the program's folder.
+#include <string>
+
+// The manual, looked up beside the program (and by its bare name in the
+// current directory for the start-up check).
 extern const char kHelpFileName[];
-// The help file's secondary window in which every topic opens.
-extern const char kHelpWindowSuffix[];
 constexpr DWORD kHelpPathLength = 520;
 
-// WinHelpA on "<program folder>Ocularix.hlp>NormWin"; its result.
+// HELP_CONTEXT opens the manual (F1 beeps when there is none beside the
+// program); HELP_WM_HELP and HELP_CONTEXTMENU show the topic that the help list
+// {control id, topic, ..., 0, 0} in data gives the window's control id, at the
+// control or at the mouse; HELP_QUIT closes the popup. True when something was shown.
 BOOL ShowHelp(HWND window, UINT command, ULONG_PTR data);
+
+// Opens the manual at a full path; true on success. Replaceable so that tests
+// start no browser; returns the opener it replaces.
+typedef bool (*ManualOpener)(HWND owner, const char* path);
+ManualOpener SetManualOpener(ManualOpener opener);
+
+// The topic that a help list maps a control id to; false when the list has none.
+bool FindTopicInHelpList(const DWORD* list, DWORD controlId, DWORD* topic);
+// A topic's text from the table of "number<TAB>text" lines ('#' starts a
+// comment); false when the table has no such topic.
+bool FindTopicText(const char* table, size_t size, DWORD topic, std::string* text);
+// The same from the table in the program's resources.
+bool LoadTopicText(DWORD topic, std::string* text);
 
 // Fills the buffer with the module's file path cut after its last backslash;
 // an empty text when the path cannot be had.

@@ -1,5 +1,6 @@
-// Small owners for GDI objects and device contexts: one owner per handle,
-// released on every path. None of them can be copied.
+// Small owners for GDI objects, icons and device contexts: one owner per
+// handle, released on every path. None of them can be copied; the object
+// owners can be moved, so that a member can take a new object.
 #pragma once
 
 #include <windows.h>
@@ -37,19 +38,24 @@ private:
     HDC dc_;
 };
 
-// Any GDI object (pen, brush, bitmap, font, region, palette) deleted with DeleteObject.
-template <typename Handle>
-class GdiObject {
+// Owns one handle and releases it with Release::Free(handle).
+template <typename Handle, typename Release>
+class OwnedHandle {
 public:
-    GdiObject() : handle_(nullptr) {}
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    OwnedHandle() : handle_(nullptr) {}
+    explicit OwnedHandle(Handle handle) : handle_(handle) {}
+    ~OwnedHandle() { reset(); }
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+    OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.release()) {}
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
     Handle get() const { return handle_; }
     operator Handle() const { return handle_; }
     void reset(Handle handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
+        if (handle_) Release::Free(handle_);
         handle_ = handle;
     }
     // Hands the object to a new owner (the clipboard, SetWindowRgn).
@@ -63,11 +69,42 @@ private:
     Handle handle_;
 };
 
+struct DeleteGdiObject {
+    static void Free(HGDIOBJ object) { DeleteObject(object); }
+};
+struct DestroyIconHandle {
+    static void Free(HICON icon) { DestroyIcon(icon); }
+};
+
+// Any GDI object (pen, brush, bitmap, font, region, palette) deleted with DeleteObject.
+template <typename Handle>
+using GdiObject = OwnedHandle<Handle, DeleteGdiObject>;
+
 using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
 using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
 using Region = GdiObject<HRGN>;
+using Palette = GdiObject<HPALETTE>;
+// An icon made by LoadImage or CreateIcon (not a shared one), destroyed with DestroyIcon.
+using Icon = OwnedHandle<HICON, DestroyIconHandle>;
+
+// The painting of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : window_(window), paint_(), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+    operator HDC() const { return dc_; }
+    const RECT& Invalid() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_;
+    HDC dc_;
+};
 
 // Selects an object into a DC and puts the previous one back on destruction.
 class SelectionGuard {

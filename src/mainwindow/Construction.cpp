@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <stddef.h>
-#include <stdio.h>
 
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
+#include "common/Format.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
 #include "mainwindow/WindowUtil.h"
@@ -232,10 +232,10 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::AddControlTips() {
     char text[kToolTipTextLength];
-    snprintf(text, sizeof(text), g_strings.zoomLevelTip.Text(), g_settings.ZoomFactor);
+    FormatText(text, g_strings.zoomLevelTip.Text(), static_cast<int>(g_settings.ZoomFactor));
     controlTips.AddWindowTool(zoomSlider, text);
     controlTips.Activate(true);
-    snprintf(text, sizeof(text), g_strings.autoUpdateTip.Text(), UpdateSpeedName(g_settings.Update));
+    FormatText(text, g_strings.autoUpdateTip.Text(), UpdateSpeedName(g_settings.Update));
     controlTips.AddWindowTool(updateSlider, text);
 
     // Panes 1 to 4: colour text, swatch, coordinates, link.

@@ -56,8 +56,7 @@ void MainWindow::Layout() {
     halfHeight = geometry.halfHeight;
     highestZoomPoint = geometry.highest;
 
-    if (viewRegion) DeleteObject(viewRegion);
-    viewRegion = CreateRectRgn(view.left, view.top, view.right, view.bottom);
+    viewRegion.reset(CreateRectRgn(view.left, view.top, view.right, view.bottom));
 
     if (!statusBar) return;
     for (int pane = kColourPane; pane < kStatusPaneCount; ++pane) {

@@ -4,8 +4,10 @@
 #include <string.h>
 #include <windowsx.h>
 
+#include "common/Names.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
+#include "commands/Wheel.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
@@ -19,7 +21,6 @@ static_assert(sizeof(WINDOWPLACEMENT) == 44, "WINDOWPLACEMENT keeps its 32-bit s
 
 namespace {
 
-constexpr UINT kOwnerDrawNoBorders = SBT_NOBORDERS;
 constexpr int kMenuHelpLength = 256;
 
 // The legacy wheel message exists only on Windows 95 (4.0) and NT 3.0 systems.
@@ -28,7 +29,7 @@ UINT RegisterLegacyWheelMessage() {
     WORD low = LOWORD(version);
     bool windows95Family = (version & 0x80000000u) != 0;
     if ((windows95Family && low == 0x0004) || (!windows95Family && low == 0x0003)) {
-        return RegisterWindowMessageA("MSWHEEL_ROLLMSG");
+        return RegisterWindowMessageA(names::kLegacyWheelMessage);
     }
     return 0;
 }
@@ -47,48 +48,33 @@ bool OnLiveStack(LPARAM address, size_t size) {
     return start > low && start < high && high - start >= size;
 }
 
+// A panning session runs while the panning library's origin window holds the capture.
+bool PanningSessionRunning() {
+    HWND capture = GetCapture();
+    char className[sizeof(names::kOriginWindowClass) + 1] = "";
+    return capture && GetClassNameA(capture, className, sizeof(className)) &&
+           lstrcmpA(className, names::kOriginWindowClass) == 0;
+}
+
 }  // namespace
 
 RegisteredMessages::RegisteredMessages()
     : legacyWheel(RegisterLegacyWheelMessage()),
-      originUpdate(RegisterWindowMessageA("qf_OriginWindowUpdate")),
-      originEnd(RegisterWindowMessageA("qf_OriginWindowEnd")) {}
+      originUpdate(RegisterWindowMessageA(names::kOriginUpdateMessage)),
+      originEnd(RegisterWindowMessageA(names::kOriginEndMessage)) {}
 
-MainWindow::MainWindow()
-    : window(nullptr),
-      sourceHeight(0),
-      sourceWidth(0),
-      halfHeight(0),
-      halfWidth(0),
-      zoomFrame{0, 0, 0, 0},
-      highestZoomPoint{0, 0},
-      picking(false),
-      zoomPoint(g_settings.ZoomPoint),
-      sampledColour(0),
-      selectionActive(false),
-      selecting(false),
-      selectionAnchor{0, 0},
-      selectionEnd{0, 0},
-      identityPalette(CreateIdentityPalette()),
-      viewRegion(nullptr),
-      viewCursor(nullptr),
-      rebarUsed(false),
-      toolbarBandHeight(0),
-      toolbar(nullptr),
-      toolbarBand(nullptr),
-      zoomSlider(nullptr),
-      updateSlider(nullptr),
-      statusBarHeight(0),
-      statusBar(nullptr),
-      viewHidden(false) {
+MainWindow::MainWindow() {
+    identityPalette.reset(CreateIdentityPalette());
+    zoomPoint = g_settings.ZoomPoint;
     RefreshDesktopRect();
+    // The control tool tips, the marquee and the tracking tooltip release their
+    // own windows and classes, and the palette and region owners their objects.
 }
 
-MainWindow::~MainWindow() {
-    if (viewRegion) DeleteObject(viewRegion);
-    if (identityPalette) DeleteObject(identityPalette);
-    // The control tool tips, the marquee and the tracking tooltip release their
-    // own windows and classes as members.
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Bind(HWND boundWindow) {
+    window = boundWindow;
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -98,12 +84,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_NCDESTROY:
+        return OnNcDestroy(wParam, lParam);
     case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED && LOWORD(lParam) != 0 && HIWORD(lParam) != 0) {
-            Layout();
-            Redraw();
-            SizeStatusPanes();
-        }
+        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_SETFOCUS:
         Redraw();
@@ -111,46 +95,38 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         OnKillFocus(reinterpret_cast<HWND>(wParam));
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        Render(dc);
-        EndPaint(window, &paint);
+    case WM_PAINT:
+        OnPaint();
         return 0;
-    }
     case WM_ERASEBKGND:
         // Render covers the whole view, so nothing is erased and nothing flickers.
         return 0;
     case WM_SETTINGCHANGE:
-        KeepOnDesktop();
-        Layout();
-        Redraw();
+        OnSettingChange();
         return 0;
     case WM_CANCELMODE:
         EndPicking();
         return 0;
     case WM_SETCURSOR:
-        if (OnSetCursor()) return 1;
+        if (OnSetCursor()) return TRUE;
         break;
     case WM_DRAWITEM:
-        if (wParam == IDC_STATUS_BAR) OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        OnDrawItem(static_cast<UINT>(wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return 0;
     case WM_NOTIFY:
-        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        OnNotify(reinterpret_cast<NMHDR*>(lParam));
         return 0;
     case WM_HELP:
         ShowHelp(window, HELP_CONTEXT, HELP_TOPIC_MAIN);
         return 0;
     case WM_CONTEXTMENU:
-        if (ShowContextMenu(ContextMenuPoint(lParam))) return 0;
+        if (OnContextMenu(lParam)) return 0;
         break;
     case WM_KEYDOWN:
         OnKeyDown(static_cast<UINT>(wParam));
         return 0;
     case WM_SYSKEYDOWN:
-        // Not passed on: Alt+F4 arrives as a command through the accelerator table.
-        CancelSelection();
-        EndPicking();
+        OnSysKeyDown();
         return 0;
     case WM_COMMAND:
         if (ExecuteCommand(LOWORD(wParam))) return 0;
@@ -161,22 +137,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         OnTimer(wParam);
         return 0;
-    case WM_HSCROLL: {
-        HWND slider = reinterpret_cast<HWND>(lParam);
-        if (slider && (slider == zoomSlider || slider == updateSlider)) {
-            OnHScroll(slider, LOWORD(wParam), HIWORD(wParam));
-        }
+    case WM_HSCROLL:
+        OnHScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
         return 0;
-    }
     case WM_MENUSELECT:
         OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         return 0;
     case WM_MOUSEMOVE:
-        if (picking) {
-            OnPickingMouseMove();
-        } else if (selecting) {
-            OnSelectingMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        }
+        OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_LBUTTONDOWN:
         OnLButtonDown();
@@ -191,13 +159,20 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnRButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_MBUTTONDOWN:
+    // A press soon after the last one, at the same place, comes as a double
+    // click: it starts a session all the same.
+    case WM_MBUTTONDBLCLK:
         OnMButtonDown(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_MOUSEWHEEL:
-        OnMouseWheel(static_cast<short>(HIWORD(wParam)), LOWORD(wParam));
+        OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
         return 0;
     default:
-        // Registered messages have no fixed numbers, so they are compared last.
+        // Registered messages have no fixed numbers, so they are compared last;
+        // the legacy wheel's only where this system registered it.
+        if (g_messages.legacyWheel != 0 && message == g_messages.legacyWheel) {
+            return ForwardLegacyWheel(window, wParam, lParam);
+        }
         if (message == g_messages.originUpdate) return OnOriginUpdate(lParam);
         if (message == g_messages.originEnd) OnOriginEnd();
         break;
@@ -205,19 +180,24 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-POINT MainWindow::ContextMenuPoint(LPARAM lParam) const {
+POINT MainWindow::ViewCornerOnScreen() const {
+    RECT view = GetViewRect();
+    POINT corner = {view.left, view.top};
+    ClientToScreen(window, &corner);
+    return corner;
+}
+
+bool MainWindow::OnContextMenu(LPARAM lParam) {
     // The keyboard form (Shift+F10 or the menu key) carries -1 in both words
     // (a 64-bit lParam may hold them zero-extended): the menu then opens at the
-    // view's top-left corner, like the Shift+F10 accelerator.
-    if (GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) {
-        RECT view = GetViewRect();
-        POINT corner = {view.left, view.top};
-        ClientToScreen(window, &corner);
-        return corner;
-    }
-    // Signed words, so that monitors left of or above the primary one get their menu.
-    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    return point;
+    // view's top-left corner, like the Shift+F10 accelerator. Otherwise the
+    // words are signed, so that monitors left of or above the primary one get
+    // their menu.
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    POINT point = {x, y};
+    if (x == -1 && y == -1) point = ViewCornerOnScreen();
+    return ShowContextMenu(point);
 }
 
 void MainWindow::OnDestroy() {
@@ -229,6 +209,57 @@ void MainWindow::OnDestroy() {
     // Closes the help window if this program opened one.
     ShowHelp(window, HELP_QUIT, 0);
     UnregisterHotKeys(window);
+}
+
+LRESULT MainWindow::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
+    LRESULT result = DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
+    // The window and its children are gone: no late call may reach their
+    // handles, which the system may give to other windows.
+    window = nullptr;
+    toolbar = nullptr;
+    toolbarBand = nullptr;
+    zoomSlider = nullptr;
+    updateSlider = nullptr;
+    statusBar = nullptr;
+    controlTips.Forget();
+    viewRegion.reset();
+    sourceWidth = 0;
+    sourceHeight = 0;
+    return result;
+}
+
+void MainWindow::OnSize(UINT kind, int width, int height) {
+    // A minimised window, or one without width or height, keeps its geometry.
+    if (kind == SIZE_MINIMIZED || width == 0 || height == 0) return;
+    Layout();
+    Redraw();
+    SizeStatusPanes();
+}
+
+void MainWindow::OnPaint() {
+    PaintScope paint(window);
+    Render(paint);
+}
+
+void MainWindow::OnSettingChange() {
+    KeepOnDesktop();
+    Layout();
+    Redraw();
+}
+
+void MainWindow::OnSysKeyDown() {
+    // Not passed on: Alt+F4 arrives as a command through the accelerator table.
+    CancelSelection();
+    EndPicking();
+}
+
+void MainWindow::OnMouseMove(int x, int y) {
+    // Picking the zoom point takes precedence over a selection drag.
+    if (picking) {
+        OnPickingMouseMove();
+    } else if (selecting) {
+        OnSelectingMouseMove(x, y);
+    }
 }
 
 void MainWindow::OnKillFocus(HWND gainingFocus) {
@@ -243,11 +274,7 @@ bool MainWindow::OnSysCommand(WPARAM command) {
         RunAboutDialog(window);
         return true;
     case IDM_SYS_OPTIONS:
-        if (RunOptionsDialog(window)) {
-            g_settings.SaveSettings();
-            ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
-            Redraw();
-        }
+        RunOptions();
         return true;
     default:
         return false;
@@ -264,7 +291,7 @@ void MainWindow::OnMenuSelect(WORD item, WORD flags, HMENU menu) {
         const char* lineBreak = full ? strchr(full, '\n') : nullptr;
         if (lineBreak) lstrcpynA(text, lineBreak + 1, kMenuHelpLength);
     }
-    if (statusBar) SendMessageA(statusBar, SB_SETTEXTA, 0 | kOwnerDrawNoBorders, reinterpret_cast<LPARAM>(text));
+    if (statusBar) SendMessageA(statusBar, SB_SETTEXTA, kMessagePane | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text));
 }
 
 void MainWindow::OnTimer(UINT_PTR id) {
@@ -278,14 +305,20 @@ void MainWindow::OnTimer(UINT_PTR id) {
 void MainWindow::OnMButtonDown(int x, int y) {
     if (selectionActive || selecting) CancelSelection();
     EndPicking();
-    g_panningLibrary = LoadLibraryA("STEERPAD");
-    if (!g_panningLibrary) return;
-    ++g_panningLoads;
-    typedef int(WINAPI * StartPanningProc)(HWND, BOOL, BOOL, int, int);
-    StartPanningProc startPanning =
-        reinterpret_cast<StartPanningProc>(reinterpret_cast<void*>(GetProcAddress(g_panningLibrary, "StartPanning")));
-    if (!startPanning) return;
-    startPanning(window, TRUE, TRUE, x, y);
+    HMODULE library = LoadLibraryA(names::kPanningLibrary);
+    if (!library) return;
+    g_panningLibrary = library;
+    names::StartPanningFunction startPanning = reinterpret_cast<names::StartPanningFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library, names::kStartPanningExport)));
+    if (startPanning) startPanning(window, TRUE, TRUE, x, y);
+    // StartPanning answers 0 whether or not a session began; a session that
+    // began holds the mouse capture in its origin window, and only then does
+    // an end message follow to give the reference back. Otherwise it goes now.
+    if (startPanning && PanningSessionRunning()) {
+        ++g_panningLoads;
+    } else {
+        FreeLibrary(library);
+    }
 }
 
 LRESULT MainWindow::OnOriginUpdate(LPARAM step) {

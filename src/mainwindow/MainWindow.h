@@ -3,7 +3,9 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include "common/Handles.h"
 #include "mainwindow/ToolTipControl.h"
 #include "view/MarqueeWindow.h"
 #include "view/TrackingToolTip.h"
@@ -13,37 +15,80 @@ constexpr UINT_PTR kRefreshTimerId = 1;
 constexpr UINT_PTR kTrackingTimerId = 2;
 constexpr UINT kTrackingIntervalMs = 100;
 
-// Status bar panes: the message, the colour text, the swatch, the coordinates, the link.
-constexpr UINT kMessagePane = 0;
-constexpr UINT kColourPane = 1;
-constexpr UINT kSwatchPane = 2;
-constexpr UINT kCoordinatesPane = 3;
-constexpr UINT kLinkPane = 4;
-constexpr int kStatusPaneCount = 5;
+// Status bar panes, left to right.
+enum StatusPane : UINT {
+    kMessagePane,      // the menu prompts and "Press F1 for help"
+    kColourPane,       // the colour text
+    kSwatchPane,       // the colour itself, owner-drawn
+    kCoordinatesPane,  // the mouse coordinates
+    kLinkPane,         // the maker's web site, owner-drawn
+};
+constexpr int kStatusPaneCount = kLinkPane + 1;
 
-class MainWindow {
+// What the main window knows, in the order the rest of the program relies on.
+// Only MainWindow reads and writes it (the tests look in through
+// MainWindowTestAccess).
+struct MainWindowState {
+    HWND window = nullptr;
+    int sourceHeight = 0;
+    int sourceWidth = 0;
+    int halfHeight = 0;
+    int halfWidth = 0;
+    RECT zoomFrame = {0, 0, 0, 0};         // screen pixels
+    POINT highestZoomPoint = {0, 0};       // screen pixels
+    bool picking = false;
+    POINT zoomPoint = {0, 0};              // screen pixels, stored unclamped
+    TrackingToolTip trackingToolTip;
+    COLORREF sampledColour = 0;
+    bool selectionActive = false;
+    bool selecting = false;
+    POINT selectionAnchor = {0, 0};        // client pixels
+    POINT selectionEnd = {0, 0};           // client pixels
+    MarqueeWindow marquee;
+    ToolTipControl controlTips;
+    Palette identityPalette;
+    Region viewRegion;
+    HCURSOR viewCursor = nullptr;          // a resource cursor: shared, never destroyed
+    bool rebarUsed = false;
+    int toolbarBandHeight = 0;
+    HWND toolbar = nullptr;
+    HWND toolbarBand = nullptr;
+    HWND zoomSlider = nullptr;
+    HWND updateSlider = nullptr;
+    int statusBarHeight = 0;
+    HWND statusBar = nullptr;
+    bool viewHidden = false;
+    // The colour pane has been written since the window was made: until then it
+    // is written whatever the colour, so that black shows too.
+    bool colourShown = false;
+};
+
+class MainWindow : private MainWindowState {
+    friend class MainWindowTestAccess;
+
 public:
     MainWindow();
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
+    // --- The window and its dispatch (MainWindow.cpp)
+    // Binds the window handle; the window procedure calls it before the window's first message is handled.
+    void Bind(HWND window);
+    HWND Window() const { return window; }
     // Dispatch of every message of the main window; the handle is the member.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // --- Window construction
-    bool OnCreate();
+    // --- Window construction (Construction.cpp)
     // Builds the rebar (from common controls 4.71 on) or the bare toolbar, its
     // buttons and the two sliders. The version is an input so that both paths
     // can be exercised.
     void BuildToolbarBand(DWORD commonControlsMajor, DWORD commonControlsMinor, bool versionKnown);
-    void BuildStatusBar();
-    void AddControlTips();
     void ApplyTopmost();
     void ShowToolbarBand();
     void ShowStatusBar();
 
-    // --- Layout and placement
+    // --- Layout and placement (Layout.cpp, Placement.cpp, view/Render.cpp)
     RECT GetViewRect() const;
     // The screen rectangle the view shows (left, top, left + source width, top + source height).
     RECT SourceRect() const;
@@ -51,11 +96,11 @@ public:
     void SizeStatusPanes();
     void KeepOnDesktop();
 
-    // --- Rendering
+    // --- Rendering (view/Render.cpp)
     void Render(HDC target);
     void Redraw();
 
-    // --- Zoom and tracking
+    // --- Zoom and tracking (view/Tracking.cpp)
     void SetZoom(int zoom);
     void SetUpdateSpeed(int index, bool force);
     void MoveZoomPoint(int dx, int dy);
@@ -65,28 +110,48 @@ public:
     void RefreshFollowButton();
     void RefreshGridButton();
 
-    // --- Selection
+    // --- Selection (view/Selection.cpp)
     RECT SelectionRect() const;
-    void UpdateSelectionFeedback();
     void CancelSelection();
     void ZoomToSelection();
 
-    // --- Commands and context menus
+    // --- Commands and context menus (commands/Commands.cpp, commands/ContextMenu.cpp)
     bool ExecuteCommand(WORD command);
     bool ShowContextMenu(POINT screenPoint);
     // The help id of the place under a screen point; false when it is none.
     bool HitTestHelpId(POINT screenPoint, int* helpId);
 
-    // --- Message handlers (one per message, see HandleMessage)
-    POINT ContextMenuPoint(LPARAM lParam) const;
+private:
+    // --- Message handlers (MainWindow.cpp)
     void OnDestroy();
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    void OnSize(UINT kind, int width, int height);
+    void OnPaint();
+    void OnSettingChange();
     void OnKillFocus(HWND gainingFocus);
-    bool OnSetCursor();
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void OnNotify(const NMHDR& header);
+    bool OnContextMenu(LPARAM lParam);
+    void OnSysKeyDown();
     bool OnSysCommand(WPARAM command);
     void OnMenuSelect(WORD item, WORD flags, HMENU menu);
     void OnTimer(UINT_PTR id);
+    void OnMouseMove(int x, int y);
+    void OnMButtonDown(int x, int y);
+    LRESULT OnOriginUpdate(LPARAM step);
+    void OnOriginEnd();
+    // Where the view's top-left corner is on the screen: the keyboard's menus open there.
+    POINT ViewCornerOnScreen() const;
+
+    // --- Window construction (Construction.cpp)
+    bool OnCreate();
+    void BuildStatusBar();
+    void AddControlTips();
+
+    // --- Status bar (StatusBar.cpp)
+    bool OnSetCursor();
+    void OnDrawItem(UINT control, const DRAWITEMSTRUCT& item);
+    void OnNotify(NMHDR* header);
+
+    // --- Zoom and tracking (view/Tracking.cpp)
     void OnRefreshTick();
     void OnTrackingTick();
     void OnHScroll(HWND slider, WORD code, WORD position);
@@ -95,43 +160,16 @@ public:
     void OnLButtonDown();
     void OnLButtonUp();
     void OnPickingMouseMove();
+
+    // --- Selection (view/Selection.cpp)
     void OnRButtonDown(int x, int y);
     void OnSelectingMouseMove(int x, int y);
     void OnRButtonUp(int x, int y);
-    void OnMButtonDown(int x, int y);
-    LRESULT OnOriginUpdate(LPARAM step);
-    void OnOriginEnd();
+    void UpdateSelectionFeedback();
 
-    // --- State, in the order the rest of the program relies on.
-    HWND window;
-    int sourceHeight;
-    int sourceWidth;
-    int halfHeight;
-    int halfWidth;
-    RECT zoomFrame;            // screen pixels
-    POINT highestZoomPoint;    // screen pixels
-    bool picking;
-    POINT zoomPoint;           // screen pixels, stored unclamped
-    TrackingToolTip trackingToolTip;
-    COLORREF sampledColour;
-    bool selectionActive;
-    bool selecting;
-    POINT selectionAnchor;     // client pixels
-    POINT selectionEnd;        // client pixels
-    MarqueeWindow marquee;
-    ToolTipControl controlTips;
-    HPALETTE identityPalette;
-    HRGN viewRegion;
-    HCURSOR viewCursor;
-    bool rebarUsed;
-    int toolbarBandHeight;
-    HWND toolbar;
-    HWND toolbarBand;
-    HWND zoomSlider;
-    HWND updateSlider;
-    int statusBarHeight;
-    HWND statusBar;
-    bool viewHidden;
+    // --- Commands (commands/Commands.cpp)
+    // The Options dialog; after OK the settings are saved and applied.
+    void RunOptions();
 };
 
 // Messages registered by name at start-up (see Globals.cpp).
@@ -146,5 +184,5 @@ extern RegisteredMessages g_messages;
 extern MainWindow g_mainWindow;
 // The panning library loaded at the last middle-button press.
 extern HMODULE g_panningLibrary;
-// References to it taken by presses and not yet given back by an end message.
+// References to it taken by presses whose session started, not yet given back by an end message.
 extern int g_panningLoads;

@@ -1,5 +1,6 @@
 #include "mainwindow/Placement.h"
 
+#include "common/Clamp.h"
 #include "mainwindow/MainWindow.h"
 
 DesktopRect g_desktop = {0, 0, 0, 0};
@@ -59,9 +60,7 @@ void MainWindow::KeepOnDesktop() {
 }
 
 BYTE LayeredAlpha(int opacity) {
-    if (opacity < kFaintestOpacity) return kFaintestOpacity;
-    if (opacity > kOpaque) return kOpaque;
-    return static_cast<BYTE>(opacity);
+    return static_cast<BYTE>(Clamp(opacity, kFaintestOpacity, kOpaque));
 }
 
 void ApplyTransparency(HWND window, bool on, int opacity) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "common/Limits.h"
 #include "view/ViewGeometry.h"
 
 // The virtual screen when the system knows several monitors, else the primary screen.
@@ -14,10 +15,6 @@ void RefreshDesktopRect();
 // wider (taller) than the desktop ends on its right (bottom) edge.
 RECT MoveOntoDesktop(const RECT& window, const DesktopRect& desktop);
 
-// The faintest opacity the window may take: fainter, it could no longer be found
-// to make it opaque again.
-constexpr int kFaintestOpacity = 10;
-constexpr int kOpaque = 255;
 // The alpha given to the layered window for an opacity setting, kept within
 // kFaintestOpacity ... kOpaque so that no stored value wraps round or hides the window.
 BYTE LayeredAlpha(int opacity);

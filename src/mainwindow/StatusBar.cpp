@@ -9,6 +9,7 @@
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowUtil.h"
+#include "resources/resource.h"
 #include "text/ResString.h"
 #include "text/Strings.h"
 
@@ -77,7 +78,9 @@ bool MainWindow::OnSetCursor() {
     return true;
 }
 
-void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+void MainWindow::OnDrawItem(UINT control, const DRAWITEMSTRUCT& item) {
+    // Only the status bar draws items of its own.
+    if (control != IDC_STATUS_BAR) return;
     if (item.itemID == kSwatchPane) {
         DrawSwatch(item, sampledColour);
     } else if (item.itemID == kLinkPane) {
@@ -85,11 +88,12 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
 }
 
-void MainWindow::OnNotify(const NMHDR& header) {
-    if (header.code == TTN_NEEDTEXTA) {
-        FillToolbarTip(*reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header)));
-    } else if (header.code == static_cast<UINT>(NM_CLICK) && header.hwndFrom == statusBar && statusBar) {
-        const NMMOUSE& click = reinterpret_cast<const NMMOUSE&>(header);
+void MainWindow::OnNotify(NMHDR* header) {
+    // The tooltip's request is ours to fill in: the header heads its record.
+    if (header->code == TTN_NEEDTEXTA) {
+        FillToolbarTip(*reinterpret_cast<NMTTDISPINFOA*>(header));
+    } else if (header->code == static_cast<UINT>(NM_CLICK) && header->hwndFrom == statusBar && statusBar) {
+        const NMMOUSE& click = *reinterpret_cast<const NMMOUSE*>(header);
         if (click.dwItemSpec == kLinkPane) {
             ShellExecuteA(nullptr, "open", g_strings.webAddress.Text(), nullptr, nullptr, SW_SHOWNORMAL);
         }

@@ -8,7 +8,7 @@ class ToolTipControl {
 public:
     ToolTipControl() : window_(nullptr) {}
     // The control is a child of the main window and goes with it; this only forgets it.
-    ~ToolTipControl() { window_ = nullptr; }
+    ~ToolTipControl() { Forget(); }
     ToolTipControl(const ToolTipControl&) = delete;
     ToolTipControl& operator=(const ToolTipControl&) = delete;
 
@@ -21,6 +21,8 @@ public:
     void SetToolRect(HWND owner, UINT_PTR id, const RECT& rect);
     void Activate(bool active);
     HWND Window() const { return window_; }
+    // The control went with its owner: its handle is no longer ours.
+    void Forget() { window_ = nullptr; }
 
 private:
     HWND window_;

@@ -83,6 +83,12 @@
 #define HELP_ID_STATUS_COORDINATES 121
 #define HELP_ID_STATUS_LINK 122
 #define HELP_TOPIC_MAIN 6
+#define HELP_TOPIC_SAVE_ZOOMED 2
+// Popup topics of the Options dialog's controls: this base + control id
+#define HELP_TOPIC_OPTIONS_BASE 0x808E0000
+
+// Raw data: the popup help texts, "topic<TAB>text" a line
+#define IDR_HELP_TOPICS 150
 
 // Strings that are not command texts
 #define IDS_FILE_FILTER 4001

@@ -3,20 +3,12 @@
 #include <shlobj.h>
 #include <string.h>
 
+#include "common/Clamp.h"
+
 const char* const kSettingsKeyPath = "Software\\Quillfern\\Ocularix\\1";
 
-namespace {
 
-template <typename T>
-T Clamp(T value, T low, T high) {
-    if (value < low) return low;
-    if (value > high) return high;
-    return value;
-}
-
-}  // namespace
-
-Settings::Settings() : key_(nullptr) {
+Settings::Settings(HKEY root, const char* path) : root_(root), path_(path), key_(nullptr) {
     BuildTable();
     LoadSettings();
 }
@@ -25,42 +17,43 @@ Settings::~Settings() {
     CloseSettings();
 }
 
+void Settings::Add(Setting value, const char* name, DWORD size, void* field, DWORD type) {
+    table_[static_cast<int>(value)] = SettingsEntry{name, size, field, type, 0};
+}
+
 void Settings::BuildTable() {
-    const SettingsEntry entries[kSettingsCount] = {
-        {"Transparent", sizeof(Transparent), &Transparent, REG_BINARY, 0},
-        {"InitialDirectory", sizeof(InitialDirectory), InitialDirectory, REG_SZ, 0},
-        {"WindowPos", sizeof(WindowPos), &WindowPos, REG_BINARY, 0},
-        {"AlwaysOnTop", sizeof(AlwaysOnTop), &AlwaysOnTop, REG_BINARY, 0},
-        {"HelpFileTime", sizeof(HelpFileTime), &HelpFileTime, REG_BINARY, 0},
-        {"Update", sizeof(Update), &Update, REG_DWORD, 0},
-        {"ZoomFactor", sizeof(ZoomFactor), &ZoomFactor, REG_DWORD, 0},
-        {"ZoomPoint", sizeof(ZoomPoint), &ZoomPoint, REG_BINARY, 0},
-        {"Emailed", sizeof(Emailed), &Emailed, REG_DWORD, 0},
-        {"SaveZoomedImage", sizeof(SaveZoomedImage), &SaveZoomedImage, REG_BINARY, 0},
-        {"Update1", sizeof(Update1), &Update1, REG_DWORD, 0},
-        {"Update2", sizeof(Update2), &Update2, REG_DWORD, 0},
-        {"Update3", sizeof(Update3), &Update3, REG_DWORD, 0},
-        {"MouseTracking", sizeof(MouseTracking), &MouseTracking, REG_BINARY, 0},
-        {"DisplayToolbar", sizeof(DisplayToolbar), &DisplayToolbar, REG_BINARY, 0},
-        {"Visited", sizeof(Visited), &Visited, REG_BINARY, 0},
-        {"DisplayStatusbar", sizeof(DisplayStatusbar), &DisplayStatusbar, REG_BINARY, 0},
-        {"DisplayMouseWhenFollowing", sizeof(DisplayMouseWhenFollowing), &DisplayMouseWhenFollowing, REG_BINARY, 0},
-        {"DisplayRGBColourPanel", sizeof(DisplayRGBColourPanel), &DisplayRGBColourPanel, REG_BINARY, 0},
-        {"SingleInstance", sizeof(SingleInstance), &SingleInstance, REG_BINARY, 0},
-        {"ShowGrid", sizeof(ShowGrid), &ShowGrid, REG_BINARY, 0},
-        {"GridColor", sizeof(GridColor), &GridColor, REG_DWORD, 0},
-        {"GridSize", sizeof(GridSize), &GridSize, REG_DWORD, 0},
-        {"RelativeCoords", sizeof(RelativeCoords), &RelativeCoords, REG_BINARY, 0},
-        {"nTransparency", sizeof(nTransparency), &nTransparency, REG_DWORD, 0},
-        {"nSlowScrollRate", sizeof(nSlowScrollRate), &nSlowScrollRate, REG_DWORD, 0},
-        {"nFastScrollRate", sizeof(nFastScrollRate), &nFastScrollRate, REG_DWORD, 0},
-        {"nHotKeyColourVK", sizeof(nHotKeyColourVK), &nHotKeyColourVK, REG_DWORD, 0},
-        {"nHotKeyBitmapVK", sizeof(nHotKeyBitmapVK), &nHotKeyBitmapVK, REG_DWORD, 0},
-        {"nHotKeyColourModifiers", sizeof(nHotKeyColourModifiers), &nHotKeyColourModifiers, REG_DWORD, 0},
-        {"nHotKeyBitmapModifiers", sizeof(nHotKeyBitmapModifiers), &nHotKeyBitmapModifiers, REG_DWORD, 0},
-        {"bUseOSCursor", sizeof(bUseOSCursor), &bUseOSCursor, REG_BINARY, 0},
-    };
-    for (int i = 0; i < kSettingsCount; ++i) table_[i] = entries[i];
+    Add(Setting::Transparent, "Transparent", sizeof(Transparent), &Transparent, REG_BINARY);
+    Add(Setting::InitialDirectory, "InitialDirectory", sizeof(InitialDirectory), InitialDirectory, REG_SZ);
+    Add(Setting::WindowPos, "WindowPos", sizeof(WindowPos), &WindowPos, REG_BINARY);
+    Add(Setting::AlwaysOnTop, "AlwaysOnTop", sizeof(AlwaysOnTop), &AlwaysOnTop, REG_BINARY);
+    Add(Setting::HelpFileTime, "HelpFileTime", sizeof(HelpFileTime), &HelpFileTime, REG_BINARY);
+    Add(Setting::Update, "Update", sizeof(Update), &Update, REG_DWORD);
+    Add(Setting::ZoomFactor, "ZoomFactor", sizeof(ZoomFactor), &ZoomFactor, REG_DWORD);
+    Add(Setting::ZoomPoint, "ZoomPoint", sizeof(ZoomPoint), &ZoomPoint, REG_BINARY);
+    Add(Setting::Emailed, "Emailed", sizeof(Emailed), &Emailed, REG_DWORD);
+    Add(Setting::SaveZoomedImage, "SaveZoomedImage", sizeof(SaveZoomedImage), &SaveZoomedImage, REG_BINARY);
+    Add(Setting::Update1, "Update1", sizeof(Update1), &Update1, REG_DWORD);
+    Add(Setting::Update2, "Update2", sizeof(Update2), &Update2, REG_DWORD);
+    Add(Setting::Update3, "Update3", sizeof(Update3), &Update3, REG_DWORD);
+    Add(Setting::MouseTracking, "MouseTracking", sizeof(MouseTracking), &MouseTracking, REG_BINARY);
+    Add(Setting::DisplayToolbar, "DisplayToolbar", sizeof(DisplayToolbar), &DisplayToolbar, REG_BINARY);
+    Add(Setting::Visited, "Visited", sizeof(Visited), &Visited, REG_BINARY);
+    Add(Setting::DisplayStatusbar, "DisplayStatusbar", sizeof(DisplayStatusbar), &DisplayStatusbar, REG_BINARY);
+    Add(Setting::DisplayMouseWhenFollowing, "DisplayMouseWhenFollowing", sizeof(DisplayMouseWhenFollowing), &DisplayMouseWhenFollowing, REG_BINARY);
+    Add(Setting::DisplayRGBColourPanel, "DisplayRGBColourPanel", sizeof(DisplayRGBColourPanel), &DisplayRGBColourPanel, REG_BINARY);
+    Add(Setting::SingleInstance, "SingleInstance", sizeof(SingleInstance), &SingleInstance, REG_BINARY);
+    Add(Setting::ShowGrid, "ShowGrid", sizeof(ShowGrid), &ShowGrid, REG_BINARY);
+    Add(Setting::GridColor, "GridColor", sizeof(GridColor), &GridColor, REG_DWORD);
+    Add(Setting::GridSize, "GridSize", sizeof(GridSize), &GridSize, REG_DWORD);
+    Add(Setting::RelativeCoords, "RelativeCoords", sizeof(RelativeCoords), &RelativeCoords, REG_BINARY);
+    Add(Setting::nTransparency, "nTransparency", sizeof(nTransparency), &nTransparency, REG_DWORD);
+    Add(Setting::nSlowScrollRate, "nSlowScrollRate", sizeof(nSlowScrollRate), &nSlowScrollRate, REG_DWORD);
+    Add(Setting::nFastScrollRate, "nFastScrollRate", sizeof(nFastScrollRate), &nFastScrollRate, REG_DWORD);
+    Add(Setting::nHotKeyColourVK, "nHotKeyColourVK", sizeof(nHotKeyColourVK), &nHotKeyColourVK, REG_DWORD);
+    Add(Setting::nHotKeyBitmapVK, "nHotKeyBitmapVK", sizeof(nHotKeyBitmapVK), &nHotKeyBitmapVK, REG_DWORD);
+    Add(Setting::nHotKeyColourModifiers, "nHotKeyColourModifiers", sizeof(nHotKeyColourModifiers), &nHotKeyColourModifiers, REG_DWORD);
+    Add(Setting::nHotKeyBitmapModifiers, "nHotKeyBitmapModifiers", sizeof(nHotKeyBitmapModifiers), &nHotKeyBitmapModifiers, REG_DWORD);
+    Add(Setting::bUseOSCursor, "bUseOSCursor", sizeof(bUseOSCursor), &bUseOSCursor, REG_BINARY);
 }
 
 void Settings::SetDefaults() {
@@ -106,13 +99,13 @@ void Settings::LoadSettings() {
         key_ = nullptr;
     }
     // The key is only opened here; it is created at the first save.
-    if (RegOpenKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key_) != ERROR_SUCCESS) {
+    if (RegOpenKeyA(root_, path_, &key_) != ERROR_SUCCESS) {
         key_ = nullptr;
     } else {
         ReadValues(key_, table_, kSettingsCount);
         ClampToSafeRanges();
     }
-    if (!WasRead("InitialDirectory")) GetDocumentsFolder(InitialDirectory);
+    if (!WasRead(Setting::InitialDirectory)) GetDocumentsFolder(InitialDirectory);
 }
 
 void Settings::ClampToSafeRanges() {
@@ -122,14 +115,16 @@ void Settings::ClampToSafeRanges() {
     Update1 = Clamp<int32_t>(Update1, kMinUpdateInterval, kMaxUpdateInterval);
     Update2 = Clamp<int32_t>(Update2, kMinUpdateInterval, kMaxUpdateInterval);
     Update3 = Clamp<int32_t>(Update3, kMinUpdateInterval, kMaxUpdateInterval);
+    // Kept in range in memory too: Shift+wheel steps from the stored value.
+    nTransparency = Clamp<int32_t>(nTransparency, kFaintestOpacity, kOpaque);
     // A placement without width or height would make a window nobody can see or
     // grab: the default placement is used instead.
-    if (WindowPos.right <= WindowPos.left || WindowPos.bottom <= WindowPos.top) Entry("WindowPos")->read = 0;
+    if (WindowPos.right <= WindowPos.left || WindowPos.bottom <= WindowPos.top) Entry(Setting::WindowPos).read = 0;
     // A folder that fills all its bytes has lost its terminator: it cannot be a
     // path we wrote, so the documents folder takes its place.
     if (memchr(InitialDirectory, '\0', sizeof(InitialDirectory)) == nullptr) {
         InitialDirectory[0] = '\0';
-        Entry("InitialDirectory")->read = 0;
+        Entry(Setting::InitialDirectory).read = 0;
     }
     ClearFolderTail();
 }
@@ -145,7 +140,7 @@ void Settings::ClearFolderTail() {
 
 void Settings::SaveSettings() {
     ClearFolderTail();
-    if (!key_ && RegCreateKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key_) != ERROR_SUCCESS) {
+    if (!key_ && RegCreateKeyA(root_, path_, &key_) != ERROR_SUCCESS) {
         key_ = nullptr;
         return;
     }
@@ -156,18 +151,6 @@ void Settings::CloseSettings() {
     SaveSettings();
     if (key_) RegCloseKey(key_);
     key_ = nullptr;
-}
-
-SettingsEntry* Settings::Entry(const char* name) {
-    for (SettingsEntry& entry : table_) {
-        if (lstrcmpA(entry.name, name) == 0) return &entry;
-    }
-    return nullptr;
-}
-
-bool Settings::WasRead(const char* name) {
-    SettingsEntry* entry = Entry(name);
-    return entry && entry->read;
 }
 
 bool ReadValues(HKEY key, SettingsEntry* table, int count) {
@@ -203,10 +186,15 @@ bool GetDocumentsFolder(char (&path)[MAX_PATH]) {
     path[0] = '\0';
     LPITEMIDLIST items = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &items))) return false;
-    SHGetPathFromIDListA(items, path);
+    const bool found = SHGetPathFromIDListA(items, path) != FALSE;
+    if (!found) path[0] = '\0';
+    // The shell's allocator is the task allocator: the list is freed either way.
     IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator))) return false;
-    allocator->Free(items);
-    allocator->Release();
-    return true;
+    if (SUCCEEDED(SHGetMalloc(&allocator))) {
+        allocator->Free(items);
+        allocator->Release();
+    } else {
+        CoTaskMemFree(items);
+    }
+    return found;
 }

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <stdint.h>
 
+#include "common/Limits.h"
+
 // One stored value: its registry name, size and type, the field it fills, and
 // whether it was found at the last load.
 struct SettingsEntry {
@@ -14,23 +16,52 @@ struct SettingsEntry {
     uint8_t read;
 };
 
+// The program's key under HKEY_CURRENT_USER.
 extern const char* const kSettingsKeyPath;
 
-// Safe ranges. Outside changes of the registry can store anything; values that
-// would divide by zero or never end a loop are clamped into these when loaded.
-constexpr int kMinZoomFactor = 1;
-constexpr int kMaxZoomFactor = 32;
-constexpr int kMinGridSize = 1;
-constexpr int kMaxGridSize = 128;
-constexpr int kMinUpdateSpeed = 1;
-constexpr int kMaxUpdateSpeed = 4;
-constexpr int kMinUpdateInterval = 20;
-constexpr int kMaxUpdateInterval = 1000;
-constexpr int kSettingsCount = 32;
+// The stored values, in the order they are read and written.
+enum class Setting {
+    Transparent,
+    InitialDirectory,
+    WindowPos,
+    AlwaysOnTop,
+    HelpFileTime,
+    Update,
+    ZoomFactor,
+    ZoomPoint,
+    Emailed,
+    SaveZoomedImage,
+    Update1,
+    Update2,
+    Update3,
+    MouseTracking,
+    DisplayToolbar,
+    Visited,
+    DisplayStatusbar,
+    DisplayMouseWhenFollowing,
+    DisplayRGBColourPanel,
+    SingleInstance,
+    ShowGrid,
+    GridColor,
+    GridSize,
+    RelativeCoords,
+    nTransparency,
+    nSlowScrollRate,
+    nFastScrollRate,
+    nHotKeyColourVK,
+    nHotKeyBitmapVK,
+    nHotKeyColourModifiers,
+    nHotKeyBitmapModifiers,
+    bUseOSCursor,
+    Count
+};
+constexpr int kSettingsCount = static_cast<int>(Setting::Count);
+static_assert(kSettingsCount == 32, "32 values are stored");
 
 class Settings {
 public:
-    Settings();
+    // Loads the values stored under root\path (defaults where none are stored).
+    Settings(HKEY root, const char* path);
     // Writes every value back and closes the key.
     virtual ~Settings();
     Settings(const Settings&) = delete;
@@ -45,8 +76,8 @@ public:
     // Zeroes the folder's bytes after its terminator.
     void ClearFolderTail();
 
-    SettingsEntry* Entry(const char* name);
-    bool WasRead(const char* name);
+    SettingsEntry& Entry(Setting value) { return table_[static_cast<int>(value)]; }
+    bool WasRead(Setting value) const { return table_[static_cast<int>(value)].read != 0; }
     SettingsEntry* Table() { return table_; }
     HKEY Key() const { return key_; }
 
@@ -86,7 +117,10 @@ public:
 
 private:
     void BuildTable();
+    void Add(Setting value, const char* name, DWORD size, void* field, DWORD type);
 
+    HKEY root_;
+    const char* path_;
     HKEY key_;
     SettingsEntry table_[kSettingsCount];
 };

@@ -1,10 +1,9 @@
 // The origin window: the round mark at the press point. It holds the mouse
 // capture and the steering timer, and it owns the session.
 #include "common/Handles.h"
+#include "common/Names.h"
 #include "steerpad/PanningSession.h"
 #include "steerpad/Steering.h"
-
-const char kOriginWindowClass[] = "qf_Steerpad10";
 
 namespace {
 
@@ -22,9 +21,22 @@ void RegisterOriginClass() {
     // systems too.
     windowClass.cbWndExtra = sizeof(LONG_PTR);
     windowClass.hInstance = g_library.instance;
-    windowClass.lpszClassName = kOriginWindowClass;
+    windowClass.lpszClassName = names::kOriginWindowClass;
     // A failed registration shows as a failed creation below.
     g_library.classAtom = RegisterClassExA(&windowClass);
+    if (!g_library.classAtom && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+        // Left by a session whose window went with its owner, perhaps from an
+        // earlier load at this same address: registered again, so that the
+        // window procedure is this load's.
+        UnregisterClassA(names::kOriginWindowClass, g_library.instance);
+        g_library.classAtom = RegisterClassExA(&windowClass);
+    }
+}
+
+void UnregisterOriginClass() {
+    if (g_library.classAtom && UnregisterClassA(names::kOriginWindowClass, g_library.instance)) {
+        g_library.classAtom = 0;
+    }
 }
 
 // Keys, clicks, the wheel and the loss of focus in the owner end the session.
@@ -37,7 +49,11 @@ bool EndsSession(UINT message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
     case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
         return true;
     default:
         return false;
@@ -45,16 +61,12 @@ bool EndsSession(UINT message) {
 }
 
 void PaintMark(HWND window, const PanningSession& session) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    if (dc && session.markBitmap) {
-        MemoryDC memory(dc);
-        if (memory) {
-            SelectionGuard mark(memory, session.markBitmap);
-            BitBlt(dc, 0, 0, session.markWidth, session.markHeight, memory, 0, 0, SRCCOPY);
-        }
-    }
-    EndPaint(window, &paint);
+    PaintScope dc(window);
+    if (!dc || !session.markBitmap) return;
+    MemoryDC memory(dc);
+    if (!memory) return;
+    SelectionGuard mark(memory, session.markBitmap);
+    BitBlt(dc, 0, 0, session.markWidth, session.markHeight, memory, 0, 0, SRCCOPY);
 }
 
 void OnDestroy() {
@@ -69,9 +81,8 @@ void OnNcDestroy(HWND window, PanningSession* session) {
     if (g_library.running == session) g_library.running = nullptr;
     SetCursor(session->savedCursor);
     HWND owner = session->owner;
-    bool tellOwner = !session->silent;
     delete session;
-    if (tellOwner) PostMessageA(owner, g_library.endMessage, 0, 0);
+    PostMessageA(owner, g_library.endMessage, 0, 0);
 }
 
 }  // namespace
@@ -85,7 +96,7 @@ HWND CreateOriginWindow(PanningSession* session, HWND owner) {
     RegisterOriginClass();
     int width = session->markWidth;
     int height = session->markHeight;
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kOriginWindowClass, nullptr, WS_POPUP | WS_CLIPSIBLINGS,
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, names::kOriginWindowClass, nullptr, WS_POPUP | WS_CLIPSIBLINGS,
                                   press.x - width / 2, press.y - height / 2, width, height, owner, nullptr,
                                   g_library.instance, session);
     if (!window) return nullptr;
@@ -101,8 +112,8 @@ HWND CreateOriginWindow(PanningSession* session, HWND owner) {
     session->deadZoneBottom = zone.bottom;
 
     // Round: the system owns the region once it is the window's.
-    HRGN round = CreateEllipticRgn(0, 0, width + 1, height + 1);
-    if (round && !SetWindowRgn(window, round, TRUE)) DeleteObject(round);
+    Region round(CreateEllipticRgn(0, 0, width + 1, height + 1));
+    if (round && SetWindowRgn(window, round, TRUE)) round.release();
 
     SetCapture(window);
     SetTimer(window, kSteeringTimerId, kSteeringIntervalMs, nullptr);
@@ -134,6 +145,10 @@ LRESULT CALLBACK OriginWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    // A press soon after the one that started the session comes as a double click.
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
         EndPanning(session);
         return 0;
     case WM_MBUTTONUP:
@@ -143,6 +158,10 @@ LRESULT CALLBACK OriginWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_CANCELMODE:
     case WM_CAPTURECHANGED:
+    // The wheel goes to the window that holds the capture on some systems, and
+    // to the owner's focus window on others (the hook sees that one).
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
         EndPanning(session);
         return 0;
     case WM_DESTROY:
@@ -175,20 +194,5 @@ void EndPanning(PanningSession* session) {
     session->ending = TRUE;
     // The window's last message frees the session and tells the owner.
     DestroyWindow(session->originWindow);
-}
-
-void ShutDownPanning() {
-    PanningSession* session = g_library.running;
-    if (session && !session->ending) {
-        session->silent = TRUE;
-        EndPanning(session);
-    }
-    if (g_library.hook) {
-        UnhookWindowsHookEx(g_library.hook);
-        g_library.hook = nullptr;
-    }
-    if (g_library.classAtom) {
-        UnregisterClassA(kOriginWindowClass, g_library.instance);
-        g_library.classAtom = 0;
-    }
+    UnregisterOriginClass();
 }

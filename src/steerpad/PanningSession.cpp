@@ -4,8 +4,7 @@
 #include "steerpad/Steering.h"
 
 PanningSession::PanningSession(bool allowHorizontal, bool allowVertical, int x, int y)
-    : markBitmap(nullptr),
-      markWidth(0),
+    : markWidth(0),
       markHeight(0),
       vertical(allowVertical ? TRUE : FALSE),
       horizontal(allowHorizontal ? TRUE : FALSE),
@@ -24,10 +23,9 @@ PanningSession::PanningSession(bool allowHorizontal, bool allowVertical, int x, 
       originWindow(nullptr),
       owner(nullptr),
       savedCursor(nullptr),
-      ending(FALSE),
-      silent(FALSE) {
+      ending(FALSE) {
     WORD markId = steering::MarkBitmapFor(allowHorizontal, allowVertical);
-    if (markId) markBitmap = LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(markId));
+    if (markId) markBitmap.reset(LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(markId)));
     BITMAP size;
     if (markBitmap && GetObjectA(markBitmap, sizeof(size), &size)) {
         markWidth = size.bmWidth;
@@ -35,9 +33,7 @@ PanningSession::PanningSession(bool allowHorizontal, bool allowVertical, int x, 
     }
 }
 
-PanningSession::~PanningSession() {
-    if (markBitmap) DeleteObject(markBitmap);
-}
+PanningSession::~PanningSession() = default;
 
 void* PanningSession::operator new(size_t size) noexcept {
     return HeapAlloc(GetProcessHeap(), 0, size);

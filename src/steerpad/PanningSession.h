@@ -4,18 +4,19 @@
 
 #include <windows.h>
 
-// The window class of the origin window.
-extern const char kOriginWindowClass[];
+#include "common/Handles.h"
 // The origin window's steering timer.
 constexpr UINT_PTR kSteeringTimerId = 999;
 constexpr UINT kSteeringIntervalMs = 25;
 
-// State shared by everything in this load of the library.
+// State shared by everything in this load of the library. Nothing here is made
+// while the library is loaded or unloaded: the system's loader lock is held
+// then, and window work must not run under it.
 struct PanningLibrary {
     HINSTANCE instance;
-    UINT updateMessage;  // "qf_OriginWindowUpdate": a step, sent to the owner each tick
+    UINT updateMessage;  // "qf_OriginWindowUpdate": a step, sent to the owner each tick; 0 until the first session
     UINT endMessage;     // "qf_OriginWindowEnd": posted to the owner once a session has ended
-    ATOM classAtom;      // 0 until this load has registered the origin window's class
+    ATOM classAtom;      // 0 while the origin window's class is not registered
     struct PanningSession* running;  // the session whose origin window exists, if any
     HHOOK hook;          // the running session's thread hook
 };
@@ -35,7 +36,7 @@ struct PanningSession {
     static void* operator new(size_t size) noexcept;
     static void operator delete(void* memory) noexcept;
 
-    HBITMAP markBitmap;   // owned; NULL when neither direction may move
+    Bitmap markBitmap;    // NULL when neither direction may move
     int markWidth;
     int markHeight;
     BOOL vertical;        // panning along y allowed
@@ -58,9 +59,6 @@ struct PanningSession {
     // The session has begun to end: the capture lost while the origin window
     // is destroyed must not end it a second time.
     BOOL ending;
-    // The library is being unloaded under this session: the host has already
-    // let go of it, so no end message is posted.
-    BOOL silent;
 };
 
 // Shows the mark, captures the mouse, starts the timer and the hook. NULL when
@@ -68,7 +66,11 @@ struct PanningSession {
 HWND CreateOriginWindow(PanningSession* session, HWND owner);
 LRESULT CALLBACK OriginWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK PanningHookProc(int code, WPARAM wParam, LPARAM lParam);
-// Destroys the origin window, which frees the session and tells the owner.
+// Registers the two messages of the protocol, the first time a session starts.
+void RegisterProtocolMessages();
+// Destroys the origin window, which frees the session and tells the owner; then
+// forgets the window class, so that nothing of this load is left registered
+// when the owner unloads the library.
 void EndPanning(PanningSession* session);
 
 // The direction cursor for a mouse position in owner client coordinates; NULL
@@ -76,7 +78,3 @@ void EndPanning(PanningSession* session);
 HCURSOR ChooseDirectionCursor(PanningSession* session, int x, int y);
 // One tick of the steering timer: the cursor, the step, and the owner's move.
 void Steer(PanningSession* session);
-
-// Ends a session left running when the library is unloaded, and forgets the
-// window class, so that no window or hook points into unloaded code.
-void ShutDownPanning();

@@ -11,7 +11,7 @@ const char* ResString::Load() {
 
     // A string table resource holds sixteen strings per block.
     HRSRC block = FindResourceA(g_stringModule, MAKEINTRESOURCEA(static_cast<WORD>(id_ / 16 + 1)),
-                                MAKEINTRESOURCEA(6) /* RT_STRING */);
+                                RT_STRING);
     if (!block) return nullptr;
 
     // The block stores its strings as UTF-16 with a length word each, so its size

@@ -3,11 +3,11 @@
 #include "app/Application.h"
 #include "common/Handles.h"
 #include "resources/resource.h"
-#include "view/TrackingMath.h"
+#include "common/Names.h"
+#include "view/PopupMath.h"
 
 namespace {
 
-const char kMarqueeClass[] = "wyn_Marquee";
 constexpr UINT_PTR kDashTimerId = 1;
 constexpr UINT kDashIntervalMs = 100;
 constexpr int kPatternSize = 8;
@@ -23,13 +23,12 @@ HBRUSH LoadPatternBrush(int bitmapId) {
 
 }  // namespace
 
-MarqueeWindow::MarqueeWindow() : brushA_(nullptr), brushB_(nullptr), frame_{0, 0, 0, 0}, phase_(0) {}
+MarqueeWindow::MarqueeWindow() : frame_{0, 0, 0, 0}, phase_(0) {}
 
 MarqueeWindow::~MarqueeWindow() {
-    // The window goes before the class, which cannot be unregistered while it exists.
+    // The window goes before the class, which cannot be unregistered while it
+    // exists; the brushes go with their owners.
     DestroyPopup();
-    if (brushA_) DeleteObject(brushA_);
-    if (brushB_) DeleteObject(brushB_);
     UnregisterPopupClass(g_marqueeAtom);
 }
 
@@ -42,7 +41,7 @@ void MarqueeWindow::Show(HWND owner) {
     if (window_) Hide();
     if (!g_marqueeAtom) {
         WNDCLASSEXA description = {};
-        description.lpszClassName = kMarqueeClass;
+        description.lpszClassName = names::kMarqueeClass;
         g_marqueeAtom = RegisterPopupClass(description);
         if (!g_marqueeAtom) return;
     }
@@ -51,8 +50,8 @@ void MarqueeWindow::Show(HWND owner) {
 }
 
 void MarqueeWindow::MakeBrushes() {
-    if (!brushA_) brushA_ = LoadPatternBrush(IDB_MARQUEE_HORIZONTAL);
-    if (!brushB_) brushB_ = LoadPatternBrush(IDB_MARQUEE_VERTICAL);
+    if (!brushA_) brushA_.reset(LoadPatternBrush(IDB_MARQUEE_HORIZONTAL));
+    if (!brushB_) brushB_.reset(LoadPatternBrush(IDB_MARQUEE_VERTICAL));
 }
 
 void MarqueeWindow::Place(int x, int y, int width, int height) {
@@ -101,8 +100,7 @@ void MarqueeWindow::OnTimer(HWND window) {
 }
 
 void MarqueeWindow::OnPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    PaintScope dc(window);
     if (brushA_ && brushB_) {
         const int width = frame_.right - frame_.left;
         const int height = frame_.bottom - frame_.top;
@@ -128,5 +126,4 @@ void MarqueeWindow::OnPaint(HWND window) {
             PatBlt(dc, edge.x, edge.y, edge.width, edge.height, PATCOPY);
         }
     }
-    EndPaint(window, &paint);
 }

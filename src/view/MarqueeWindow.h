@@ -2,6 +2,7 @@
 // a pop-up shaped by a window region so that only its edge exists.
 #pragma once
 
+#include "common/Handles.h"
 #include "view/PopupWindow.h"
 
 class MarqueeWindow : public PopupWindow {
@@ -29,8 +30,8 @@ private:
     void OnTimer(HWND window);
     void OnPaint(HWND window);
 
-    HBRUSH brushA_;  // dashes along the top and bottom edges
-    HBRUSH brushB_;  // dashes along the left and right edges
+    Brush brushA_;  // dashes along the top and bottom edges
+    Brush brushB_;  // dashes along the left and right edges
     RECT frame_;
     int phase_;
 };

@@ -1,7 +1,6 @@
 // The right-button selection in the view: the drag, its outline and size tip,
 // the menu at the release point, and zooming to the selected area.
-#include <stdio.h>
-
+#include "common/Format.h"
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -52,8 +51,8 @@ void MainWindow::UpdateSelectionFeedback() {
     if (trackingToolTip.Window() || width != 0 || height != 0) {
         SIZE size = SelectionScreenSize(selection, zoom);
         ResString format(IDS_SELECTED_SIZE);
-        char text[256] = "";
-        if (format.Text()) snprintf(text, sizeof(text), format.Text(), static_cast<int>(size.cx), static_cast<int>(size.cy));
+        char text[TrackingToolTip::kTextCapacity];
+        FormatText(text, format.Text(), static_cast<int>(size.cx), static_cast<int>(size.cy));
         POINT tip = SelectionTipPoint(selectionAnchor, zoom);
         ClientToScreen(window, &tip);
         trackingToolTip.Show(window, tip.x, tip.y, text);

@@ -1,12 +1,8 @@
 #include "view/SelectionMath.h"
 
-namespace {
+#include "view/ViewGeometry.h"
 
-// A zoom factor that is not at least 1 would divide by zero; the settings keep
-// it in range, this keeps the arithmetic safe on its own.
-int SafeZoom(int zoomFactor) {
-    return zoomFactor < 1 ? 1 : zoomFactor;
-}
+namespace {
 
 // Rounds down to a multiple of step, also for negative values, so that a point
 // left of or above the view still snaps to the magnified pixel it lies in.
@@ -27,6 +23,8 @@ int Larger(int a, int b) {
 }  // namespace
 
 POINT LimitToRect(POINT point, const RECT& bounds) {
+    // Both limits apply in turn, unlike Clamp: a view squeezed to a negative
+    // size ends the point at its upper edge.
     if (point.x < bounds.left) point.x = bounds.left;
     if (point.x > bounds.right) point.x = bounds.right;
     if (point.y < bounds.top) point.y = bounds.top;
@@ -35,7 +33,7 @@ POINT LimitToRect(POINT point, const RECT& bounds) {
 }
 
 RECT SnapSelection(POINT anchor, POINT end, POINT viewOrigin, int zoomFactor) {
-    int zoom = SafeZoom(zoomFactor);
+    int zoom = SafeZoomFactor(zoomFactor);
     RECT snapped;
     snapped.left = viewOrigin.x + FloorToMultiple(Smaller(anchor.x, end.x) - viewOrigin.x, zoom);
     snapped.right = viewOrigin.x + FloorToMultiple(Larger(anchor.x, end.x) - viewOrigin.x, zoom);
@@ -49,13 +47,13 @@ bool IsEmptySelection(const RECT& selection) {
 }
 
 SIZE SelectionScreenSize(const RECT& selection, int zoomFactor) {
-    int zoom = SafeZoom(zoomFactor);
+    int zoom = SafeZoomFactor(zoomFactor);
     SIZE size = {(selection.right - selection.left) / zoom, (selection.bottom - selection.top) / zoom};
     return size;
 }
 
 RECT SelectionToScreen(const RECT& selection, POINT viewOrigin, POINT sourceOrigin, int zoomFactor) {
-    int zoom = SafeZoom(zoomFactor);
+    int zoom = SafeZoomFactor(zoomFactor);
     SIZE size = SelectionScreenSize(selection, zoom);
     RECT screen;
     screen.left = sourceOrigin.x + (selection.left - viewOrigin.x) / zoom;
@@ -66,7 +64,7 @@ RECT SelectionToScreen(const RECT& selection, POINT viewOrigin, POINT sourceOrig
 }
 
 POINT SelectionTipPoint(POINT anchor, int zoomFactor) {
-    int zoom = SafeZoom(zoomFactor);
+    int zoom = SafeZoomFactor(zoomFactor);
     POINT tip = {zoom * (anchor.x / zoom) - 5, zoom * (anchor.y / zoom) - 5};
     return tip;
 }
@@ -79,7 +77,7 @@ int ZoomToSelectionFactor(const RECT& selection, const RECT& view) {
 }
 
 POINT ZoomToSelectionPoint(const RECT& selection, const RECT& view, POINT frameOrigin, int zoomFactor) {
-    int zoom = SafeZoom(zoomFactor);
+    int zoom = SafeZoomFactor(zoomFactor);
     SIZE size = SelectionScreenSize(selection, zoom);
     POINT point;
     point.x = frameOrigin.x + (selection.left - view.left) / zoom + size.cx / 2;

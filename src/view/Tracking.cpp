@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "app/Application.h"
+#include "common/Format.h"
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr int kPickingTipGap = 3;
 
 constexpr int kTipTextLength = 128;
+constexpr int kPaneTextLength = 64;
 
 bool ControlKeyDown() {
     return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
@@ -32,13 +34,6 @@ void SetPaneText(HWND statusBar, int pane, const char* text) {
 
 void SetMessagePaneText(HWND statusBar, const char* text) {
     SetPaneText(statusBar, kMessagePane | SBT_NOBORDERS, text);
-}
-
-// Formats a one-number tip; a missing format leaves the tip empty.
-template <typename Value>
-void FormatTip(char (&tip)[kTipTextLength], const char* format, Value value) {
-    tip[0] = '\0';
-    if (format) wsprintfA(tip, format, value);
 }
 
 void SetToolbarButtonChecked(HWND toolbar, int command, bool checked) {
@@ -59,7 +54,7 @@ void MainWindow::SetZoom(int zoom) {
     Redraw();
     if (zoomSlider) SendMessageA(zoomSlider, TBM_SETPOS, TRUE, zoom);
     char tip[kTipTextLength];
-    FormatTip(tip, g_strings.zoomLevelTip.Text(), zoom);
+    FormatText(tip, g_strings.zoomLevelTip.Text(), zoom);
     if (zoomSlider) controlTips.UpdateToolText(zoomSlider, tip);
 }
 
@@ -67,7 +62,7 @@ void MainWindow::SetUpdateSpeed(int index, bool force) {
     index = ClampUpdateSpeed(index);
     if (index == g_settings.Update && !force) return;
     char tip[kTipTextLength];
-    FormatTip(tip, g_strings.autoUpdateTip.Text(), UpdateSpeedName(index));
+    FormatText(tip, g_strings.autoUpdateTip.Text(), UpdateSpeedName(index));
     if (updateSlider) controlTips.UpdateToolText(updateSlider, tip);
     // Killing a timer that does not run is harmless, and it covers a stored
     // speed that was out of range.
@@ -198,8 +193,8 @@ void MainWindow::OnTrackingTick() {
         HWND under = WindowFromPoint(cursor);
         if (under) ScreenToClient(under, &shown);
     }
-    char coordinates[64] = "";
-    if (const char* format = g_strings.coordinatesFormat.Text()) wsprintfA(coordinates, format, shown.x, shown.y);
+    char coordinates[kPaneTextLength];
+    FormatText(coordinates, g_strings.coordinatesFormat.Text(), static_cast<int>(shown.x), static_cast<int>(shown.y));
     SetPaneText(statusBar, kCoordinatesPane, coordinates);
 
     COLORREF colour;
@@ -207,9 +202,12 @@ void MainWindow::OnTrackingTick() {
         WindowDC screen(nullptr);
         colour = GetPixel(screen, cursor.x, cursor.y);
     }
-    if (colour == sampledColour) return;
+    // Written at the first tick whatever the colour: a start over black would
+    // otherwise leave the pane blank until the colour changes.
+    if (colourShown && colour == sampledColour) return;
+    colourShown = true;
     sampledColour = colour;
-    char text[64];
+    char text[kPaneTextLength];
     FormatColourText(colour, g_settings.DisplayRGBColourPanel != 0, g_strings.colourRgbFormat.Text(),
                      g_strings.colourHexFormat.Text(), text);
     SetPaneText(statusBar, kColourPane, text);
@@ -221,6 +219,8 @@ void MainWindow::OnTrackingTick() {
 // --- Sliders, wheel and keys
 
 void MainWindow::OnHScroll(HWND slider, WORD code, WORD position) {
+    // Other windows' scroll notifications are not ours.
+    if (!slider) return;
     if (slider == zoomSlider) {
         SetZoom(SliderValue(g_settings.ZoomFactor, code, position));
     } else if (slider == updateSlider) {

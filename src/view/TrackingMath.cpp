@@ -1,35 +1,27 @@
 #include "view/TrackingMath.h"
 
 #include <commctrl.h>
-#include <stdio.h>
 
-#include "mainwindow/Placement.h"
-#include "settings/Settings.h"
+#include "common/Clamp.h"
+#include "common/Format.h"
 
 namespace {
 
-constexpr int kTipExtraWidth = 24;
-constexpr int kTipExtraHeight = 2;
-constexpr int kTipMinHeight = 20;
-constexpr int kMarqueePeriod = 8;
-constexpr int kMarqueeStep = 2;
-
 const char* const kSpeedNames[] = {"None", "Slow", "Medium", "Fast"};
 
-int Limit(long long value, int lowest, int highest) {
-    if (value < lowest) return lowest;
-    if (value > highest) return highest;
-    return static_cast<int>(value);
+// Wide arithmetic first, so that a value near the ends of int plus a step cannot wrap.
+int ClampWide(long long value, int lowest, int highest) {
+    return static_cast<int>(Clamp<long long>(value, lowest, highest));
 }
 
 }  // namespace
 
 int ClampZoomFactor(int zoom) {
-    return Limit(zoom, kMinZoomFactor, kMaxZoomFactor);
+    return Clamp(zoom, kMinZoomFactor, kMaxZoomFactor);
 }
 
 int ClampUpdateSpeed(int index) {
-    return Limit(index, kSpeedNone, kSpeedFast);
+    return Clamp(index, kSpeedNone, kSpeedFast);
 }
 
 const char* UpdateSpeedName(int index) {
@@ -75,25 +67,16 @@ int SliderValue(int current, int code, int thumbPosition) {
 }
 
 int WheelTransparency(int current, int delta) {
-    long long value = current;
-    if (delta < 0) {
-        value -= kTransparencyStep;
-        return value <= kFaintestOpacity ? kFaintestOpacity : static_cast<int>(value);
-    }
-    value += kTransparencyStep;
-    return value >= kOpaque ? kOpaque : static_cast<int>(value);
+    const long long step = delta < 0 ? -kTransparencyStep : kTransparencyStep;
+    return ClampWide(static_cast<long long>(current) + step, kFaintestOpacity, kOpaque);
 }
 
 int WheelZoom(int current, int delta) {
-    long long value = static_cast<long long>(current) + (delta < 0 ? -1 : 1);
-    return Limit(value, kMinZoomFactor, kMaxZoomFactor);
+    return ClampWide(static_cast<long long>(current) + (delta < 0 ? -1 : 1), kMinZoomFactor, kMaxZoomFactor);
 }
 
 int MoveAxis(int current, int delta, int lowest, int highest) {
-    long long value = static_cast<long long>(current) + delta;
-    if (value < lowest) return lowest;
-    if (value > highest) return highest;
-    return static_cast<int>(value);
+    return ClampWide(static_cast<long long>(current) + delta, lowest, highest);
 }
 
 bool KeyOffset(UINT virtualKey, bool control, int slowStep, int fastStep, int sourceWidth, POINT* offset) {
@@ -148,25 +131,5 @@ FrameStrips OutlineStrips(const RECT& frame) {
 }
 
 void FormatColourText(COLORREF colour, bool asRgb, const char* rgbFormat, const char* hexFormat, char (&text)[64]) {
-    const char* format = asRgb ? rgbFormat : hexFormat;
-    text[0] = '\0';
-    if (!format) return;
-    snprintf(text, sizeof(text), format, GetRValue(colour), GetGValue(colour), GetBValue(colour));
-}
-
-SIZE TrackingTipSize(SIZE text) {
-    SIZE size = {text.cx + kTipExtraWidth, text.cy + kTipExtraHeight};
-    if (size.cy < kTipMinHeight) size.cy = kTipMinHeight;
-    return size;
-}
-
-int NextMarqueePhase(int phase) {
-    int next = phase + kMarqueeStep;
-    return next >= kMarqueePeriod ? 0 : next;
-}
-
-RECT MarqueeInnerRect(int width, int height) {
-    RECT inner = {0, 0, 0, 0};
-    if (width > 2 && height > 2) inner = RECT{1, 1, width - 1, height - 1};
-    return inner;
+    FormatText(text, asRgb ? rgbFormat : hexFormat, GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }

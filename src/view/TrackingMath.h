@@ -1,12 +1,14 @@
 // The arithmetic behind zoom and tracking: sliders, wheel, keys, the zoom frame
-// and the sizes of the two pop-up windows. Plain values in and out, no windows.
+// and the colour text. Plain values in and out, no windows.
 #pragma once
 
 #include <windows.h>
 
+#include "common/Limits.h"
+
 // Auto-update speeds: 1 None (no refresh timer), 2 Slow, 3 Medium, 4 Fast.
-constexpr int kSpeedNone = 1;
-constexpr int kSpeedFast = 4;
+constexpr int kSpeedNone = kMinUpdateSpeed;
+constexpr int kSpeedFast = kMaxUpdateSpeed;
 
 // Translucency step of Shift+wheel.
 constexpr int kTransparencyStep = 30;
@@ -70,15 +72,3 @@ FrameStrips OutlineStrips(const RECT& frame);
 // ("Colour (rgb): %03d,%03d,%03d ") or hexadecimal with hexFormat. A colour
 // that could not be read (CLR_INVALID) shows as white.
 void FormatColourText(COLORREF colour, bool asRgb, const char* rgbFormat, const char* hexFormat, char (&text)[64]);
-
-// The tracking tooltip's window size for a measured text: 24 pixels wider than
-// the text, and two pixels taller but at least 20.
-SIZE TrackingTipSize(SIZE text);
-
-// The marquee's dash phase after one timer tick: 0, 2, 4, 6, 0 ...
-int NextMarqueePhase(int phase);
-
-// The inside that is cut out of the marquee's rectangle so that only its
-// one-pixel ring remains; empty when the rectangle is too thin to have an
-// inside, so that a one- or two-pixel wide frame stays whole.
-RECT MarqueeInnerRect(int width, int height);

@@ -3,11 +3,11 @@
 #include "app/Application.h"
 #include "common/Handles.h"
 #include "resources/resource.h"
-#include "view/TrackingMath.h"
+#include "common/Names.h"
+#include "view/PopupMath.h"
 
 namespace {
 
-const char kToolTipClass[] = "wyn_TrackingToolTip";
 constexpr int kIconSize = 16;
 constexpr int kIconMargin = 1;
 
@@ -15,13 +15,12 @@ ATOM g_toolTipAtom = 0;
 
 }  // namespace
 
-TrackingToolTip::TrackingToolTip() : text_{}, smallIcon_(nullptr) {}
+TrackingToolTip::TrackingToolTip() : text_{} {}
 
 TrackingToolTip::~TrackingToolTip() {
     // The window goes before the class, which cannot be unregistered while it exists.
     DestroyPopup();
     UnregisterPopupClass(g_toolTipAtom);
-    if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
 ATOM TrackingToolTip::ClassAtom() {
@@ -33,7 +32,7 @@ void TrackingToolTip::Show(HWND owner, int x, int y, const char* text) {
         if (!g_toolTipAtom) {
             WNDCLASSEXA description = {};
             description.style = CS_BYTEALIGNCLIENT | CS_DBLCLKS;
-            description.lpszClassName = kToolTipClass;
+            description.lpszClassName = names::kTrackingToolTipClass;
             g_toolTipAtom = RegisterPopupClass(description);
             if (!g_toolTipAtom) return;
         }
@@ -62,11 +61,10 @@ LRESULT TrackingToolTip::WindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 void TrackingToolTip::OnPaint(HWND window) {
     if (!smallIcon_) {
-        smallIcon_ = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON, kIconSize,
-                                                   kIconSize, LR_DEFAULTCOLOR));
+        smallIcon_.reset(static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON,
+                                                       kIconSize, kIconSize, LR_DEFAULTCOLOR)));
     }
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    PaintScope dc(window);
     RECT client;
     GetClientRect(window, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
@@ -78,5 +76,4 @@ void TrackingToolTip::OnPaint(HWND window) {
         client.left += kIconSize;
         DrawTextA(dc, text_, -1, &client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
-    EndPaint(window, &paint);
 }

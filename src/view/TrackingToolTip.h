@@ -2,6 +2,7 @@
 // mouse while the zoom point or a selection is dragged.
 #pragma once
 
+#include "common/Handles.h"
 #include "view/PopupWindow.h"
 
 class TrackingToolTip : public PopupWindow {
@@ -27,5 +28,5 @@ private:
     char text_[kTextCapacity];
     // The program's icon at 16 x 16, loaded at the first paint and kept until
     // the object goes, so repeated paints use one image.
-    HICON smallIcon_;
+    Icon smallIcon_;
 };

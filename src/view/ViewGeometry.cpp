@@ -1,5 +1,7 @@
 #include "view/ViewGeometry.h"
 
+#include "common/Clamp.h"
+
 int SafeZoomFactor(int zoomFactor) {
     return zoomFactor < 1 ? 1 : zoomFactor;
 }
@@ -22,14 +24,8 @@ POINT LowestZoomPoint(const DesktopRect& desktop, int halfWidth, int halfHeight)
     return lowest;
 }
 
-int ClampToLimits(int value, int low, int high) {
-    if (value < low) return low;
-    if (value > high) return high;
-    return value;
-}
-
 POINT ClampZoomPoint(POINT zoomPoint, POINT lowest, POINT highest) {
-    POINT clamped = {ClampToLimits(zoomPoint.x, lowest.x, highest.x), ClampToLimits(zoomPoint.y, lowest.y, highest.y)};
+    POINT clamped = {Clamp(zoomPoint.x, lowest.x, highest.x), Clamp(zoomPoint.y, lowest.y, highest.y)};
     return clamped;
 }
 

@@ -30,10 +30,8 @@ ViewGeometry ComputeViewGeometry(int viewWidth, int viewHeight, int zoomFactor, 
 // The lowest zoom point for a desktop and the half source size.
 POINT LowestZoomPoint(const DesktopRect& desktop, int halfWidth, int halfHeight);
 
-// Limits one coordinate: below low gives low; otherwise above high gives high.
-// The lower limit is tested first, which decides the result when the limits
-// cross (a view larger than the desktop).
-int ClampToLimits(int value, int low, int high);
+// Limits each coordinate by itself. The lower limit is tested first, which
+// decides the result when the limits cross (a view larger than the desktop).
 POINT ClampZoomPoint(POINT zoomPoint, POINT lowest, POINT highest);
 
 // The screen rectangle shown around a clamped zoom point:

@@ -86,7 +86,7 @@ void Present() {
 }
 
 bool SizeView(const ViewSize& size) {
-    HWND window = g_mainWindow.window;
+    HWND window = g_mainWindow.Window();
     RECT frame = {0, 0, size.width, size.height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
@@ -99,7 +99,7 @@ bool SizeView(const ViewSize& size) {
 
 void SetZoom(int zoom) {
     g_settings.ZoomFactor = zoom;
-    g_mainWindow.zoomPoint = kZoomPoint;
+    test::State().zoomPoint = kZoomPoint;
     g_mainWindow.Layout();
 }
 
@@ -120,13 +120,13 @@ typedef void (*FrameFunction)(HDC windowDC);
 
 // Milliseconds of one frame, including handing it to the display.
 double TimeFrame(FrameFunction frame) {
-    HDC windowDC = GetDC(g_mainWindow.window);
+    HDC windowDC = GetDC(g_mainWindow.Window());
     double start = NowMs();
     frame(windowDC);
     GdiFlush();
     Present();
     double elapsed = NowMs() - start;
-    ReleaseDC(g_mainWindow.window, windowDC);
+    ReleaseDC(g_mainWindow.Window(), windowDC);
     return elapsed;
 }
 
@@ -140,7 +140,7 @@ struct Phases {
 
 Phases TimePhases(int frames) {
     std::vector<double> setup, stretch, copy, cleanup;
-    HDC windowDC = GetDC(g_mainWindow.window);
+    HDC windowDC = GetDC(g_mainWindow.Window());
     const RECT view = g_mainWindow.GetViewRect();
     const RECT source = g_mainWindow.SourceRect();
     const SIZE magnified = MagnifiedSize(source.right - source.left, source.bottom - source.top, g_settings.ZoomFactor);
@@ -149,9 +149,9 @@ Phases TimePhases(int frames) {
         HDC memory = CreateCompatibleDC(windowDC);
         HBITMAP bitmap = CreateCompatibleBitmap(windowDC, magnified.cx, magnified.cy);
         HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-        HPALETTE oldMemoryPalette = SelectPalette(memory, g_mainWindow.identityPalette, FALSE);
+        HPALETTE oldMemoryPalette = SelectPalette(memory, test::State().identityPalette, FALSE);
         RealizePalette(memory);
-        HPALETTE oldWindowPalette = SelectPalette(windowDC, g_mainWindow.identityPalette, FALSE);
+        HPALETTE oldWindowPalette = SelectPalette(windowDC, test::State().identityPalette, FALSE);
         RealizePalette(windowDC);
         SetStretchBltMode(memory, COLORONCOLOR);
         double t1 = NowMs();
@@ -176,7 +176,7 @@ Phases TimePhases(int frames) {
         copy.push_back(t3 - t2);
         cleanup.push_back(t4 - t3);
     }
-    ReleaseDC(g_mainWindow.window, windowDC);
+    ReleaseDC(g_mainWindow.Window(), windowDC);
     return Phases{Median(setup), Median(stretch), Median(copy), Median(cleanup)};
 }
 
@@ -194,7 +194,7 @@ double ProcessCpuSeconds() {
 }
 
 void CALLBACK InvalidateView(HWND, UINT, UINT_PTR, DWORD) {
-    InvalidateRgn(g_mainWindow.window, g_mainWindow.viewRegion, FALSE);
+    InvalidateRgn(g_mainWindow.Window(), test::State().viewRegion, FALSE);
 }
 
 // CPU use of this process while a 50 ms timer has the view repainted through
@@ -298,7 +298,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     g_mainProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(g_mainWindow.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BenchProc)));
+        SetWindowLongPtrA(g_mainWindow.Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BenchProc)));
 
     if (argc >= 4) {
         ProfileOne(ViewSize{atoi(argv[1]), atoi(argv[2])}, atoi(argv[3]), argc >= 5 && argv[4][0] == 'b');
@@ -308,7 +308,7 @@ int main(int argc, char** argv) {
         PrintTables();
     }
 
-    SetWindowLongPtrA(g_mainWindow.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_mainProc));
+    SetWindowLongPtrA(g_mainWindow.Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_mainProc));
     test::DestroyMainWindowForTest();
     test::DeleteSettingsKey();
     test::ReloadSettings();

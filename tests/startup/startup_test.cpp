@@ -92,7 +92,12 @@ bool ReadBinary(const char* name, void* data, DWORD size) {
 
 class Startup : public ::testing::Test {
 protected:
-    void SetUp() override { test::DeleteSettingsKey(); }
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        // The manual beside the program counts as seen, so that no start opens a browser.
+        const FILETIME latest = {0xFFFFFFFF, 0x7FFFFFFF};
+        StoreBinary("HelpFileTime", &latest, sizeof(latest));
+    }
     void TearDown() override { test::DeleteSettingsKey(); }
 };
 

@@ -25,7 +25,7 @@ struct MainWindowWatch {
 
     static LRESULT CALLBACK AfterSent(int code, WPARAM wParam, LPARAM lParam) {
         const CWPRETSTRUCT* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (code >= 0 && call->hwnd == g_mainWindow.window && call->message == g_messages.originUpdate &&
+        if (code >= 0 && call->hwnd == g_mainWindow.Window() && call->message == g_messages.originUpdate &&
             !InSendMessage()) {
             steps.push_back(*reinterpret_cast<const POINT*>(call->lParam));
             answers.push_back(call->lResult);
@@ -34,7 +34,7 @@ struct MainWindowWatch {
     }
     static LRESULT CALLBACK Retrieved(int code, WPARAM wParam, LPARAM lParam) {
         const MSG* message = reinterpret_cast<const MSG*>(lParam);
-        if (code >= 0 && wParam == PM_REMOVE && message->hwnd == g_mainWindow.window) {
+        if (code >= 0 && wParam == PM_REMOVE && message->hwnd == g_mainWindow.Window()) {
             if (message->message == g_messages.originEnd) ++ends;
             if (message->message == g_messages.originUpdate) ++postedUpdates;
         }
@@ -69,8 +69,8 @@ protected:
         ASSERT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
         ASSERT_TRUE(test::CreateMainWindowForTest());
         // Away from every edge of the screen, so that steps are not limited.
-        g_mainWindow.zoomPoint.x = GetSystemMetrics(SM_CXSCREEN) / 2;
-        g_mainWindow.zoomPoint.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+        test::State().zoomPoint.x = GetSystemMetrics(SM_CXSCREEN) / 2;
+        test::State().zoomPoint.y = GetSystemMetrics(SM_CYSCREEN) / 2;
         MainWindowWatch::Start();
     }
     void TearDown() override {
@@ -84,12 +84,12 @@ protected:
     // pixels to its right; waits for five steps.
     ::testing::AssertionResult PressAndHold() {
         RECT client;
-        GetClientRect(g_mainWindow.window, &client);
+        GetClientRect(g_mainWindow.Window(), &client);
         press = {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
         POINT mouse = press;
-        ClientToScreen(g_mainWindow.window, &mouse);
+        ClientToScreen(g_mainWindow.Window(), &mouse);
         SetCursorPos(mouse.x + 40, mouse.y);
-        PostMessageA(g_mainWindow.window, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(press.x, press.y));
+        PostMessageA(g_mainWindow.Window(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(press.x, press.y));
         if (!test::PumpUntil([] { return MainWindowWatch::steps.size() >= 5; }, 3000)) {
             return ::testing::AssertionFailure() << MainWindowWatch::steps.size() << " steps";
         }
@@ -116,11 +116,11 @@ TEST_F(PanningHostTest, MiddlePressPansTheMainWindowUntilAClickAndThenUnloadsThe
     EXPECT_NE(nullptr, GetModuleHandleA(test::kPanningLibrary));
     HWND origin = test::FindOriginWindow();
     ASSERT_NE(nullptr, origin);
-    EXPECT_EQ(g_mainWindow.window, GetWindow(origin, GW_OWNER));
+    EXPECT_EQ(g_mainWindow.Window(), GetWindow(origin, GW_OWNER));
     RECT frame;
     GetWindowRect(origin, &frame);
     POINT screenPress = press;
-    ClientToScreen(g_mainWindow.window, &screenPress);
+    ClientToScreen(g_mainWindow.Window(), &screenPress);
     EXPECT_EQ(screenPress.x - 14, frame.left);
     EXPECT_EQ(screenPress.y - 14, frame.top);
 
@@ -138,14 +138,14 @@ TEST_F(PanningHostTest, MiddlePressPansTheMainWindowUntilAClickAndThenUnloadsThe
 }
 
 TEST_F(PanningHostTest, EachStepMovesTheZoomPoint) {
-    POINT start = g_mainWindow.zoomPoint;
+    POINT start = test::State().zoomPoint;
     ASSERT_TRUE(PressAndHold());
     ASSERT_TRUE(ClickToEnd());
     long moved = 0;
     for (const POINT& step : MainWindowWatch::steps) moved += step.x;
     EXPECT_GT(moved, 0);
-    EXPECT_EQ(start.x + moved, g_mainWindow.zoomPoint.x);
-    EXPECT_EQ(start.y, g_mainWindow.zoomPoint.y);
+    EXPECT_EQ(start.x + moved, test::State().zoomPoint.x);
+    EXPECT_EQ(start.y, test::State().zoomPoint.y);
 }
 
 // Runs the helper program: it sends or posts a registered message with a
@@ -153,7 +153,7 @@ TEST_F(PanningHostTest, EachStepMovesTheZoomPoint) {
 // code, or -1 when it could not be run.
 long RunSender(const char* how, const char* message, LPARAM lParam) {
     std::string command = "\"" + test::ProgramFolder() + "steerpad_sender.exe\" " +
-                          std::to_string(reinterpret_cast<INT_PTR>(g_mainWindow.window)) + " " + how + " " + message +
+                          std::to_string(reinterpret_cast<INT_PTR>(g_mainWindow.Window())) + " " + how + " " + message +
                           " " + std::to_string(lParam);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
@@ -174,15 +174,15 @@ long RunSender(const char* how, const char* message, LPARAM lParam) {
 }
 
 TEST_F(PanningHostTest, AStepFromAnotherProcessIsRefusedUnread) {
-    POINT start = g_mainWindow.zoomPoint;
+    POINT start = test::State().zoomPoint;
     // An address that is not mapped in this process: reading it would crash.
     EXPECT_EQ(0, RunSender("send", "qf_OriginWindowUpdate", 0x1234));
     EXPECT_EQ(0, RunSender("post", "qf_OriginWindowUpdate", 0x1234));
     ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::postedUpdates >= 1; }, 3000));
     test::PumpMessages(50);
-    EXPECT_EQ(start.x, g_mainWindow.zoomPoint.x);
-    EXPECT_EQ(start.y, g_mainWindow.zoomPoint.y);
-    EXPECT_TRUE(IsWindow(g_mainWindow.window));
+    EXPECT_EQ(start.x, test::State().zoomPoint.x);
+    EXPECT_EQ(start.y, test::State().zoomPoint.y);
+    EXPECT_TRUE(IsWindow(g_mainWindow.Window()));
 }
 
 TEST_F(PanningHostTest, AForgedEndMessageDoesNotUnloadTheLibrary) {
@@ -196,6 +196,72 @@ TEST_F(PanningHostTest, AForgedEndMessageDoesNotUnloadTheLibrary) {
     EXPECT_EQ(GetModuleHandleA("STEERPAD"), held);
     FreeLibrary(held);
     EXPECT_EQ(GetModuleHandleA("STEERPAD"), nullptr);
+}
+
+// Real mouse input, as the system delivers it: to the window under the mouse,
+// or to the one holding the capture.
+void MouseInput(DWORD flags, DWORD data = 0) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
+    SendInput(1, &input, sizeof(input));
+}
+
+void Click(DWORD down, DWORD up) {
+    MouseInput(down);
+    MouseInput(up);
+}
+
+TEST_F(PanningHostTest, AWheelTurnEndsTheSessionAndTheNextSessionEndsCleanlyToo) {
+    // Following off, the zoom point fixed: a click that reached the view
+    // would pick the zoom point there.
+    g_settings.MouseTracking = 0;
+    test::State().zoomPoint = POINT{640, 512};
+    POINT centre = {0, 0};
+    RECT view = g_mainWindow.GetViewRect();
+    centre = POINT{(view.left + view.right) / 2, (view.top + view.bottom) / 2};
+    ClientToScreen(g_mainWindow.Window(), &centre);
+    SetForegroundWindow(g_mainWindow.Window());
+    SetCursorPos(centre.x, centre.y);
+    test::PumpMessages(50);
+
+    Click(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    ASSERT_TRUE(test::PumpUntil([] { return test::FindOriginWindow() != nullptr; }, 3000));
+    MouseInput(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
+    ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::ends == 1; }, 3000)) << "the wheel left the mark";
+    EXPECT_EQ(nullptr, test::FindOriginWindow());
+
+    // Within the double-click time: the press arrives as a double click.
+    Click(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    ASSERT_TRUE(test::PumpUntil([] { return test::FindOriginWindow() != nullptr; }, 3000));
+    Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::ends == 2; }, 3000));
+    test::PumpMessages(50);
+    EXPECT_EQ(640, test::State().zoomPoint.x);
+    EXPECT_EQ(512, test::State().zoomPoint.y);
+    EXPECT_FALSE(test::State().picking);
+    EXPECT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
+}
+
+HWND WINAPI NoWindow(DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID) {
+    return nullptr;
+}
+
+TEST_F(PanningHostTest, APressWhoseSessionCannotStartGivesTheLibraryBack) {
+    // The library's origin window cannot be made.
+    HMODULE held = LoadLibraryA(test::kPanningLibrary);
+    ASSERT_NE(nullptr, held);
+    void* original = test::ReplaceImport(held, "CreateWindowExA", reinterpret_cast<void*>(&NoWindow));
+    ASSERT_NE(nullptr, original);
+    for (int press = 0; press < 3; ++press) {
+        SendMessageA(g_mainWindow.Window(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(100, 100));
+    }
+    EXPECT_EQ(nullptr, test::FindOriginWindow());
+    EXPECT_EQ(0, g_panningLoads);
+    test::ReplaceImport(held, "CreateWindowExA", original);
+    FreeLibrary(held);
+    EXPECT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary)) << "a press kept its reference";
 }
 
 }  // namespace

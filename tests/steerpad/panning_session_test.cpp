@@ -285,20 +285,26 @@ TEST_F(PanningSessionTest, ASecondStartEndsTheRunningSessionFirst) {
     EXPECT_EQ(restingCursor, GetCursor());
 }
 
-TEST_F(PanningSessionTest, UnloadingUnderARunningSessionLeavesNothingBehind) {
-    // A host that frees the library without waiting for the end: the session
-    // goes quietly with it, and no window or hook points into unloaded code.
+TEST_F(PanningSessionTest, ASessionsEndLeavesNothingForTheUnloadThatFollows) {
+    // The host unloads the library when the end message arrives; by then no
+    // window or class of the library may be left, or it would point into
+    // unloaded code. Nothing of this is left to the library's unloading.
     test::PanningOwner owner(true);
     HWND origin = StartResting(owner);
     ASSERT_NE(nullptr, origin);
-    FreeLibrary(GetModuleHandleA(test::kPanningLibrary));
-    --owner.loads;
-    EXPECT_FALSE(LibraryLoaded());
+    HMODULE library = GetModuleHandleA(test::kPanningLibrary);
+    SendMessageA(origin, WM_CANCELMODE, 0, 0);
     EXPECT_FALSE(IsWindow(origin));
+    WNDCLASSEXA leftover = {};
+    leftover.cbSize = sizeof(leftover);
+    EXPECT_FALSE(GetClassInfoExA(library, test::kOriginWindowClass, &leftover));
+    EXPECT_EQ(0, owner.ends) << "the end message is posted, not sent";
     PostMessageA(owner.window(), WM_KEYDOWN, VK_LEFT, 1);
-    test::PumpMessages(100);
+    ASSERT_TRUE(owner.WaitForEnds(1));
+    test::PumpMessages(50);
+    EXPECT_FALSE(LibraryLoaded());
     EXPECT_EQ(1, owner.keys);
-    EXPECT_EQ(0, owner.ends);
+    EXPECT_EQ(1, owner.ends);
 }
 
 TEST_F(PanningSessionTest, NoWindowMeansNoSessionAndNoEndMessage) {

@@ -152,7 +152,7 @@ void MainWindowTest::TearDown() {
 }
 
 HWND MainWindowTest::Window() const {
-    return g_mainWindow.window;
+    return g_mainWindow.Window();
 }
 
 RECT MainWindowTest::View() const {
@@ -177,9 +177,9 @@ POINT MainWindowTest::ToClient(POINT screen) const {
 
 POINT MainWindowTest::StatusPaneCentre(int pane) const {
     RECT rect = {};
-    SendMessageA(g_mainWindow.statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(test::State().statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
     POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ClientToScreen(g_mainWindow.statusBar, &centre);
+    ClientToScreen(test::State().statusBar, &centre);
     return centre;
 }
 

@@ -4,9 +4,6 @@
 
 namespace test {
 
-const char kPanningLibrary[] = "STEERPAD";
-const char kOriginWindowClass[] = "qf_Steerpad10";
-
 namespace {
 
 const char kOwnerClass[] = "SteerpadTestOwner";
@@ -15,7 +12,6 @@ constexpr int kOwnerTop = 150;
 constexpr int kOwnerWidth = 400;
 constexpr int kOwnerHeight = 300;
 
-typedef int(WINAPI* StartPanningProc)(HWND, BOOL, BOOL, int, int);
 
 void RegisterOwnerClass(WNDPROC procedure) {
     WNDCLASSEXA windowClass = {};
@@ -45,11 +41,11 @@ const IMAGE_IMPORT_DESCRIPTOR* FirstImport(HMODULE module) {
 }  // namespace
 
 UINT PanningUpdateMessage() {
-    return RegisterWindowMessageA("qf_OriginWindowUpdate");
+    return RegisterWindowMessageA(names::kOriginUpdateMessage);
 }
 
 UINT PanningEndMessage() {
-    return RegisterWindowMessageA("qf_OriginWindowEnd");
+    return RegisterWindowMessageA(names::kOriginEndMessage);
 }
 
 PanningOwner::PanningOwner(bool takes, DWORD extraStyle) : takesSteps(takes) {
@@ -86,8 +82,8 @@ bool PanningOwner::Start(int x, int y, BOOL horizontal, BOOL vertical) {
     if (!library) return false;
     library_ = library;
     ++loads;
-    StartPanningProc start =
-        reinterpret_cast<StartPanningProc>(reinterpret_cast<void*>(GetProcAddress(library, "StartPanning")));
+    names::StartPanningFunction start =
+        reinterpret_cast<names::StartPanningFunction>(reinterpret_cast<void*>(GetProcAddress(library, names::kStartPanningExport)));
     if (!start) return false;
     startResult = start(window_, horizontal, vertical, x, y);
     return true;

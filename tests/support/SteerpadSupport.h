@@ -5,14 +5,16 @@
 
 #include <windows.h>
 
+#include "common/Names.h"
+
 #include <string>
 #include <vector>
 
 namespace test {
 
 // The library as the program loads it: by name, from the current folder.
-extern const char kPanningLibrary[];
-extern const char kOriginWindowClass[];
+using names::kPanningLibrary;
+using names::kOriginWindowClass;
 
 // The two registered messages of the panning protocol.
 UINT PanningUpdateMessage();

@@ -1,10 +1,30 @@
 #include "support/TestSupport.h"
 
 #include "app/Application.h"
+#include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 
 namespace test {
+
+namespace {
+
+std::vector<std::string> g_openedManuals;
+
+bool RecordManual(HWND, const char* path) {
+    g_openedManuals.push_back(path);
+    return true;
+}
+
+// A test that creates the main window at a first start with a manual in place
+// would otherwise open it in a browser.
+const ManualOpener g_shellOpener = SetManualOpener(RecordManual);
+
+}  // namespace
+
+std::vector<std::string>& OpenedManuals() {
+    return g_openedManuals;
+}
 
 void DeleteSettingsKey() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKeyPath);
@@ -17,16 +37,16 @@ void ReloadSettings() {
 bool CreateMainWindowForTest(int showCommand) {
     g_instance = GetModuleHandleA(nullptr);
     g_handCursor = LoadHandCursor(g_instance);
-    g_mainWindow.zoomPoint = g_settings.ZoomPoint;
+    test::State().zoomPoint = g_settings.ZoomPoint;
     if (!CreateMainWindow(g_instance, showCommand)) return false;
     PumpMessages(50);
-    return IsWindow(g_mainWindow.window) != FALSE;
+    return IsWindow(g_mainWindow.Window()) != FALSE;
 }
 
 void DestroyMainWindowForTest() {
-    if (IsWindow(g_mainWindow.window)) DestroyWindow(g_mainWindow.window);
+    if (IsWindow(g_mainWindow.Window())) DestroyWindow(g_mainWindow.Window());
     PumpMessages(20);
-    UnregisterClassA(kMainWindowClass, g_instance);
+    UnregisterClassA(names::kMainWindowClass, g_instance);
 }
 
 void PumpMessages(DWORD ms) {

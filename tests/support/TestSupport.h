@@ -5,8 +5,23 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "common/Names.h"
+#include "mainwindow/MainWindow.h"
+
+// The tests' way into the main window's state.
+class MainWindowTestAccess {
+public:
+    static MainWindowState& State(MainWindow& mainWindow) { return mainWindow; }
+};
 
 namespace test {
+
+// The state of this process's main window, to read and to set up.
+inline MainWindowState& State() {
+    return MainWindowTestAccess::State(g_mainWindow);
+}
 
 // Removes the program's settings key and everything in it.
 void DeleteSettingsKey();
@@ -34,5 +49,8 @@ std::string ProgramFolder();
 BITMAPINFO TopDown32(int width, int height);
 // Reads a pixel of a window's client area from the screen.
 COLORREF ScreenPixel(int x, int y);
+// The paths the program asked the shell to open as its manual. Test programs
+// only record them, so that no browser starts.
+std::vector<std::string>& OpenedManuals();
 
 }  // namespace test

@@ -1,82 +1,63 @@
-// The help file's folder and the date check that opens the main topic once per
-// newer help file, against real files.
+// The help's topic table in the program's resources, the help lists that lead
+// to it, and the program folder where the manual lies.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <set>
 #include <string>
 
 #include "commands/Help.h"
+#include "resources/resource.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-FILETIME Time(DWORD high, DWORD low) {
-    FILETIME time = {low, high};
-    return time;
+INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
 }
 
-bool SameTime(const FILETIME& a, const FILETIME& b) {
-    return CompareFileTime(&a, &b) == 0;
+// The ids of the Options dialog's controls; when the dialog template is there,
+// every control it has with an id as well.
+std::set<DWORD> OptionsControlIds() {
+    std::set<DWORD> ids = {1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1013,
+                           1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1,    2};
+    INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&classes);
+    HWND dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, InertDialogProc, 0);
+    for (HWND child = dialog ? GetWindow(dialog, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        WORD id = static_cast<WORD>(GetDlgCtrlID(child));
+        if (id != 0xFFFF) ids.insert(id);
+    }
+    if (dialog) DestroyWindow(dialog);
+    return ids;
 }
 
-class HelpFileCheck : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        folder_ = std::string(temp) + "ocularix_help_test";
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        file_ = folder_ + "\\Ocularix.hlp";
-        DeleteFileA(file_.c_str());
+TEST(HelpTopics, EveryTopicTheProgramAsksForHasAText) {
+    std::set<DWORD> topics = {HELP_TOPIC_SAVE_ZOOMED, 113, 114, 115, 116, 118, 119, 120, 121, 122,
+                              112, 32774, 32771, 32772, 4009, 4027, 4017};
+    for (DWORD id : OptionsControlIds()) topics.insert(HELP_TOPIC_OPTIONS_BASE + id);
+    for (DWORD topic : topics) {
+        std::string text;
+        EXPECT_TRUE(LoadTopicText(topic, &text)) << "topic " << std::hex << topic;
+        EXPECT_GT(text.size(), 20u) << "topic " << std::hex << topic;
     }
-    void TearDown() override {
-        DeleteFileA(file_.c_str());
-        RemoveDirectoryA(folder_.c_str());
-    }
-    void WriteFile(const FILETIME& written) {
-        HANDLE file = CreateFileA(file_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &written));
-        CloseHandle(file);
-    }
-    std::string folder_;
-    std::string file_;
-};
-
-TEST_F(HelpFileCheck, OpensOncePerNewerFile) {
-    FILETIME stored = Time(0, 0);
-    EXPECT_FALSE(TakeNewerFileTime(file_.c_str(), &stored));
-    EXPECT_TRUE(SameTime(stored, Time(0, 0)));
-
-    const FILETIME first = Time(0x01D00000, 1000);
-    WriteFile(first);
-    EXPECT_TRUE(TakeNewerFileTime(file_.c_str(), &stored));
-    EXPECT_TRUE(SameTime(stored, first));
-    // The same file again: already seen.
-    EXPECT_FALSE(TakeNewerFileTime(file_.c_str(), &stored));
-
-    // An older file does not count, a newer one does, once.
-    WriteFile(Time(0x01C00000, 0));
-    EXPECT_FALSE(TakeNewerFileTime(file_.c_str(), &stored));
-    EXPECT_TRUE(SameTime(stored, first));
-    const FILETIME newer = Time(0x01D00000, 1001);
-    WriteFile(newer);
-    EXPECT_TRUE(TakeNewerFileTime(file_.c_str(), &stored));
-    EXPECT_TRUE(SameTime(stored, newer));
-    EXPECT_FALSE(TakeNewerFileTime(file_.c_str(), &stored));
+    std::string none;
+    EXPECT_FALSE(LoadTopicText(117, &none));
 }
 
-TEST_F(HelpFileCheck, TheBareNameIsLookedUpInTheCurrentDirectory) {
-    WriteFile(Time(0x01D00000, 5));
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    FILETIME found = Time(0, 0);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder_.c_str()));
-    bool inHelpFolder = GetFileLastWriteTime(kHelpFileName, &found);
-    SetCurrentDirectoryA(previous);
-    EXPECT_TRUE(inHelpFolder);
-    EXPECT_TRUE(SameTime(found, Time(0x01D00000, 5)));
-    // The test program's folder has no help file.
-    EXPECT_FALSE(GetFileLastWriteTime(kHelpFileName, &found));
+// Comments, blank lines and Windows line ends; a topic without text is none.
+TEST(HelpTopics, TableLines) {
+    const char table[] = "# comment 7\tnot a topic\r\n7\tSeven.\r\n\r\n0x10\tSixteen.\n17\t\n";
+    std::string text;
+    EXPECT_TRUE(FindTopicText(table, sizeof(table) - 1, 7, &text));
+    EXPECT_EQ("Seven.", text);
+    EXPECT_TRUE(FindTopicText(table, sizeof(table) - 1, 16, &text));
+    EXPECT_EQ("Sixteen.", text);
+    EXPECT_FALSE(FindTopicText(table, sizeof(table) - 1, 17, &text));
+    EXPECT_FALSE(FindTopicText(table, sizeof(table) - 1, 0, &text));
 }
 
 TEST(ProgramFolder, IsTheModulePathUpToItsLastBackslash) {
@@ -90,7 +71,7 @@ TEST(ProgramFolder, IsTheModulePathUpToItsLastBackslash) {
     char root[] = "\\Ocularix.exe";
     CutAfterLastBackslash(root);
     EXPECT_STREQ(root, "\\");
-    // A bare name has no folder: the help file is then looked for by its bare name.
+    // A bare name has no folder: the manual is then looked for by its bare name.
     char bare[] = "Ocularix.exe";
     CutAfterLastBackslash(bare);
     EXPECT_STREQ(bare, "");

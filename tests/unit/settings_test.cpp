@@ -3,18 +3,31 @@
 
 #include <string.h>
 
+#include <memory>
 #include <string>
 
 #include "settings/Settings.h"
-#include "support/TestSupport.h"
 
 namespace {
 
+// The store under test keeps its values here, not in the program's key.
+const char kStoreKey[] = "Software\\Quillfern\\OcularixSettingsStoreTest";
 const char kScratchKey[] = "Software\\Quillfern\\OcularixSettingsTest";
+
+std::unique_ptr<Settings> g_store;
+
+Settings& Store() {
+    return *g_store;
+}
+
+// Loads the store again from its key, as a new start of the program would.
+void Reload() {
+    Store().LoadSettings();
+}
 
 HKEY OpenSettingsKey(REGSAM access = KEY_ALL_ACCESS) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, access, nullptr, &key, nullptr) !=
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kStoreKey, 0, nullptr, 0, access, nullptr, &key, nullptr) !=
         ERROR_SUCCESS) {
         return nullptr;
     }
@@ -34,7 +47,7 @@ void StoreDword(const char* name, DWORD value) {
 
 bool KeyExists() {
     HKEY key = nullptr;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, kSettingsKeyPath, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, kStoreKey, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
@@ -48,48 +61,50 @@ std::string DocumentsFolder() {
 class SettingsStore : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::DeleteSettingsKey();
+        RegDeleteTreeA(HKEY_CURRENT_USER, kStoreKey);
         RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey);
+        g_store.reset(new Settings(HKEY_CURRENT_USER, kStoreKey));
     }
     void TearDown() override {
-        test::DeleteSettingsKey();
+        // Going, the store writes its values once more, as at the program's exit.
+        g_store.reset();
+        RegDeleteTreeA(HKEY_CURRENT_USER, kStoreKey);
         RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey);
-        test::ReloadSettings();
     }
 };
 
 TEST_F(SettingsStore, FreshUserGetsDefaultsAndTheDocumentsFolderWithoutCreatingTheKey) {
-    test::ReloadSettings();
+    Reload();
     EXPECT_FALSE(KeyExists());
-    EXPECT_EQ(g_settings.ZoomFactor, 3);
-    EXPECT_EQ(g_settings.Update, 1);
-    EXPECT_EQ(g_settings.Update1, 1000);
-    EXPECT_EQ(g_settings.Update2, 100);
-    EXPECT_EQ(g_settings.Update3, 50);
-    EXPECT_EQ(g_settings.DisplayToolbar, 1);
-    EXPECT_EQ(g_settings.DisplayStatusbar, 1);
-    EXPECT_EQ(g_settings.DisplayRGBColourPanel, 1);
-    EXPECT_EQ(g_settings.DisplayMouseWhenFollowing, 1);
-    EXPECT_EQ(g_settings.bUseOSCursor, 1);
-    EXPECT_EQ(g_settings.nTransparency, 178);
-    EXPECT_EQ(g_settings.nSlowScrollRate, 1);
-    EXPECT_EQ(g_settings.nFastScrollRate, 16);
-    EXPECT_EQ(g_settings.nHotKeyColourVK, static_cast<uint32_t>('C'));
-    EXPECT_EQ(g_settings.nHotKeyBitmapVK, static_cast<uint32_t>('B'));
-    EXPECT_EQ(g_settings.nHotKeyColourModifiers, 3u);
-    EXPECT_EQ(g_settings.nHotKeyBitmapModifiers, 3u);
-    EXPECT_EQ(g_settings.GridSize, 1);
-    EXPECT_EQ(g_settings.GridColor, RGB(0, 0, 0));
-    EXPECT_EQ(g_settings.MouseTracking, 0);
-    EXPECT_EQ(g_settings.AlwaysOnTop, 0u);
-    EXPECT_FALSE(g_settings.WasRead("WindowPos"));
+    EXPECT_EQ(Store().ZoomFactor, 3);
+    EXPECT_EQ(Store().Update, 1);
+    EXPECT_EQ(Store().Update1, 1000);
+    EXPECT_EQ(Store().Update2, 100);
+    EXPECT_EQ(Store().Update3, 50);
+    EXPECT_EQ(Store().DisplayToolbar, 1);
+    EXPECT_EQ(Store().DisplayStatusbar, 1);
+    EXPECT_EQ(Store().DisplayRGBColourPanel, 1);
+    EXPECT_EQ(Store().DisplayMouseWhenFollowing, 1);
+    EXPECT_EQ(Store().bUseOSCursor, 1);
+    EXPECT_EQ(Store().nTransparency, 178);
+    EXPECT_EQ(Store().nSlowScrollRate, 1);
+    EXPECT_EQ(Store().nFastScrollRate, 16);
+    EXPECT_EQ(Store().nHotKeyColourVK, static_cast<uint32_t>('C'));
+    EXPECT_EQ(Store().nHotKeyBitmapVK, static_cast<uint32_t>('B'));
+    EXPECT_EQ(Store().nHotKeyColourModifiers, 3u);
+    EXPECT_EQ(Store().nHotKeyBitmapModifiers, 3u);
+    EXPECT_EQ(Store().GridSize, 1);
+    EXPECT_EQ(Store().GridColor, RGB(0, 0, 0));
+    EXPECT_EQ(Store().MouseTracking, 0);
+    EXPECT_EQ(Store().AlwaysOnTop, 0u);
+    EXPECT_FALSE(Store().WasRead(Setting::WindowPos));
     EXPECT_FALSE(DocumentsFolder().empty());
-    EXPECT_EQ(std::string(g_settings.InitialDirectory), DocumentsFolder());
+    EXPECT_EQ(std::string(Store().InitialDirectory), DocumentsFolder());
 }
 
 TEST_F(SettingsStore, SaveWritesAll32ValuesWithTheirTypesAndSizes) {
-    test::ReloadSettings();
-    g_settings.SaveSettings();
+    Reload();
+    Store().SaveSettings();
     HKEY key = OpenSettingsKey(KEY_READ);
     ASSERT_NE(key, nullptr);
     DWORD valueCount = 0;
@@ -143,25 +158,25 @@ TEST_F(SettingsStore, TheTableKeepsItsOrder) {
         "SingleInstance", "ShowGrid", "GridColor", "GridSize", "RelativeCoords", "nTransparency",
         "nSlowScrollRate", "nFastScrollRate", "nHotKeyColourVK", "nHotKeyBitmapVK", "nHotKeyColourModifiers",
         "nHotKeyBitmapModifiers", "bUseOSCursor"};
-    for (int i = 0; i < kSettingsCount; ++i) EXPECT_STREQ(g_settings.Table()[i].name, order[i]);
+    for (int i = 0; i < kSettingsCount; ++i) EXPECT_STREQ(Store().Table()[i].name, order[i]);
 }
 
 TEST_F(SettingsStore, AKeyWithOnlyZoomFactorGivesThatZoomAndDefaultsElsewhere) {
     StoreDword("ZoomFactor", 8);
-    test::ReloadSettings();
-    EXPECT_EQ(g_settings.ZoomFactor, 8);
-    EXPECT_TRUE(g_settings.WasRead("ZoomFactor"));
-    EXPECT_FALSE(g_settings.WasRead("Update"));
-    EXPECT_EQ(g_settings.Update, 1);
-    EXPECT_EQ(g_settings.nTransparency, 178);
-    EXPECT_EQ(std::string(g_settings.InitialDirectory), DocumentsFolder());
+    Reload();
+    EXPECT_EQ(Store().ZoomFactor, 8);
+    EXPECT_TRUE(Store().WasRead(Setting::ZoomFactor));
+    EXPECT_FALSE(Store().WasRead(Setting::Update));
+    EXPECT_EQ(Store().Update, 1);
+    EXPECT_EQ(Store().nTransparency, 178);
+    EXPECT_EQ(std::string(Store().InitialDirectory), DocumentsFolder());
 }
 
 TEST_F(SettingsStore, AShortValueOverwritesOnlyTheLowBytes) {
     const BYTE oneByte = 0x64;
     StoreValue("Update1", REG_BINARY, &oneByte, 1);  // default 1000 = 0x03E8
-    test::ReloadSettings();
-    EXPECT_EQ(g_settings.Update1, 0x0364);
+    Reload();
+    EXPECT_EQ(Store().Update1, 0x0364);
 }
 
 TEST_F(SettingsStore, ValuesThatWouldBreakTheViewOrTimersAreClampedWhenLoaded) {
@@ -171,66 +186,69 @@ TEST_F(SettingsStore, ValuesThatWouldBreakTheViewOrTimersAreClampedWhenLoaded) {
     StoreDword("Update1", 0);
     StoreDword("Update2", 5);
     StoreDword("Update3", 100000);
-    test::ReloadSettings();
-    EXPECT_EQ(g_settings.ZoomFactor, 1);
-    EXPECT_EQ(g_settings.GridSize, 128);
-    EXPECT_EQ(g_settings.Update, 1);
-    EXPECT_EQ(g_settings.Update1, 20);
-    EXPECT_EQ(g_settings.Update2, 20);
-    EXPECT_EQ(g_settings.Update3, 1000);
+    StoreDword("nTransparency", 0);
+    Reload();
+    EXPECT_EQ(Store().ZoomFactor, 1);
+    EXPECT_EQ(Store().GridSize, 128);
+    EXPECT_EQ(Store().Update, 1);
+    EXPECT_EQ(Store().Update1, 20);
+    EXPECT_EQ(Store().Update2, 20);
+    EXPECT_EQ(Store().Update3, 1000);
+    // Shift+wheel steps from the opacity in memory: from 10, not from 0.
+    EXPECT_EQ(Store().nTransparency, 10);
 
     StoreDword("ZoomFactor", 1000);
     StoreDword("GridSize", 0);
     StoreDword("Update", 9);
-    test::ReloadSettings();
-    EXPECT_EQ(g_settings.ZoomFactor, 32);
-    EXPECT_EQ(g_settings.GridSize, 1);
-    EXPECT_EQ(g_settings.Update, 4);
+    Reload();
+    EXPECT_EQ(Store().ZoomFactor, 32);
+    EXPECT_EQ(Store().GridSize, 1);
+    EXPECT_EQ(Store().Update, 4);
 }
 
 TEST_F(SettingsStore, APlacementWithoutSizeFallsBackToTheDefaultPlacement) {
     const RECT empty = {0, 0, 0, 0};
     StoreValue("WindowPos", REG_BINARY, &empty, sizeof(empty));
-    test::ReloadSettings();
-    EXPECT_FALSE(g_settings.WasRead("WindowPos"));
+    Reload();
+    EXPECT_FALSE(Store().WasRead(Setting::WindowPos));
     const RECT inverted = {500, 400, 100, 300};
     StoreValue("WindowPos", REG_BINARY, &inverted, sizeof(inverted));
-    test::ReloadSettings();
-    EXPECT_FALSE(g_settings.WasRead("WindowPos"));
+    Reload();
+    EXPECT_FALSE(Store().WasRead(Setting::WindowPos));
     const RECT usable = {-300, 10, -100, 200};
     StoreValue("WindowPos", REG_BINARY, &usable, sizeof(usable));
-    test::ReloadSettings();
-    EXPECT_TRUE(g_settings.WasRead("WindowPos"));
-    EXPECT_EQ(g_settings.WindowPos.left, -300);
+    Reload();
+    EXPECT_TRUE(Store().WasRead(Setting::WindowPos));
+    EXPECT_EQ(Store().WindowPos.left, -300);
 }
 
 TEST_F(SettingsStore, AValueLongerThanItsFieldKeepsTheDefault) {
     const BYTE eight[8] = {9, 0, 0, 0, 9, 0, 0, 0};
     StoreValue("ZoomFactor", REG_BINARY, eight, sizeof(eight));
-    test::ReloadSettings();
-    EXPECT_EQ(g_settings.ZoomFactor, 3);
-    EXPECT_FALSE(g_settings.WasRead("ZoomFactor"));
+    Reload();
+    EXPECT_EQ(Store().ZoomFactor, 3);
+    EXPECT_FALSE(Store().WasRead(Setting::ZoomFactor));
 }
 
 TEST_F(SettingsStore, AFolderWithoutTerminatorIsNotReadPastItsEnd) {
     char unterminated[MAX_PATH];
     memset(unterminated, 'A', sizeof(unterminated));
     StoreValue("InitialDirectory", REG_BINARY, unterminated, sizeof(unterminated));
-    test::ReloadSettings();
-    EXPECT_NE(memchr(g_settings.InitialDirectory, '\0', MAX_PATH), nullptr);
-    EXPECT_EQ(std::string(g_settings.InitialDirectory), DocumentsFolder());
+    Reload();
+    EXPECT_NE(memchr(Store().InitialDirectory, '\0', MAX_PATH), nullptr);
+    EXPECT_EQ(std::string(Store().InitialDirectory), DocumentsFolder());
 }
 
 TEST_F(SettingsStore, ALongerFolderReplacesAShorterOneWhole) {
-    test::ReloadSettings();
-    lstrcpyA(g_settings.InitialDirectory, "C:\\a");
-    g_settings.SaveSettings();
+    Reload();
+    lstrcpyA(Store().InitialDirectory, "C:\\a");
+    Store().SaveSettings();
     std::string longer = "C:\\users\\somebody\\My Pictures\\screen shots\\2026";
-    lstrcpyA(g_settings.InitialDirectory, longer.c_str());
-    g_settings.SaveSettings();
-    test::ReloadSettings();
-    EXPECT_TRUE(g_settings.WasRead("InitialDirectory"));
-    EXPECT_EQ(std::string(g_settings.InitialDirectory), longer);
+    lstrcpyA(Store().InitialDirectory, longer.c_str());
+    Store().SaveSettings();
+    Reload();
+    EXPECT_TRUE(Store().WasRead(Setting::InitialDirectory));
+    EXPECT_EQ(std::string(Store().InitialDirectory), longer);
 }
 
 TEST_F(SettingsStore, WriteValuesStopsAtTheFirstFailure) {
@@ -239,7 +257,7 @@ TEST_F(SettingsStore, WriteValuesStopsAtTheFirstFailure) {
     RegCloseKey(writable);
     HKEY readOnly = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kScratchKey, 0, KEY_READ, &readOnly), ERROR_SUCCESS);
-    EXPECT_FALSE(WriteValues(readOnly, g_settings.Table(), kSettingsCount));
+    EXPECT_FALSE(WriteValues(readOnly, Store().Table(), kSettingsCount));
     DWORD valueCount = 99;
     RegQueryInfoKeyA(readOnly, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount, nullptr,
                      nullptr, nullptr, nullptr);
@@ -263,10 +281,10 @@ TEST_F(SettingsStore, ReadValuesTakesAnyKeyAndSetsReadFlags) {
 }
 
 TEST_F(SettingsStore, CloseSettingsWritesAndClosesTheKey) {
-    test::ReloadSettings();
-    g_settings.ZoomFactor = 12;
-    g_settings.CloseSettings();
-    EXPECT_EQ(g_settings.Key(), nullptr);
+    Reload();
+    Store().ZoomFactor = 12;
+    Store().CloseSettings();
+    EXPECT_EQ(Store().Key(), nullptr);
     HKEY key = OpenSettingsKey(KEY_READ);
     ASSERT_NE(key, nullptr);
     DWORD zoom = 0;
@@ -279,13 +297,13 @@ TEST_F(SettingsStore, CloseSettingsWritesAndClosesTheKey) {
 TEST_F(SettingsStore, BytesAfterTheFolderNeverStopItFromBeingReadBack) {
     // Whatever lies after the terminator is written too; if the last of the 260
     // bytes were not zero, the registry would refuse the next read of the folder.
-    test::ReloadSettings();
-    memset(g_settings.InitialDirectory, 'A', MAX_PATH);
-    lstrcpyA(g_settings.InitialDirectory, "C:\\shots");
-    g_settings.SaveSettings();
-    test::ReloadSettings();
-    EXPECT_TRUE(g_settings.WasRead("InitialDirectory"));
-    EXPECT_STREQ(g_settings.InitialDirectory, "C:\\shots");
+    Reload();
+    memset(Store().InitialDirectory, 'A', MAX_PATH);
+    lstrcpyA(Store().InitialDirectory, "C:\\shots");
+    Store().SaveSettings();
+    Reload();
+    EXPECT_TRUE(Store().WasRead(Setting::InitialDirectory));
+    EXPECT_STREQ(Store().InitialDirectory, "C:\\shots");
 }
 
 }  // namespace

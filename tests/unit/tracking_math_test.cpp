@@ -9,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "view/PopupMath.h"
 #include "view/TrackingMath.h"
 
 namespace {

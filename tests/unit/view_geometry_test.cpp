@@ -2,6 +2,7 @@
 // pixel lands, where the grid and the cursor image go.
 #include <gtest/gtest.h>
 
+#include "common/Clamp.h"
 #include "view/ViewGeometry.h"
 
 namespace {
@@ -77,10 +78,10 @@ TEST(ViewGeometry, CrossedLimitsTestTheLowerLimitFirst) {
     EXPECT_GT(geometry.lowest.y, geometry.highest.y);
 
     // Below the lower limit: the lower limit. Otherwise above the upper one: the upper one.
-    EXPECT_EQ(ClampToLimits(50, 150, -51), 150);
-    EXPECT_EQ(ClampToLimits(-500, 150, -51), 150);
-    EXPECT_EQ(ClampToLimits(150, 150, -51), -51);
-    EXPECT_EQ(ClampToLimits(1000, 150, -51), -51);
+    EXPECT_EQ(Clamp(50, 150, -51), 150);
+    EXPECT_EQ(Clamp(-500, 150, -51), 150);
+    EXPECT_EQ(Clamp(150, 150, -51), -51);
+    EXPECT_EQ(Clamp(1000, 150, -51), -51);
 
     POINT inside = {40, 30};
     POINT clamped = ClampZoomPoint(inside, geometry.lowest, geometry.highest);

@@ -37,7 +37,7 @@ LONG Style(HWND window) {
 
 RECT OptionsButtonRect() {
     RECT button = {0, 0, 0, 0};
-    SendMessageA(g_mainWindow.toolbar, TB_GETRECT, 4017, reinterpret_cast<LPARAM>(&button));
+    SendMessageA(test::State().toolbar, TB_GETRECT, 4017, reinterpret_cast<LPARAM>(&button));
     return button;
 }
 
@@ -49,7 +49,7 @@ int ThumbLength(HWND slider) {
 int NaturalThumbLength(HWND like) {
     RECT r = test::RectIn(like, GetParent(like));
     HWND probe = CreateWindowExA(0, TRACKBAR_CLASSA, nullptr, Style(like) & ~WS_VISIBLE, 0, 0, r.right - r.left,
-                                 r.bottom - r.top, g_mainWindow.window, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                 r.bottom - r.top, g_mainWindow.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
     int length = ThumbLength(probe);
     DestroyWindow(probe);
     return length;
@@ -57,11 +57,11 @@ int NaturalThumbLength(HWND like) {
 
 std::string ToolbarTip(UINT_PTR command) {
     NMTTDISPINFOA info = {};
-    info.hdr.hwndFrom = g_mainWindow.toolbar;
+    info.hdr.hwndFrom = test::State().toolbar;
     info.hdr.idFrom = command;
     info.hdr.code = TTN_NEEDTEXTA;
     lstrcpyA(info.szText, "stale");
-    SendMessageA(g_mainWindow.window, WM_NOTIFY, command, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(g_mainWindow.Window(), WM_NOTIFY, command, reinterpret_cast<LPARAM>(&info));
     return std::string(info.szText, strnlen(info.szText, sizeof(info.szText)));
 }
 
@@ -86,7 +86,7 @@ protected:
 
     // Replaces the toolbar band by one built for the given common controls version.
     void RebuildBand(DWORD major, DWORD minor, bool known) {
-        DestroyWindow(g_mainWindow.toolbarBand);
+        DestroyWindow(test::State().toolbarBand);
         g_mainWindow.BuildToolbarBand(major, minor, known);
     }
 };
@@ -114,9 +114,9 @@ TEST_F(Construction, CommonControlsSixAreInUseThroughTheManifest) {
 
 TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
     Create();
-    HWND window = g_mainWindow.window;
-    ASSERT_TRUE(g_mainWindow.rebarUsed);
-    HWND rebar = g_mainWindow.toolbarBand;
+    HWND window = g_mainWindow.Window();
+    ASSERT_TRUE(test::State().rebarUsed);
+    HWND rebar = test::State().toolbarBand;
     ASSERT_TRUE(IsWindow(rebar));
     EXPECT_EQ(test::ClassName(rebar), "ReBarWindow32");
     EXPECT_EQ(GetDlgCtrlID(rebar), 1);
@@ -126,16 +126,16 @@ TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
     // The rebar's top border lies above the client area: the view starts where the band ends.
     RECT rebarRect = test::RectIn(rebar, window);
     EXPECT_LE(rebarRect.top, 0);
-    EXPECT_EQ(g_mainWindow.toolbarBandHeight, rebarRect.bottom - rebarRect.top - 2);
-    EXPECT_EQ(g_mainWindow.toolbarBandHeight, rebarRect.bottom);
+    EXPECT_EQ(test::State().toolbarBandHeight, rebarRect.bottom - rebarRect.top - 2);
+    EXPECT_EQ(test::State().toolbarBandHeight, rebarRect.bottom);
 
-    HWND toolbar = g_mainWindow.toolbar;
+    HWND toolbar = test::State().toolbar;
     EXPECT_EQ(test::ClassName(toolbar), "ToolbarWindow32");
     EXPECT_EQ(GetDlgCtrlID(toolbar), 115);
     EXPECT_EQ(GetParent(toolbar), rebar);
     EXPECT_EQ(Style(toolbar) & 0x5000094C, 0x5000094C);
     EXPECT_EQ(Style(toolbar) & WS_BORDER, 0);
-    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0)), g_mainWindow.controlTips.Window());
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0)), test::State().controlTips.Window());
 
     ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 13);
     for (int i = 0; i < 13; ++i) {
@@ -154,9 +154,9 @@ TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
     g_settings.ZoomFactor = 7;
     g_settings.Update = 3;
     Create();
-    HWND toolbar = g_mainWindow.toolbar;
-    HWND zoom = g_mainWindow.zoomSlider;
-    HWND update = g_mainWindow.updateSlider;
+    HWND toolbar = test::State().toolbar;
+    HWND zoom = test::State().zoomSlider;
+    HWND update = test::State().updateSlider;
     for (HWND slider : {zoom, update}) {
         EXPECT_EQ(test::ClassName(slider), "msctls_trackbar32");
         EXPECT_EQ(GetParent(slider), toolbar);
@@ -190,13 +190,13 @@ TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
 
 TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
     Create();
-    HWND window = g_mainWindow.window;
+    HWND window = g_mainWindow.Window();
     RebuildBand(4, 70, true);
-    EXPECT_FALSE(g_mainWindow.rebarUsed);
+    EXPECT_FALSE(test::State().rebarUsed);
     EXPECT_EQ(GetDlgItem(window, 1), nullptr);
-    HWND toolbar = g_mainWindow.toolbar;
+    HWND toolbar = test::State().toolbar;
     ASSERT_TRUE(IsWindow(toolbar));
-    EXPECT_EQ(g_mainWindow.toolbarBand, toolbar);
+    EXPECT_EQ(test::State().toolbarBand, toolbar);
     EXPECT_EQ(GetParent(toolbar), window);
     EXPECT_EQ(GetDlgCtrlID(toolbar), 115);
     EXPECT_EQ(Style(toolbar) & 0x50800141, 0x50800141);
@@ -204,10 +204,10 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
     EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 13);
     RECT toolbarRect = test::RectIn(toolbar, window);
     EXPECT_LE(toolbarRect.top, 0);
-    EXPECT_EQ(g_mainWindow.toolbarBandHeight, toolbarRect.bottom - toolbarRect.top - 2);
+    EXPECT_EQ(test::State().toolbarBandHeight, toolbarRect.bottom - toolbarRect.top - 2);
 
-    HWND zoom = g_mainWindow.zoomSlider;
-    HWND update = g_mainWindow.updateSlider;
+    HWND zoom = test::State().zoomSlider;
+    HWND update = test::State().updateSlider;
     EXPECT_EQ(GetParent(zoom), toolbar);
     EXPECT_EQ(GetParent(update), toolbar);
     RECT button = OptionsButtonRect();
@@ -218,20 +218,20 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
 
     // A version that cannot be read is taken as too old as well.
     RebuildBand(6, 0, false);
-    EXPECT_FALSE(g_mainWindow.rebarUsed);
-    EXPECT_EQ(GetParent(g_mainWindow.toolbar), window);
+    EXPECT_FALSE(test::State().rebarUsed);
+    EXPECT_EQ(GetParent(test::State().toolbar), window);
     // 4.71 is the first with a rebar.
     RebuildBand(4, 71, true);
-    EXPECT_TRUE(g_mainWindow.rebarUsed);
-    EXPECT_EQ(GetParent(g_mainWindow.toolbar), GetDlgItem(window, 1));
+    EXPECT_TRUE(test::State().rebarUsed);
+    EXPECT_EQ(GetParent(test::State().toolbar), GetDlgItem(window, 1));
 }
 
 TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
     Create();
-    HWND statusBar = g_mainWindow.statusBar;
+    HWND statusBar = test::State().statusBar;
     EXPECT_EQ(test::ClassName(statusBar), "msctls_statusbar32");
     EXPECT_EQ(GetDlgCtrlID(statusBar), 3);
-    EXPECT_EQ(GetParent(statusBar), g_mainWindow.window);
+    EXPECT_EQ(GetParent(statusBar), g_mainWindow.Window());
     // The status bar draws its own border in place of WS_BORDER.
     EXPECT_EQ(Style(statusBar) & 0x50000103, 0x50000103);
     UINT flags = 0;
@@ -240,15 +240,15 @@ TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(statusBar, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
     RECT rect;
     GetWindowRect(statusBar, &rect);
-    EXPECT_EQ(g_mainWindow.statusBarHeight, rect.bottom - rect.top);
-    EXPECT_GT(g_mainWindow.statusBarHeight, 0);
-    EXPECT_EQ(g_mainWindow.viewCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(106)));
+    EXPECT_EQ(test::State().statusBarHeight, rect.bottom - rect.top);
+    EXPECT_GT(test::State().statusBarHeight, 0);
+    EXPECT_EQ(test::State().viewCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(106)));
 }
 
 // Needs the status panes that SizeStatusPanes sets.
 TEST_F(Construction, TheStatusBarHasFivePanesWithTheSwatchAndLinkOwnerDrawn) {
     Create();
-    HWND statusBar = g_mainWindow.statusBar;
+    HWND statusBar = test::State().statusBar;
     ASSERT_EQ(test::PaneEdges(statusBar).size(), 5u);
     UINT flags = 0;
     test::PaneText(statusBar, 2, &flags);
@@ -256,7 +256,7 @@ TEST_F(Construction, TheStatusBarHasFivePanesWithTheSwatchAndLinkOwnerDrawn) {
     test::PaneText(statusBar, 4, &flags);
     EXPECT_TRUE(flags & SBT_OWNERDRAW);
     // The pane tooltips were added on the panes.
-    std::vector<test::Tool> tools = test::ToolsOf(g_mainWindow.controlTips.Window());
+    std::vector<test::Tool> tools = test::ToolsOf(test::State().controlTips.Window());
     for (int pane = 1; pane <= 4; ++pane) {
         RECT rect = {0, 0, 0, 0};
         SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
@@ -270,18 +270,18 @@ TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
     g_settings.ZoomFactor = 12;
     g_settings.Update = 4;
     Create();
-    HWND tips = g_mainWindow.controlTips.Window();
+    HWND tips = test::State().controlTips.Window();
     ASSERT_TRUE(IsWindow(tips));
     EXPECT_EQ(test::ClassName(tips), "tooltips_class32");
-    EXPECT_EQ(GetWindow(tips, GW_OWNER), g_mainWindow.window);
+    EXPECT_EQ(GetWindow(tips, GW_OWNER), g_mainWindow.Window());
     EXPECT_TRUE(Style(tips) & TTS_ALWAYSTIP);
 
     std::vector<test::Tool> tools = test::ToolsOf(tips);
-    const test::Tool* zoom = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(g_mainWindow.zoomSlider));
+    const test::Tool* zoom = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().zoomSlider));
     ASSERT_NE(zoom, nullptr);
     EXPECT_EQ(zoom->flags & (TTF_IDISHWND | TTF_SUBCLASS), static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
     EXPECT_EQ(zoom->text, "Zoom Level x12");
-    const test::Tool* update = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(g_mainWindow.updateSlider));
+    const test::Tool* update = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().updateSlider));
     ASSERT_NE(update, nullptr);
     EXPECT_EQ(update->text, "Auto Update - Fast");
 
@@ -293,17 +293,17 @@ TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
         "A link to Quillfern. Click it to see more cool developer tools.",
     };
     for (UINT_PTR pane = 1; pane <= 4; ++pane) {
-        const test::Tool* tool = test::FindTool(tools, g_mainWindow.statusBar, pane);
+        const test::Tool* tool = test::FindTool(tools, test::State().statusBar, pane);
         ASSERT_NE(tool, nullptr) << "pane " << pane;
         EXPECT_EQ(tool->flags & TTF_IDISHWND, 0u);
         EXPECT_TRUE(tool->flags & TTF_SUBCLASS);
         EXPECT_EQ(tool->text, paneTexts[pane]);
     }
     // The toolbar's buttons use the same control and get their texts from the main window.
-    const test::Tool* grid = test::FindTool(tools, g_mainWindow.toolbar, 4027);
+    const test::Tool* grid = test::FindTool(tools, test::State().toolbar, 4027);
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->text, "Toggle the grid (Ctrl+G)");
-    const test::Tool* options = test::FindTool(tools, g_mainWindow.toolbar, 4017);
+    const test::Tool* options = test::FindTool(tools, test::State().toolbar, 4017);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->text, "Displays the options dialog (Ctrl+O).");
 }
@@ -325,28 +325,28 @@ TEST_F(Construction, ToolbarTipsAreTheTextBeforeTheLineBreak) {
 
 TEST_F(Construction, MenuHelpShowsThePromptAfterTheLineBreak) {
     Create();
-    HWND statusBar = g_mainWindow.statusBar;
+    HWND statusBar = test::State().statusBar;
     HMENU menu = CreatePopupMenu();
     ASSERT_NE(menu, nullptr);
-    SendMessageA(g_mainWindow.window, WM_MENUSELECT, MAKEWPARAM(4015, MF_STRING), reinterpret_cast<LPARAM>(menu));
+    SendMessageA(g_mainWindow.Window(), WM_MENUSELECT, MAKEWPARAM(4015, MF_STRING), reinterpret_cast<LPARAM>(menu));
     UINT flags = 0;
     EXPECT_EQ(test::PaneText(statusBar, 0, &flags), "Toggle the toolbar on and off");
     EXPECT_TRUE(flags & SBT_NOBORDERS);
-    SendMessageA(g_mainWindow.window, WM_MENUSELECT, MAKEWPARAM(4017, MF_STRING), reinterpret_cast<LPARAM>(menu));
+    SendMessageA(g_mainWindow.Window(), WM_MENUSELECT, MAKEWPARAM(4017, MF_STRING), reinterpret_cast<LPARAM>(menu));
     EXPECT_EQ(test::PaneText(statusBar, 0), "Display the options dialog.");
     // No line break: the resting prompt.
-    SendMessageA(g_mainWindow.window, WM_MENUSELECT, MAKEWPARAM(32779, MF_STRING), reinterpret_cast<LPARAM>(menu));
+    SendMessageA(g_mainWindow.Window(), WM_MENUSELECT, MAKEWPARAM(32779, MF_STRING), reinterpret_cast<LPARAM>(menu));
     EXPECT_EQ(test::PaneText(statusBar, 0), "Press F1 for help");
-    SendMessageA(g_mainWindow.window, WM_MENUSELECT, MAKEWPARAM(4015, MF_STRING), reinterpret_cast<LPARAM>(menu));
+    SendMessageA(g_mainWindow.Window(), WM_MENUSELECT, MAKEWPARAM(4015, MF_STRING), reinterpret_cast<LPARAM>(menu));
     // The menu closes.
-    SendMessageA(g_mainWindow.window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    SendMessageA(g_mainWindow.Window(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(test::PaneText(statusBar, 0), "Press F1 for help");
     DestroyMenu(menu);
 }
 
 TEST_F(Construction, TheSystemMenuEndsWithOptionsAndAbout) {
     Create();
-    HMENU menu = GetSystemMenu(g_mainWindow.window, FALSE);
+    HMENU menu = GetSystemMenu(g_mainWindow.Window(), FALSE);
     ASSERT_NE(menu, nullptr);
     int count = GetMenuItemCount(menu);
     ASSERT_GE(count, 4);
@@ -366,51 +366,51 @@ bool Topmost(HWND window) {
 // flag of an owner of pop-ups clear, so it is read from the owned tooltip control.
 TEST_F(Construction, AlwaysOnTopRaisesTheWindowAndPressesItsButton) {
     Create();
-    EXPECT_FALSE(Topmost(g_mainWindow.controlTips.Window()));
-    EXPECT_EQ(SendMessageA(g_mainWindow.toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
+    EXPECT_FALSE(Topmost(test::State().controlTips.Window()));
+    EXPECT_EQ(SendMessageA(test::State().toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
     test::DestroyMainWindowForTest();
 
     g_settings.AlwaysOnTop = 1;
     Create();
-    EXPECT_TRUE(Topmost(g_mainWindow.controlTips.Window()));
-    EXPECT_EQ(SendMessageA(g_mainWindow.toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED | TBSTATE_CHECKED);
+    EXPECT_TRUE(Topmost(test::State().controlTips.Window()));
+    EXPECT_EQ(SendMessageA(test::State().toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED | TBSTATE_CHECKED);
 
     g_settings.AlwaysOnTop = 0;
     g_mainWindow.ApplyTopmost();
-    EXPECT_FALSE(Topmost(g_mainWindow.window));
-    EXPECT_EQ(SendMessageA(g_mainWindow.toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
+    EXPECT_FALSE(Topmost(g_mainWindow.Window()));
+    EXPECT_EQ(SendMessageA(test::State().toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
 }
 
 TEST_F(Construction, TheToolbarAndStatusBarFollowTheirSettings) {
     g_settings.DisplayToolbar = 0;
     g_settings.DisplayStatusbar = 0;
     Create();
-    EXPECT_FALSE(IsWindowVisible(g_mainWindow.toolbarBand));
-    EXPECT_FALSE(IsWindowVisible(g_mainWindow.statusBar));
+    EXPECT_FALSE(IsWindowVisible(test::State().toolbarBand));
+    EXPECT_FALSE(IsWindowVisible(test::State().statusBar));
     g_settings.DisplayToolbar = 1;
     g_mainWindow.ShowToolbarBand();
-    EXPECT_TRUE(IsWindowVisible(g_mainWindow.toolbarBand));
-    EXPECT_TRUE(IsWindowVisible(g_mainWindow.zoomSlider));
+    EXPECT_TRUE(IsWindowVisible(test::State().toolbarBand));
+    EXPECT_TRUE(IsWindowVisible(test::State().zoomSlider));
     g_settings.DisplayStatusbar = 1;
     g_mainWindow.ShowStatusBar();
-    EXPECT_TRUE(IsWindowVisible(g_mainWindow.statusBar));
+    EXPECT_TRUE(IsWindowVisible(test::State().statusBar));
 }
 
 // Needs Layout, which places the view between the band and the status bar.
 TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
     Create();
-    HWND window = g_mainWindow.window;
+    HWND window = g_mainWindow.Window();
     RECT client;
     GetClientRect(window, &client);
     RECT view = g_mainWindow.GetViewRect();
-    EXPECT_EQ(view.top, client.top + g_mainWindow.toolbarBandHeight);
-    EXPECT_EQ(view.bottom, client.bottom - g_mainWindow.statusBarHeight);
+    EXPECT_EQ(view.top, client.top + test::State().toolbarBandHeight);
+    EXPECT_EQ(view.bottom, client.bottom - test::State().statusBarHeight);
 
     g_settings.DisplayToolbar = 0;
     g_mainWindow.ShowToolbarBand();
     view = g_mainWindow.GetViewRect();
     EXPECT_EQ(view.top, client.top);
-    EXPECT_EQ(view.bottom, client.bottom - g_mainWindow.statusBarHeight);
+    EXPECT_EQ(view.bottom, client.bottom - test::State().statusBarHeight);
 
     g_settings.DisplayStatusbar = 0;
     g_mainWindow.ShowStatusBar();
@@ -420,24 +420,24 @@ TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
 
     g_settings.DisplayToolbar = 1;
     g_mainWindow.ShowToolbarBand();
-    EXPECT_EQ(g_mainWindow.GetViewRect().top, client.top + g_mainWindow.toolbarBandHeight);
+    EXPECT_EQ(g_mainWindow.GetViewRect().top, client.top + test::State().toolbarBandHeight);
 }
 
 TEST_F(Construction, TheTrackingTimerRuns) {
     Create();
     // A timer that exists is replaced (non-zero) and can be killed; one that does not cannot.
-    EXPECT_TRUE(KillTimer(g_mainWindow.window, kTrackingTimerId));
-    EXPECT_FALSE(KillTimer(g_mainWindow.window, kTrackingTimerId));
+    EXPECT_TRUE(KillTimer(g_mainWindow.Window(), kTrackingTimerId));
+    EXPECT_FALSE(KillTimer(g_mainWindow.Window(), kTrackingTimerId));
 }
 
 TEST_F(Construction, ChildrenNeverKeepTheFocus) {
     Create();
-    HWND window = g_mainWindow.window;
+    HWND window = g_mainWindow.Window();
     SetForegroundWindow(window);
     SetFocus(window);
     ASSERT_EQ(GetFocus(), window);
-    for (HWND child : {g_mainWindow.zoomSlider, g_mainWindow.updateSlider, g_mainWindow.toolbar,
-                       g_mainWindow.statusBar}) {
+    for (HWND child : {test::State().zoomSlider, test::State().updateSlider, test::State().toolbar,
+                       test::State().statusBar}) {
         SetFocus(child);
         EXPECT_EQ(GetFocus(), window) << test::ClassName(child);
     }

@@ -8,6 +8,7 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "support/ConstructionSupport.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -27,7 +28,7 @@ protected:
 
 TEST_F(MainWindowShell, TheObjectKnowsItsWindowAndTheClassIsAsRegistered) {
     ASSERT_TRUE(test::CreateMainWindowForTest());
-    EXPECT_EQ(g_mainWindow.window, FindWindowA("OcularixMainWnd", nullptr));
+    EXPECT_EQ(g_mainWindow.Window(), FindWindowA("OcularixMainWnd", nullptr));
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     ASSERT_TRUE(GetClassInfoExA(g_instance, "OcularixMainWnd", &windowClass));
@@ -44,7 +45,7 @@ TEST_F(MainWindowShell, TheObjectKnowsItsWindowAndTheClassIsAsRegistered) {
 
 TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQuits) {
     ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
-    HWND window = g_mainWindow.window;
+    HWND window = g_mainWindow.Window();
     ASSERT_TRUE(SetWindowPos(window, nullptr, 40, 50, 400, 300, SWP_NOZORDER));
     WINDOWPLACEMENT maximised = {};
     maximised.length = sizeof(maximised);
@@ -53,7 +54,7 @@ TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQ
     SetWindowPlacement(window, &maximised);
     test::PumpMessages(50);
     ASSERT_TRUE(IsZoomed(window));
-    g_mainWindow.zoomPoint = POINT{-17, 4321};
+    test::State().zoomPoint = POINT{-17, 4321};
 
     DestroyWindow(window);
     const RECT& stored = g_settings.WindowPos;
@@ -68,21 +69,46 @@ TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQ
     EXPECT_EQ(quit.wParam, 0u);
 }
 
+TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
+    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    HGDIOBJ region = test::State().viewRegion;
+    ASSERT_EQ(OBJ_REGION, static_cast<int>(GetObjectType(region)));
+    DestroyWindow(g_mainWindow.Window());
+    EXPECT_EQ(nullptr, g_mainWindow.Window());
+    EXPECT_EQ(nullptr, test::State().statusBar);
+    EXPECT_EQ(nullptr, test::State().toolbar);
+    EXPECT_EQ(0u, GetObjectType(region)) << "the view region outlived the window";
+    // A late call finds no window to draw on.
+    g_mainWindow.Redraw();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST_F(MainWindowShell, TheColourPaneIsWrittenAtTheFirstTickAlsoOverBlack) {
+    // The screen's far corner shows the bare, black root window.
+    ASSERT_TRUE(SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
+    ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
+    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    HWND statusBar = test::State().statusBar;
+    EXPECT_TRUE(test::PumpUntil([&] { return test::PaneText(statusBar, kColourPane) != ""; }, 2000));
+    EXPECT_EQ("Colour (rgb): 000,000,000 ", test::PaneText(statusBar, kColourPane));
+}
+
 TEST_F(MainWindowShell, UnknownSystemCommandsKeepTheirDefaultEffect) {
     ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
-    SendMessageA(g_mainWindow.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(IsIconic(g_mainWindow.window));
-    SendMessageA(g_mainWindow.window, WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_FALSE(IsIconic(g_mainWindow.window));
+    SendMessageA(g_mainWindow.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(g_mainWindow.Window()));
+    SendMessageA(g_mainWindow.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(g_mainWindow.Window()));
 }
 
 TEST_F(MainWindowShell, AnotherRunningInstanceIsFoundAndRestored) {
     EXPECT_FALSE(ActivateRunningInstance());
     ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
-    ShowWindow(g_mainWindow.window, SW_MINIMIZE);
-    ASSERT_TRUE(IsIconic(g_mainWindow.window));
+    ShowWindow(g_mainWindow.Window(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(g_mainWindow.Window()));
     EXPECT_TRUE(ActivateRunningInstance());
-    EXPECT_FALSE(IsIconic(g_mainWindow.window));
+    EXPECT_FALSE(IsIconic(g_mainWindow.Window()));
 }
 
 TEST(Resources, RegisteredMessagesAreThePanningLibrarysNames) {

@@ -45,7 +45,7 @@ protected:
     };
     std::vector<ToolbarItem> ToolbarItems() const {
         std::vector<ToolbarItem> items;
-        HWND toolbar = g_mainWindow.toolbar;
+        HWND toolbar = test::State().toolbar;
         int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
         for (int index = 0; index < count; ++index) {
             TBBUTTON button = {};
@@ -211,7 +211,7 @@ TEST_F(MenuTest, StatusBarItemHidesTheStatusBar) {
     probe.Choose(IDM_TOGGLE_STATUS_BAR);
     ContextMenuAt(StatusPaneCentre(1));
     EXPECT_EQ(0, g_settings.DisplayStatusbar);
-    EXPECT_FALSE(IsWindowVisible(g_mainWindow.statusBar));
+    EXPECT_FALSE(IsWindowVisible(test::State().statusBar));
 }
 
 TEST_F(MenuTest, EveryPlaceHasItsHelpId) {
@@ -221,8 +221,8 @@ TEST_F(MenuTest, EveryPlaceHasItsHelpId) {
 
     RECT zoomSlider = {};
     RECT updateSlider = {};
-    GetWindowRect(g_mainWindow.zoomSlider, &zoomSlider);
-    GetWindowRect(g_mainWindow.updateSlider, &updateSlider);
+    GetWindowRect(test::State().zoomSlider, &zoomSlider);
+    GetWindowRect(test::State().updateSlider, &updateSlider);
     EXPECT_EQ(HELP_ID_ZOOM_SLIDER, HelpIdAt(POINT{zoomSlider.left + 2, zoomSlider.top + 2}));
     EXPECT_EQ(HELP_ID_UPDATE_SLIDER, HelpIdAt(POINT{updateSlider.left + 2, updateSlider.top + 2}));
 
@@ -285,13 +285,13 @@ TEST_F(MenuTest, KeyboardContextMenuOpensAtTheViewsCorner) {
 TEST_F(MenuTest, ContextMenuOnNoPlaceShowsNothingAndCancelsTheSelection) {
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(60, 60));
-    ASSERT_NE(nullptr, g_mainWindow.marquee.Window());
+    ASSERT_NE(nullptr, test::State().marquee.Window());
     MenuProbe probe;
     ContextMenuAt(POINT{kLeft - 40, kTop - 40});
     EXPECT_FALSE(probe.Seen().shown);
-    EXPECT_FALSE(g_mainWindow.selecting);
-    EXPECT_EQ(nullptr, g_mainWindow.marquee.Window());
-    EXPECT_EQ(nullptr, g_mainWindow.trackingToolTip.Window());
+    EXPECT_FALSE(test::State().selecting);
+    EXPECT_EQ(nullptr, test::State().marquee.Window());
+    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
 }
 
 TEST_F(MenuTest, ClosingAMenuWithEscapeCancelsADragInProgress) {
@@ -300,10 +300,10 @@ TEST_F(MenuTest, ClosingAMenuWithEscapeCancelsADragInProgress) {
     MenuProbe probe;
     EXPECT_EQ(0, ContextMenuAt(StatusPaneCentre(0)));
     EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
-    EXPECT_FALSE(g_mainWindow.selecting);
+    EXPECT_FALSE(test::State().selecting);
     EXPECT_NE(Window(), GetCapture());
-    EXPECT_EQ(nullptr, g_mainWindow.marquee.Window());
-    EXPECT_EQ(nullptr, g_mainWindow.trackingToolTip.Window());
+    EXPECT_EQ(nullptr, test::State().marquee.Window());
+    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
 }
 
 // Watches the main window's children being made and destroyed.
@@ -399,7 +399,7 @@ protected:
     }
 
     static bool ButtonChecked(int command) {
-        return SendMessageA(g_mainWindow.toolbar, TB_ISBUTTONCHECKED, command, 0) != 0;
+        return SendMessageA(test::State().toolbar, TB_ISBUTTONCHECKED, command, 0) != 0;
     }
 
     HACCEL accelerators_ = nullptr;
@@ -422,7 +422,7 @@ TEST_F(AcceleratorTest, SwitchesToggleTheirSettingAndButton) {
 
     // Wine leaves the topmost flag of an owner of pop-ups clear; the pop-ups it
     // owns (the control tool tips) carry it, and keep it when it is switched off.
-    HWND owned = g_mainWindow.controlTips.Window();
+    HWND owned = test::State().controlTips.Window();
     ASSERT_TRUE(Press('T', true));
     EXPECT_EQ(1u, g_settings.AlwaysOnTop);
     EXPECT_NE(0, GetWindowLongA(owned, GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -445,7 +445,7 @@ TEST_F(AcceleratorTest, NumericPadChangesZoomAndSpeedWithinRange) {
     EXPECT_EQ(32, g_settings.ZoomFactor);
     ASSERT_TRUE(Press(VK_ADD));
     EXPECT_EQ(32, g_settings.ZoomFactor);
-    EXPECT_EQ(32, SendMessageA(g_mainWindow.zoomSlider, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(32, SendMessageA(test::State().zoomSlider, TBM_GETPOS, 0, 0));
     ASSERT_TRUE(Press(VK_SUBTRACT));
     EXPECT_EQ(31, g_settings.ZoomFactor);
 
@@ -453,7 +453,7 @@ TEST_F(AcceleratorTest, NumericPadChangesZoomAndSpeedWithinRange) {
     ASSERT_TRUE(Press(VK_ADD, true));
     EXPECT_EQ(2, g_settings.Update);
     EXPECT_EQ(31, g_settings.ZoomFactor);
-    EXPECT_EQ(2, SendMessageA(g_mainWindow.updateSlider, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(2, SendMessageA(test::State().updateSlider, TBM_GETPOS, 0, 0));
     ASSERT_TRUE(Press(VK_SUBTRACT, true));
     ASSERT_TRUE(Press(VK_SUBTRACT, true));
     EXPECT_EQ(1, g_settings.Update);
@@ -525,10 +525,10 @@ struct FlashWatch {
 TEST_F(AcceleratorTest, HighlightFlashesTheOutlineAndRestoresTheScreen) {
     WhiteCanvas canvas(700, 300, 300);
     g_mainWindow.SetZoom(8);
-    g_mainWindow.zoomPoint = POINT{850, 450};
+    test::State().zoomPoint = POINT{850, 450};
     g_mainWindow.Layout();
     g_mainWindow.UpdateZoomFrame();
-    RECT frame = g_mainWindow.zoomFrame;
+    RECT frame = test::State().zoomFrame;
     ASSERT_GT(frame.left, 700);
     ASSERT_LT(frame.right, 1000);
     ASSERT_GT(frame.top, 300);

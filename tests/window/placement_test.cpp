@@ -60,11 +60,11 @@ protected:
     }
     static RECT WindowRect() {
         RECT rect = {0, 0, 0, 0};
-        GetWindowRect(g_mainWindow.window, &rect);
+        GetWindowRect(g_mainWindow.Window(), &rect);
         return rect;
     }
     static void MoveWindowTo(int x, int y, int width, int height) {
-        SetWindowPos(g_mainWindow.window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(g_mainWindow.Window(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         test::PumpMessages(20);
     }
 };
@@ -93,7 +93,7 @@ TEST_F(PlacementTest, SettingChangeBringsTheWindowBack) {
     RefreshDesktopRect();
     const int bottom = g_desktop.top + g_desktop.height;
     MoveWindowTo(g_desktop.left - 100, bottom - 50, 300, 220);
-    SendMessageA(g_mainWindow.window, WM_SETTINGCHANGE, 0, 0);
+    SendMessageA(g_mainWindow.Window(), WM_SETTINGCHANGE, 0, 0);
     EXPECT_TRUE(RectIs(WindowRect(), g_desktop.left, bottom - 220, g_desktop.left + 300, bottom));
 }
 
@@ -111,50 +111,50 @@ TEST_F(PlacementTest, WindowWiderThanTheDesktopEndsOnItsRightEdge) {
 
 class TranslucencyTest : public PlacementTest {
 protected:
-    static LONG ExStyle() { return GetWindowLongA(g_mainWindow.window, GWL_EXSTYLE); }
+    static LONG ExStyle() { return GetWindowLongA(g_mainWindow.Window(), GWL_EXSTYLE); }
     static bool Layered() { return (ExStyle() & WS_EX_LAYERED) != 0; }
     // The alpha the window was given; -1 when it has none.
     static int Alpha() {
         BYTE alpha = 0;
         DWORD flags = 0;
         COLORREF key = 0;
-        if (!GetLayeredWindowAttributes(g_mainWindow.window, &key, &alpha, &flags)) return -1;
+        if (!GetLayeredWindowAttributes(g_mainWindow.Window(), &key, &alpha, &flags)) return -1;
         return (flags & LWA_ALPHA) ? alpha : -1;
     }
 };
 
 TEST_F(TranslucencyTest, OnAndOff) {
     ASSERT_FALSE(Layered());
-    ApplyTransparency(g_mainWindow.window, true, 178);
+    ApplyTransparency(g_mainWindow.Window(), true, 178);
     EXPECT_TRUE(Layered());
     EXPECT_EQ(Alpha(), 178);
 
-    ApplyTransparency(g_mainWindow.window, true, 40);
+    ApplyTransparency(g_mainWindow.Window(), true, 40);
     EXPECT_EQ(Alpha(), 40);
 
-    ApplyTransparency(g_mainWindow.window, false, 40);
+    ApplyTransparency(g_mainWindow.Window(), false, 40);
     EXPECT_FALSE(Layered());
     // The rest of the extended style is left alone.
     EXPECT_TRUE(ExStyle() & WS_EX_APPWINDOW);
 }
 
 TEST_F(TranslucencyTest, OpacityFullGivesALayeredOpaqueWindow) {
-    ApplyTransparency(g_mainWindow.window, true, 255);
+    ApplyTransparency(g_mainWindow.Window(), true, 255);
     EXPECT_TRUE(Layered());
     EXPECT_EQ(Alpha(), 255);
 }
 
 TEST_F(TranslucencyTest, StoredOpacityOutOfRangeNeitherWrapsNorHidesTheWindow) {
     // 256 would be alpha 0 by its low byte: an invisible window nobody could find.
-    ApplyTransparency(g_mainWindow.window, true, 256);
+    ApplyTransparency(g_mainWindow.Window(), true, 256);
     EXPECT_EQ(Alpha(), 255);
-    ApplyTransparency(g_mainWindow.window, true, 1000);
+    ApplyTransparency(g_mainWindow.Window(), true, 1000);
     EXPECT_EQ(Alpha(), 255);
-    ApplyTransparency(g_mainWindow.window, true, 0);
+    ApplyTransparency(g_mainWindow.Window(), true, 0);
     EXPECT_EQ(Alpha(), kFaintestOpacity);
-    ApplyTransparency(g_mainWindow.window, true, -5);
+    ApplyTransparency(g_mainWindow.Window(), true, -5);
     EXPECT_EQ(Alpha(), kFaintestOpacity);
-    ApplyTransparency(g_mainWindow.window, true, kFaintestOpacity);
+    ApplyTransparency(g_mainWindow.Window(), true, kFaintestOpacity);
     EXPECT_EQ(Alpha(), kFaintestOpacity);
 }
 

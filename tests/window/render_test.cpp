@@ -60,7 +60,7 @@ protected:
         pattern_ = new test::PatternWindow(0, 0, kPatternWidth, kPatternHeight);
         ASSERT_TRUE(pattern_->WaitUntilOnScreen()) << "the screen does not show the test pattern";
         ASSERT_TRUE(test::CreateMainWindowForTest());
-        ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, kViewWidth, kViewHeight));
+        ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, kViewHeight));
     }
 
     void TearDown() override {
@@ -69,12 +69,12 @@ protected:
         pattern_ = nullptr;
         // Stand-ins for the bars went with the window; forget them.
         if (ownBars_) {
-            g_mainWindow.toolbarBand = nullptr;
-            g_mainWindow.toolbarBandHeight = 0;
-            g_mainWindow.statusBar = nullptr;
-            g_mainWindow.statusBarHeight = 0;
+            test::State().toolbarBand = nullptr;
+            test::State().toolbarBandHeight = 0;
+            test::State().statusBar = nullptr;
+            test::State().statusBarHeight = 0;
         }
-        g_mainWindow.viewCursor = nullptr;
+        test::State().viewCursor = nullptr;
         test::DeleteSettingsKey();
         test::ReloadSettings();
     }
@@ -82,7 +82,7 @@ protected:
     // Zoom factor and zoom point as the other parts of the program set them.
     void Show(int zoom, POINT zoomPoint) {
         g_settings.ZoomFactor = zoom;
-        g_mainWindow.zoomPoint = zoomPoint;
+        test::State().zoomPoint = zoomPoint;
         g_mainWindow.Layout();
         g_mainWindow.Redraw();
     }
@@ -123,19 +123,19 @@ protected:
     // Stand-ins for the toolbar band and the status bar when the window has none
     // of its own.
     void GiveWindowBars() {
-        if (g_mainWindow.toolbarBand && g_mainWindow.statusBar) return;
+        if (test::State().toolbarBand && test::State().statusBar) return;
         ownBars_ = true;
-        g_mainWindow.toolbarBand = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 10,
-                                                   10, g_mainWindow.window, nullptr, GetModuleHandleA(nullptr), nullptr);
-        g_mainWindow.toolbarBandHeight = 26;
-        g_mainWindow.statusBar =
+        test::State().toolbarBand = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 10,
+                                                   10, g_mainWindow.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        test::State().toolbarBandHeight = 26;
+        test::State().statusBar =
             CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP | CCS_BOTTOM, "",
-                                g_mainWindow.window, IDC_STATUS_BAR);
-        SendMessageA(g_mainWindow.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                                g_mainWindow.Window(), IDC_STATUS_BAR);
+        SendMessageA(test::State().statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                      FALSE);
         RECT bar;
-        GetWindowRect(g_mainWindow.statusBar, &bar);
-        g_mainWindow.statusBarHeight = bar.bottom - bar.top;
+        GetWindowRect(test::State().statusBar, &bar);
+        test::State().statusBarHeight = bar.bottom - bar.top;
     }
 
     test::PatternWindow* pattern_ = nullptr;
@@ -153,7 +153,7 @@ TEST_F(RenderTest, EachScreenPixelBecomesABlockOfExactlyItsColour) {
         const RECT shown = g_mainWindow.SourceRect();
         EXPECT_TRUE(EqualRect(&shown, &source)) << "zoom " << zoom << ": source " << shown.left << "," << shown.top
                                                 << " " << shown.right << "," << shown.bottom;
-        test::ClientPixels pixels(g_mainWindow.window);
+        test::ClientPixels pixels(g_mainWindow.Window());
         EXPECT_EQ(CountWrongPixels(pixels, view, source, zoom, 0), 0) << "zoom " << zoom;
     }
 }
@@ -165,8 +165,8 @@ TEST_F(RenderTest, ZoomPointNearTheCornerIsClampedSoTheSourceStartsThere) {
     const RECT source = g_mainWindow.SourceRect();
     EXPECT_EQ(source.left, 0);
     EXPECT_EQ(source.top, 0);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 3) << "the stored zoom point is not clamped";
-    test::ClientPixels pixels(g_mainWindow.window);
+    EXPECT_EQ(test::State().zoomPoint.x, 3) << "the stored zoom point is not clamped";
+    test::ClientPixels pixels(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(), source, 1, 0), 0);
 }
 
@@ -174,15 +174,15 @@ TEST_F(RenderTest, PaintMessageRendersTheViewRegion) {
     Show(5, POINT{100, 100});
     // Move the zoom point without redrawing, then let the paint message bring the
     // view up to date as the refresh timer does.
-    g_mainWindow.zoomPoint = POINT{60, 50};
-    ASSERT_NE(g_mainWindow.viewRegion, nullptr);
+    test::State().zoomPoint = POINT{60, 50};
+    ASSERT_NE(test::State().viewRegion, nullptr);
     RECT box;
-    ASSERT_EQ(GetRgnBox(g_mainWindow.viewRegion, &box), SIMPLEREGION);
+    ASSERT_EQ(GetRgnBox(test::State().viewRegion, &box), SIMPLEREGION);
     const RECT view = g_mainWindow.GetViewRect();
     EXPECT_TRUE(EqualRect(&box, &view));
-    InvalidateRgn(g_mainWindow.window, g_mainWindow.viewRegion, FALSE);
-    UpdateWindow(g_mainWindow.window);
-    test::ClientPixels pixels(g_mainWindow.window);
+    InvalidateRgn(g_mainWindow.Window(), test::State().viewRegion, FALSE);
+    UpdateWindow(g_mainWindow.Window());
+    test::ClientPixels pixels(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(pixels, view, ExpectedSource(kViewWidth, kViewHeight, 5, POINT{60, 50}), 5, 0), 0);
 }
 
@@ -198,7 +198,7 @@ TEST_F(RenderTest, GridLinesFallOnTheFirstColumnOfEveryGridSizeBlock) {
     for (const Case& c : cases) {
         g_settings.GridSize = c.gridSize;
         Show(c.zoom, zoomPoint);
-        test::ClientPixels pixels(g_mainWindow.window);
+        test::ClientPixels pixels(g_mainWindow.Window());
         EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(),
                                    ExpectedSource(kViewWidth, kViewHeight, c.zoom, zoomPoint), c.zoom, c.spacing),
                   0)
@@ -210,8 +210,8 @@ TEST_F(RenderTest, ViewCursorCornerIsHalfABlockInFromTheDesktopCorner) {
     g_settings.MouseTracking = 1;
     g_settings.DisplayMouseWhenFollowing = 1;
     g_settings.bUseOSCursor = 0;
-    g_mainWindow.viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
-    ASSERT_NE(g_mainWindow.viewCursor, nullptr);
+    test::State().viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
+    ASSERT_NE(test::State().viewCursor, nullptr);
     // Following the mouse: keep the real pointer where the zoom point is.
     SetCursorPos(g_desktop.left, g_desktop.top);
     const POINT corner = {g_desktop.left, g_desktop.top};
@@ -220,7 +220,7 @@ TEST_F(RenderTest, ViewCursorCornerIsHalfABlockInFromTheDesktopCorner) {
         const RECT source = g_mainWindow.SourceRect();
         ASSERT_EQ(source.left, corner.x);
         ASSERT_EQ(source.top, corner.y);
-        test::ClientPixels pixels(g_mainWindow.window);
+        test::ClientPixels pixels(g_mainWindow.Window());
         const int origin = zoom / 2;
         int wrong = 0;
         for (int row = 0; row < static_cast<int>(sizeof(kArrow) / sizeof(kArrow[0])); ++row) {
@@ -250,9 +250,9 @@ TEST_F(RenderTest, NoCursorImageWhileNotFollowing) {
     g_settings.MouseTracking = 0;
     g_settings.DisplayMouseWhenFollowing = 1;
     g_settings.bUseOSCursor = 0;
-    g_mainWindow.viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
+    test::State().viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
     Show(4, POINT{0, 0});
-    test::ClientPixels pixels(g_mainWindow.window);
+    test::ClientPixels pixels(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(), g_mainWindow.SourceRect(), 4, 0), 0);
 }
 
@@ -263,30 +263,30 @@ TEST_F(RenderTest, ViewSitsBetweenTheBandAndTheStatusBar) {
     const POINT zoomPoint = {100, 80};
     Show(3, zoomPoint);
     RECT client;
-    GetClientRect(g_mainWindow.window, &client);
+    GetClientRect(g_mainWindow.Window(), &client);
     const RECT view = g_mainWindow.GetViewRect();
-    EXPECT_EQ(view.top, g_mainWindow.toolbarBandHeight);
-    EXPECT_EQ(view.bottom, client.bottom - g_mainWindow.statusBarHeight);
-    EXPECT_FALSE(g_mainWindow.viewHidden);
+    EXPECT_EQ(view.top, test::State().toolbarBandHeight);
+    EXPECT_EQ(view.bottom, client.bottom - test::State().statusBarHeight);
+    EXPECT_FALSE(test::State().viewHidden);
 
     // The band spans the width at the top, the status bar sits right under the view.
     RECT band;
-    GetWindowRect(g_mainWindow.toolbarBand, &band);
-    MapWindowPoints(nullptr, g_mainWindow.window, reinterpret_cast<POINT*>(&band), 2);
+    GetWindowRect(test::State().toolbarBand, &band);
+    MapWindowPoints(nullptr, g_mainWindow.Window(), reinterpret_cast<POINT*>(&band), 2);
     // The rebar keeps its border just outside the client area; its inside ends
     // where the view begins.
     EXPECT_LE(band.top, 0);
     EXPECT_LE(band.left, 0);
     EXPECT_GE(band.right, client.right);
-    EXPECT_EQ(band.bottom, g_mainWindow.toolbarBandHeight);
+    EXPECT_EQ(band.bottom, test::State().toolbarBandHeight);
     RECT status;
-    GetWindowRect(g_mainWindow.statusBar, &status);
-    MapWindowPoints(nullptr, g_mainWindow.window, reinterpret_cast<POINT*>(&status), 2);
+    GetWindowRect(test::State().statusBar, &status);
+    MapWindowPoints(nullptr, g_mainWindow.Window(), reinterpret_cast<POINT*>(&status), 2);
     EXPECT_EQ(status.left, 0);
     EXPECT_EQ(status.top, view.bottom);
     EXPECT_EQ(status.right, client.right);
 
-    test::ClientPixels pixels(g_mainWindow.window);
+    test::ClientPixels pixels(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(pixels, view,
                                ExpectedSource(view.right - view.left, view.bottom - view.top, 3, zoomPoint), 3, 0),
               0);
@@ -297,19 +297,19 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
     g_settings.DisplayStatusbar = 1;
     GiveWindowBars();
     auto paneEdges = [](int (&edges)[5]) {
-        return static_cast<int>(SendMessageA(g_mainWindow.statusBar, SB_GETPARTS, 5, reinterpret_cast<LPARAM>(edges)));
+        return static_cast<int>(SendMessageA(test::State().statusBar, SB_GETPARTS, 5, reinterpret_cast<LPARAM>(edges)));
     };
 
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX - 300, kMainY, 600, kViewHeight));
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX - 300, kMainY, 600, kViewHeight));
     g_mainWindow.SizeStatusPanes();
     int wide[5];
     ASSERT_EQ(paneEdges(wide), 5);
     // The panes end a size grip's width (the bar's height) from the right, plus 3.
-    EXPECT_EQ(wide[4], 600 - g_mainWindow.statusBarHeight + 3);
+    EXPECT_EQ(wide[4], 600 - test::State().statusBarHeight + 3);
     EXPECT_EQ(wide[2] - wide[1], 31);
     for (int i = 1; i < 5; ++i) EXPECT_GT(wide[i], wide[i - 1]);
 
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, 700, kViewHeight));
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 700, kViewHeight));
     g_mainWindow.SizeStatusPanes();
     int wider[5];
     ASSERT_EQ(paneEdges(wider), 5);
@@ -320,10 +320,10 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
     // run past the window's edge.
     int narrow[5];
     int narrower[5];
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, 260, kViewHeight));
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 260, kViewHeight));
     g_mainWindow.SizeStatusPanes();
     ASSERT_EQ(paneEdges(narrow), 5);
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, 200, kViewHeight));
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 200, kViewHeight));
     g_mainWindow.SizeStatusPanes();
     ASSERT_EQ(paneEdges(narrower), 5);
     EXPECT_GT(narrow[4], 260);
@@ -338,22 +338,22 @@ TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     // Bar heights alone, without windows: the layout must cope with absent bars.
     // Bars the window may have of its own are hidden, so that only the view could paint.
     ownBars_ = true;
-    if (g_mainWindow.toolbarBand) ShowWindow(g_mainWindow.toolbarBand, SW_HIDE);
-    if (g_mainWindow.statusBar) ShowWindow(g_mainWindow.statusBar, SW_HIDE);
-    g_mainWindow.toolbarBand = nullptr;
-    g_mainWindow.statusBar = nullptr;
-    g_mainWindow.toolbarBandHeight = 40;
-    g_mainWindow.statusBarHeight = 40;
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, kViewWidth, 60));
-    EXPECT_TRUE(g_mainWindow.viewHidden);
+    if (test::State().toolbarBand) ShowWindow(test::State().toolbarBand, SW_HIDE);
+    if (test::State().statusBar) ShowWindow(test::State().statusBar, SW_HIDE);
+    test::State().toolbarBand = nullptr;
+    test::State().statusBar = nullptr;
+    test::State().toolbarBandHeight = 40;
+    test::State().statusBarHeight = 40;
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, 60));
+    EXPECT_TRUE(test::State().viewHidden);
     RECT view = g_mainWindow.GetViewRect();
     EXPECT_LT(view.bottom - view.top, 0);
 
-    test::FillClient(g_mainWindow.window, kSentinel);
+    test::FillClient(g_mainWindow.Window(), kSentinel);
     g_mainWindow.Redraw();
-    InvalidateRect(g_mainWindow.window, nullptr, FALSE);
-    UpdateWindow(g_mainWindow.window);
-    test::ClientPixels hidden(g_mainWindow.window);
+    InvalidateRect(g_mainWindow.Window(), nullptr, FALSE);
+    UpdateWindow(g_mainWindow.Window());
+    test::ClientPixels hidden(g_mainWindow.Window());
     int painted = 0;
     for (int y = 0; y < hidden.Height(); ++y) {
         for (int x = 0; x < hidden.Width(); ++x) painted += hidden.At(x, y) != kSentinel;
@@ -361,14 +361,14 @@ TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     EXPECT_EQ(painted, 0);
 
     // Taller again: the next layout shows the view.
-    g_mainWindow.zoomPoint = POINT{100, 100};
+    test::State().zoomPoint = POINT{100, 100};
     g_settings.ZoomFactor = 2;
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.window, kMainX, kMainY, kViewWidth, 200));
-    EXPECT_FALSE(g_mainWindow.viewHidden);
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, 200));
+    EXPECT_FALSE(test::State().viewHidden);
     view = g_mainWindow.GetViewRect();
     ASSERT_EQ(view.top, 40);
     ASSERT_EQ(view.bottom, 160);
-    test::ClientPixels shown(g_mainWindow.window);
+    test::ClientPixels shown(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(shown, view, ExpectedSource(kViewWidth, 120, 2, POINT{100, 100}), 2, 0), 0);
 }
 

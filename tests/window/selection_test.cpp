@@ -43,10 +43,10 @@ protected:
     }
 
     void ExpectNoSelectionOnScreen() {
-        EXPECT_FALSE(g_mainWindow.selecting);
-        EXPECT_FALSE(g_mainWindow.selectionActive);
-        EXPECT_EQ(nullptr, g_mainWindow.marquee.Window());
-        EXPECT_EQ(nullptr, g_mainWindow.trackingToolTip.Window());
+        EXPECT_FALSE(test::State().selecting);
+        EXPECT_FALSE(test::State().selectionActive);
+        EXPECT_EQ(nullptr, test::State().marquee.Window());
+        EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
         EXPECT_NE(Window(), GetCapture());
     }
 };
@@ -67,21 +67,21 @@ TEST_F(SelectionTest, DragSnapsToMagnifiedPixelsWithOutlineAndSizeTip) {
     UseZoom(4);
     RECT view = View();
     test::PressRight(Window(), InView(5, 3));
-    EXPECT_TRUE(g_mainWindow.selecting);
+    EXPECT_TRUE(test::State().selecting);
     EXPECT_EQ(Window(), GetCapture());
 
     test::MoveMouse(Window(), InView(22, 19));
     RECT expected = Offset(view, 4, 0, 20, 16);
     ExpectRect(g_mainWindow.SelectionRect(), expected);
-    ASSERT_NE(nullptr, g_mainWindow.trackingToolTip.Window());
-    EXPECT_STREQ("Selected size 4x4", g_mainWindow.trackingToolTip.Text());
-    ASSERT_NE(nullptr, g_mainWindow.marquee.Window());
-    EXPECT_TRUE(IsWindowVisible(g_mainWindow.marquee.Window()));
-    ExpectRect(WindowRectOf(g_mainWindow.marquee.Window()), ScreenRectOf(expected));
+    ASSERT_NE(nullptr, test::State().trackingToolTip.Window());
+    EXPECT_STREQ("Selected size 4x4", test::State().trackingToolTip.Text());
+    ASSERT_NE(nullptr, test::State().marquee.Window());
+    EXPECT_TRUE(IsWindowVisible(test::State().marquee.Window()));
+    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(expected));
 
     // The tip's bottom-left corner sits just up and left of the anchor's magnified pixel.
     POINT tip = ToScreen(SelectionTipPoint(InView(5, 3), 4));
-    RECT tipRect = WindowRectOf(g_mainWindow.trackingToolTip.Window());
+    RECT tipRect = WindowRectOf(test::State().trackingToolTip.Window());
     EXPECT_EQ(tip.x, tipRect.left);
     EXPECT_EQ(tip.y, tipRect.bottom);
 
@@ -89,8 +89,8 @@ TEST_F(SelectionTest, DragSnapsToMagnifiedPixelsWithOutlineAndSizeTip) {
     test::MoveMouse(Window(), InView(22, 20));
     expected = Offset(view, 4, 0, 20, 20);
     ExpectRect(g_mainWindow.SelectionRect(), expected);
-    EXPECT_STREQ("Selected size 4x5", g_mainWindow.trackingToolTip.Text());
-    ExpectRect(WindowRectOf(g_mainWindow.marquee.Window()), ScreenRectOf(expected));
+    EXPECT_STREQ("Selected size 4x5", test::State().trackingToolTip.Text());
+    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(expected));
 
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(InView(22, 20)));
     ExpectNoSelectionOnScreen();
@@ -101,7 +101,7 @@ TEST_F(SelectionTest, DraggingTheOtherWayGivesTheSameRectangle) {
     test::PressRight(Window(), InView(22, 19));
     test::MoveMouse(Window(), InView(5, 3));
     ExpectRect(g_mainWindow.SelectionRect(), Offset(View(), 4, 0, 20, 16));
-    EXPECT_STREQ("Selected size 4x4", g_mainWindow.trackingToolTip.Text());
+    EXPECT_STREQ("Selected size 4x4", test::State().trackingToolTip.Text());
     ReleaseAndDismiss(InView(5, 3));
 }
 
@@ -112,19 +112,19 @@ TEST_F(SelectionTest, DragPastTheViewStopsAtItsEdges) {
     // Far outside the window: the capture keeps the moves coming.
     POINT outside = {view.right + 400, view.bottom + 400};
     test::MoveMouse(Window(), outside);
-    EXPECT_EQ(view.right, g_mainWindow.selectionEnd.x);
-    EXPECT_EQ(view.bottom, g_mainWindow.selectionEnd.y);
+    EXPECT_EQ(view.right, test::State().selectionEnd.x);
+    EXPECT_EQ(view.bottom, test::State().selectionEnd.y);
     RECT selection = g_mainWindow.SelectionRect();
     EXPECT_EQ(view.left + (view.right - view.left) / 3 * 3, selection.right);
     EXPECT_EQ(view.top + (view.bottom - view.top) / 3 * 3, selection.bottom);
-    ExpectRect(WindowRectOf(g_mainWindow.marquee.Window()), ScreenRectOf(selection));
+    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(selection));
 
     POINT before = {view.left - 500, view.top - 500};
     test::MoveMouse(Window(), before);
-    EXPECT_EQ(view.left, g_mainWindow.selectionEnd.x);
-    EXPECT_EQ(view.top, g_mainWindow.selectionEnd.y);
+    EXPECT_EQ(view.left, test::State().selectionEnd.x);
+    EXPECT_EQ(view.top, test::State().selectionEnd.y);
     ExpectRect(g_mainWindow.SelectionRect(), Offset(view, 0, 0, 30, 30));
-    ExpectRect(WindowRectOf(g_mainWindow.marquee.Window()), ScreenRectOf(g_mainWindow.SelectionRect()));
+    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(g_mainWindow.SelectionRect()));
     ReleaseAndDismiss(InView(30, 30));
 }
 
@@ -135,8 +135,8 @@ TEST_F(SelectionTest, ClickWithoutMovingOpensTheMainMenuWithoutATip) {
     bool tipDuringMenu = true;
     bool outlineDuringMenu = true;
     probe.WhileShown([&] {
-        tipDuringMenu = g_mainWindow.trackingToolTip.Window() != nullptr;
-        outlineDuringMenu = g_mainWindow.marquee.Window() != nullptr;
+        tipDuringMenu = test::State().trackingToolTip.Window() != nullptr;
+        outlineDuringMenu = test::State().marquee.Window() != nullptr;
     });
     test::ReleaseRight(Window(), InView(40, 40));
     ASSERT_TRUE(probe.Seen().shown);
@@ -159,7 +159,7 @@ TEST_F(SelectionTest, AtZoomOneOnlyADragAcrossAndDownSelects) {
 
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(11, 11));
-    EXPECT_STREQ("Selected size 1x1", g_mainWindow.trackingToolTip.Text());
+    EXPECT_STREQ("Selected size 1x1", test::State().trackingToolTip.Text());
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(InView(11, 11)));
 }
 
@@ -167,12 +167,12 @@ TEST_F(SelectionTest, ATipOnceShownFollowsTheSelectionBackToNothing) {
     UseZoom(4);
     test::PressRight(Window(), InView(8, 8));
     test::MoveMouse(Window(), InView(9, 9));
-    EXPECT_EQ(nullptr, g_mainWindow.trackingToolTip.Window());
+    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
     test::MoveMouse(Window(), InView(16, 20));
-    EXPECT_STREQ("Selected size 2x3", g_mainWindow.trackingToolTip.Text());
+    EXPECT_STREQ("Selected size 2x3", test::State().trackingToolTip.Text());
     test::MoveMouse(Window(), InView(9, 9));
-    ASSERT_NE(nullptr, g_mainWindow.trackingToolTip.Window());
-    EXPECT_STREQ("Selected size 0x0", g_mainWindow.trackingToolTip.Text());
+    ASSERT_NE(nullptr, test::State().trackingToolTip.Window());
+    EXPECT_STREQ("Selected size 0x0", test::State().trackingToolTip.Text());
     EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), ReleaseAndDismiss(InView(9, 9)));
     ExpectNoSelectionOnScreen();
 }
@@ -185,7 +185,7 @@ TEST_F(SelectionTest, ADragEndingOverTheColourPaneOpensItsMenu) {
     EXPECT_FALSE(IsEmptySelection(g_mainWindow.SelectionRect()));
     MenuProbe probe;
     bool activeDuringMenu = false;
-    probe.WhileShown([&] { activeDuringMenu = g_mainWindow.selectionActive; });
+    probe.WhileShown([&] { activeDuringMenu = test::State().selectionActive; });
     test::ReleaseRight(Window(), pane);
     EXPECT_EQ(static_cast<UINT>(IDM_COLOUR_AS_RGB), probe.Seen().firstItem);
     EXPECT_TRUE(activeDuringMenu);
@@ -208,9 +208,9 @@ TEST_F(SelectionTest, ReleasingOverTheToolbarOpensTheSelectionMenuThere) {
     UseZoom(4);
     test::PressRight(Window(), InView(20, 20));
     RECT button = {};
-    ASSERT_TRUE(SendMessageA(g_mainWindow.toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button)));
+    ASSERT_TRUE(SendMessageA(test::State().toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button)));
     POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    MapWindowPoints(g_mainWindow.toolbar, Window(), &onButton, 1);
+    MapWindowPoints(test::State().toolbar, Window(), &onButton, 1);
     test::MoveMouse(Window(), onButton);
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(onButton));
 }
@@ -220,7 +220,7 @@ TEST_F(SelectionTest, ReleasingOutsideTheWindowOpensNoMenuAndCancels) {
     test::PressRight(Window(), InView(20, 20));
     POINT outside = ToClient(POINT{kLeft - 60, kTop - 60});
     test::MoveMouse(Window(), outside);
-    EXPECT_NE(nullptr, g_mainWindow.marquee.Window());
+    EXPECT_NE(nullptr, test::State().marquee.Window());
     EXPECT_EQ(0u, ReleaseAndDismiss(outside));
     ExpectNoSelectionOnScreen();
 }
@@ -230,12 +230,12 @@ TEST_F(SelectionTest, EscapeOnTheMenuRunsNothingButCancelsAndKeepsTheRectangle) 
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(70, 40));
     RECT selected = g_mainWindow.SelectionRect();
-    POINT zoomPoint = g_mainWindow.zoomPoint;
+    POINT zoomPoint = test::State().zoomPoint;
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(InView(70, 40)));
     ExpectNoSelectionOnScreen();
     EXPECT_EQ(3, g_settings.ZoomFactor);
-    EXPECT_EQ(zoomPoint.x, g_mainWindow.zoomPoint.x);
-    EXPECT_EQ(zoomPoint.y, g_mainWindow.zoomPoint.y);
+    EXPECT_EQ(zoomPoint.x, test::State().zoomPoint.x);
+    EXPECT_EQ(zoomPoint.y, test::State().zoomPoint.y);
     // The commands that run after the menu still find the rectangle.
     ExpectRect(g_mainWindow.SelectionRect(), selected);
 }
@@ -270,8 +270,8 @@ TEST_F(SelectionTest, ZoomToFitsTheSelectionIntoTheView) {
     test::ReleaseRight(Window(), InView(width, height));
     EXPECT_FALSE(probe.Grayed(IDM_ZOOM_TO_SELECTION));
     EXPECT_EQ(6, g_settings.ZoomFactor);
-    EXPECT_EQ(expected.x, g_mainWindow.zoomPoint.x);
-    EXPECT_EQ(expected.y, g_mainWindow.zoomPoint.y);
+    EXPECT_EQ(expected.x, test::State().zoomPoint.x);
+    EXPECT_EQ(expected.y, test::State().zoomPoint.y);
     ExpectNoSelectionOnScreen();
 }
 
@@ -291,12 +291,12 @@ TEST_F(SelectionTest, ANewPressLeavesNoEarlierOutlineBehind) {
     UseZoom(4);
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(50, 50));
-    HWND first = g_mainWindow.marquee.Window();
+    HWND first = test::State().marquee.Window();
     ASSERT_NE(nullptr, first);
     // The button-up of that drag never came.
     test::PressRight(Window(), InView(60, 60));
     test::MoveMouse(Window(), InView(90, 90));
-    EXPECT_TRUE(first == g_mainWindow.marquee.Window() || !IsWindow(first));
+    EXPECT_TRUE(first == test::State().marquee.Window() || !IsWindow(first));
     int outlines = 0;
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -322,7 +322,7 @@ TEST_F(SelectionTest, OtherInputCancelsADrag) {
     for (const Canceller& canceller : cancellers) {
         test::PressRight(Window(), InView(10, 10));
         test::MoveMouse(Window(), InView(50, 50));
-        ASSERT_NE(nullptr, g_mainWindow.marquee.Window());
+        ASSERT_NE(nullptr, test::State().marquee.Window());
         SendMessageA(Window(), canceller.message, canceller.wParam, test::PointParam(50, 50));
         SCOPED_TRACE(canceller.message);
         ExpectNoSelectionOnScreen();

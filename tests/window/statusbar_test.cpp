@@ -19,18 +19,18 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 int TextWidth(const char* text) {
-    HDC dc = GetDC(g_mainWindow.window);
+    HDC dc = GetDC(g_mainWindow.Window());
     HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SIZE size = {0, 0};
     GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
     SelectObject(dc, old);
-    ReleaseDC(g_mainWindow.window, dc);
+    ReleaseDC(g_mainWindow.Window(), dc);
     return size.cx;
 }
 
 RECT PaneRect(int pane) {
     RECT rect = {0, 0, 0, 0};
-    SendMessageA(g_mainWindow.statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(test::State().statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
     return rect;
 }
 
@@ -43,17 +43,17 @@ POINT ScreenPoint(HWND window, int x, int y) {
 // Five parts with fixed right edges inside the narrowest status bar, as the layout would set them.
 void SetFixedPanes() {
     int edges[5] = {100, 200, 231, 300, 400};
-    SendMessageA(g_mainWindow.statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
-    SendMessageA(g_mainWindow.statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 2, 0);
-    SendMessageA(g_mainWindow.statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 4, 0);
+    SendMessageA(test::State().statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
+    SendMessageA(test::State().statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 2, 0);
+    SendMessageA(test::State().statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 4, 0);
 }
 
 // Sends WM_SETCURSOR with the real cursor at a point of the status bar; true when the hand shows.
 bool HandShownAt(int x, int y) {
-    POINT point = ScreenPoint(g_mainWindow.statusBar, x, y);
+    POINT point = ScreenPoint(test::State().statusBar, x, y);
     SetCursorPos(point.x, point.y);
     SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
-    LRESULT result = SendMessageA(g_mainWindow.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(g_mainWindow.statusBar),
+    LRESULT result = SendMessageA(g_mainWindow.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(test::State().statusBar),
                                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     bool hand = GetCursor() == g_handCursor;
     EXPECT_EQ(result == 1, hand);
@@ -94,7 +94,7 @@ protected:
         test::DeleteSettingsKey();
         test::ReloadSettings();
         ASSERT_TRUE(test::CreateMainWindowForTest());
-        SetWindowPos(g_mainWindow.window, nullptr, 40, 60, 640, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(g_mainWindow.Window(), nullptr, 40, 60, 640, 300, SWP_NOZORDER | SWP_NOACTIVATE);
         test::PumpMessages(50);
     }
     void TearDown() override {
@@ -111,10 +111,10 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
     const int w3 = TextWidth(" 99999,99999 ") + 6;
     const int w4 = TextWidth("www.quillfern.com") + 12;
 
-    std::vector<int> edges = test::PaneEdges(g_mainWindow.statusBar);
+    std::vector<int> edges = test::PaneEdges(test::State().statusBar);
     ASSERT_EQ(edges.size(), 5u);
     RECT view = g_mainWindow.GetViewRect();
-    int available = view.right - g_mainWindow.statusBarHeight - view.left;
+    int available = view.right - test::State().statusBarHeight - view.left;
     ASSERT_GT(available + 3, w0 + w1 + 31 + w3 + w4);
     EXPECT_EQ(edges[4], available + 3);
     EXPECT_EQ(edges[4] - edges[3], w4);
@@ -124,8 +124,8 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
     EXPECT_GT(edges[0], w0);
 
     // Too narrow for all: pane 0 keeps its text's width and the rest run past the edge.
-    SetWindowPos(g_mainWindow.window, nullptr, 0, 0, 160, 300, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    edges = test::PaneEdges(g_mainWindow.statusBar);
+    SetWindowPos(g_mainWindow.Window(), nullptr, 0, 0, 160, 300, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    edges = test::PaneEdges(test::State().statusBar);
     ASSERT_EQ(edges.size(), 5u);
     EXPECT_EQ(edges[0], w0);
     EXPECT_EQ(edges[4], w0 + w1 + 31 + w3 + w4);
@@ -144,9 +144,9 @@ TEST_F(StatusBar, TheHandShowsOverTheLinkPaneOnly) {
     EXPECT_FALSE(HandShownAt((coordinates.left + coordinates.right) / 2, middle));
 
     // Over the view, away from the status bar.
-    POINT view = ScreenPoint(g_mainWindow.window, 50, 50);
+    POINT view = ScreenPoint(g_mainWindow.Window(), 50, 50);
     SetCursorPos(view.x, view.y);
-    EXPECT_EQ(SendMessageA(g_mainWindow.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(g_mainWindow.window),
+    EXPECT_EQ(SendMessageA(g_mainWindow.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(g_mainWindow.Window()),
                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) == 1 && GetCursor() == g_handCursor,
               false);
 
@@ -158,18 +158,18 @@ TEST_F(StatusBar, TheHandShowsOverTheLinkPaneOnly) {
 
 TEST_F(StatusBar, TheSwatchShowsTheSampledColourAndTheLinkIsBlueUnderlined) {
     // The tracking tick would sample the real colour under the cursor instead.
-    KillTimer(g_mainWindow.window, kTrackingTimerId);
+    KillTimer(g_mainWindow.Window(), kTrackingTimerId);
     SetFixedPanes();
-    g_mainWindow.sampledColour = RGB(200, 30, 60);
-    RedrawWindow(g_mainWindow.statusBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    test::State().sampledColour = RGB(200, 30, 60);
+    RedrawWindow(test::State().statusBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     test::PumpMessages(50);
 
     RECT swatch = PaneRect(2);
-    POINT centre = ScreenPoint(g_mainWindow.statusBar, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    POINT centre = ScreenPoint(test::State().statusBar, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
     EXPECT_EQ(test::ScreenPixel(centre.x, centre.y), RGB(200, 30, 60));
 
     RECT link = PaneRect(4);
-    MapWindowPoints(g_mainWindow.statusBar, nullptr, reinterpret_cast<POINT*>(&link), 2);
+    MapWindowPoints(test::State().statusBar, nullptr, reinterpret_cast<POINT*>(&link), 2);
     HDC screen = GetDC(nullptr);
     PixelBox blue = FindColour(screen, link, kBlue);
     ReleaseDC(nullptr, screen);
@@ -192,11 +192,11 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
 
     DRAWITEMSTRUCT item = {};
     item.CtlID = 3;
-    item.hwndItem = g_mainWindow.statusBar;
+    item.hwndItem = test::State().statusBar;
     item.hDC = dc;
     item.rcItem = RECT{10, 2, 210, 22};
     item.itemID = 4;
-    g_mainWindow.OnDrawItem(item);
+    g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
 
     PixelBox blue = FindColour(dc, all, kBlue);
     EXPECT_GT(blue.count, 30);
@@ -213,9 +213,9 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
 
     // The swatch fills exactly its rectangle.
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    g_mainWindow.sampledColour = RGB(10, 200, 30);
+    test::State().sampledColour = RGB(10, 200, 30);
     item.itemID = 2;
-    g_mainWindow.OnDrawItem(item);
+    g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
     PixelBox swatch = FindColour(dc, all, RGB(10, 200, 30));
     EXPECT_EQ(swatch.count, 200 * 20);
     EXPECT_EQ(swatch.left, 10);
@@ -224,7 +224,7 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
     // Other panes are the status bar's own.
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     item.itemID = 3;
-    g_mainWindow.OnDrawItem(item);
+    g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(FindColour(dc, all, kWhite).count, 220 * 24);
 
     SelectObject(dc, oldBitmap);

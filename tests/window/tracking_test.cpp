@@ -31,9 +31,9 @@ protected:
     }
     void TearDown() override {
         SetControl(false);
-        if (IsWindow(g_mainWindow.window)) g_mainWindow.EndPicking();
-        g_mainWindow.selecting = false;
-        g_mainWindow.selectionActive = false;
+        if (IsWindow(g_mainWindow.Window())) g_mainWindow.EndPicking();
+        test::State().selecting = false;
+        test::State().selectionActive = false;
         test::DestroyMainWindowForTest();
         test::DeleteSettingsKey();
         test::ReloadSettings();
@@ -42,7 +42,7 @@ protected:
     // Creates the window with the settings as the test left them.
     void Create() {
         ASSERT_TRUE(test::CreateMainWindowForTest());
-        main = g_mainWindow.window;
+        main = g_mainWindow.Window();
         MoveWindow(main, kMainRect.left, kMainRect.top, kMainRect.right - kMainRect.left,
                    kMainRect.bottom - kMainRect.top, TRUE);
         test::PumpMessages(50);
@@ -60,8 +60,8 @@ protected:
     POINT ZoomBlockOnScreen() const {
         RECT view = g_mainWindow.GetViewRect();
         int zoom = g_settings.ZoomFactor;
-        POINT p = {view.left + g_mainWindow.halfWidth * zoom + zoom / 2,
-                   view.top + g_mainWindow.halfHeight * zoom + zoom / 2};
+        POINT p = {view.left + test::State().halfWidth * zoom + zoom / 2,
+                   view.top + test::State().halfHeight * zoom + zoom / 2};
         ClientToScreen(main, &p);
         return p;
     }
@@ -82,9 +82,9 @@ protected:
     void Scroll(HWND slider, WORD code, WORD position = 0) {
         SendMessageA(main, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(slider));
     }
-    std::string Pane(int pane) const { return test::StatusText(g_mainWindow.statusBar, pane); }
+    std::string Pane(int pane) const { return test::StatusText(test::State().statusBar, pane); }
     std::string SliderTip(HWND slider) const {
-        HWND tips = g_mainWindow.controlTips.Window();
+        HWND tips = test::State().controlTips.Window();
         return test::ToolText(tips, tips, slider);
     }
 
@@ -95,7 +95,7 @@ protected:
 
 TEST_F(Tracking, SetZoomIsLimitedAndMovesTheSliderOnlyOnAChange) {
     Create();
-    HWND slider = g_mainWindow.zoomSlider;
+    HWND slider = test::State().zoomSlider;
     ASSERT_NE(slider, nullptr);
     g_mainWindow.SetZoom(0);
     EXPECT_EQ(g_settings.ZoomFactor, 1);
@@ -115,7 +115,7 @@ TEST_F(Tracking, SetZoomIsLimitedAndMovesTheSliderOnlyOnAChange) {
 
 TEST_F(Tracking, SpeedNoneRunsNoRefreshTimerAndFastDoes) {
     Create();
-    HWND slider = g_mainWindow.updateSlider;
+    HWND slider = test::State().updateSlider;
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(g_settings.Update, 1);
     EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
@@ -142,11 +142,11 @@ TEST_F(Tracking, SpeedNoneRunsNoRefreshTimerAndFastDoes) {
 
 TEST_F(Tracking, ForceRewritesTheTipAndRestartsTheTimer) {
     Create();
-    HWND slider = g_mainWindow.updateSlider;
+    HWND slider = test::State().updateSlider;
     ASSERT_NE(slider, nullptr);
     // Fast in the settings but no timer running, and a stale tip.
     g_settings.Update = 4;
-    g_mainWindow.controlTips.UpdateToolText(slider, "stale");
+    test::State().controlTips.UpdateToolText(slider, "stale");
     g_mainWindow.SetUpdateSpeed(4, false);
     EXPECT_EQ(SliderTip(slider), "stale");
     EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
@@ -160,7 +160,7 @@ TEST_F(Tracking, StoredSpeedsOutOfRangeAreLimitedAtCreation) {
     g_settings.Update = 9;
     Create();
     EXPECT_EQ(g_settings.Update, 4);
-    EXPECT_EQ(SendMessageA(g_mainWindow.updateSlider, TBM_GETPOS, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(test::State().updateSlider, TBM_GETPOS, 0, 0), 4);
     EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 1, 2000));
     test::DestroyMainWindowForTest();
 
@@ -173,7 +173,7 @@ TEST_F(Tracking, StoredSpeedsOutOfRangeAreLimitedAtCreation) {
 TEST_F(Tracking, ScreenChangesReachTheViewOnlyWhileRefreshing) {
     Create();
     test::ColourWindow patch(kPatchRect, kPatch);
-    g_mainWindow.zoomPoint = POINT{300, 700};
+    test::State().zoomPoint = POINT{300, 700};
     g_mainWindow.Layout();
     g_mainWindow.Redraw();
     POINT block = ZoomBlockOnScreen();
@@ -189,7 +189,7 @@ TEST_F(Tracking, ScreenChangesReachTheViewOnlyWhileRefreshing) {
     EXPECT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(block.x, block.y) == RGB(0, 0, 200); }, 2000));
 
     // A selection in progress holds the picture still.
-    g_mainWindow.selecting = true;
+    test::State().selecting = true;
     test::PumpMessages(100);
     patch.SetColour(kRed);
     test::PumpMessages(500);
@@ -200,8 +200,8 @@ TEST_F(Tracking, ScreenChangesReachTheViewOnlyWhileRefreshing) {
 
 TEST_F(Tracking, SliderCodes) {
     Create();
-    HWND zoom = g_mainWindow.zoomSlider;
-    HWND speed = g_mainWindow.updateSlider;
+    HWND zoom = test::State().zoomSlider;
+    HWND speed = test::State().updateSlider;
     ASSERT_NE(zoom, nullptr);
     ASSERT_NE(speed, nullptr);
     ASSERT_EQ(g_settings.ZoomFactor, 3);
@@ -276,9 +276,9 @@ TEST_F(Tracking, WheelWithShiftChangesTranslucencyAndWithCtrlTheZoom) {
 
 TEST_F(Tracking, ArrowsAtTheDesktopEdgeChangeNothingAndDoNotRedraw) {
     Create();
-    const POINT lowest = {g_desktop.left + g_mainWindow.halfWidth, g_desktop.top + g_mainWindow.halfHeight};
-    ASSERT_GT(g_mainWindow.halfWidth, 0);
-    g_mainWindow.zoomPoint = lowest;
+    const POINT lowest = {g_desktop.left + test::State().halfWidth, g_desktop.top + test::State().halfHeight};
+    ASSERT_GT(test::State().halfWidth, 0);
+    test::State().zoomPoint = lowest;
     test::PumpMessages(50);
     MarkView();
     POINT probe = ZoomBlockOnScreen();
@@ -290,71 +290,71 @@ TEST_F(Tracking, ArrowsAtTheDesktopEdgeChangeNothingAndDoNotRedraw) {
     Key(VK_PRIOR);
     SetControl(false);
     Key(VK_PRIOR);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, lowest.x);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, lowest.y);
+    EXPECT_EQ(test::State().zoomPoint.x, lowest.x);
+    EXPECT_EQ(test::State().zoomPoint.y, lowest.y);
     test::PumpMessages(100);
     EXPECT_EQ(test::ScreenPixel(probe.x, probe.y), kMarker);
 
     // A step away from the edge moves and repaints.
     Key(VK_RIGHT);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, lowest.x + 1);
+    EXPECT_EQ(test::State().zoomPoint.x, lowest.x + 1);
     test::PumpMessages(50);
     EXPECT_NE(test::ScreenPixel(probe.x, probe.y), kMarker);
 
-    const POINT highest = g_mainWindow.highestZoomPoint;
-    g_mainWindow.zoomPoint = highest;
+    const POINT highest = test::State().highestZoomPoint;
+    test::State().zoomPoint = highest;
     Key(VK_RIGHT);
     Key(VK_DOWN);
     Key(VK_NEXT);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, highest.x);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, highest.y);
+    EXPECT_EQ(test::State().zoomPoint.x, highest.x);
+    EXPECT_EQ(test::State().zoomPoint.y, highest.y);
 }
 
 TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     Create();
-    g_mainWindow.zoomPoint = POINT{640, 512};
-    const int width = g_mainWindow.sourceWidth;
+    test::State().zoomPoint = POINT{640, 512};
+    const int width = test::State().sourceWidth;
     ASSERT_GT(width, 1);
     Key(VK_RIGHT);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 641);
+    EXPECT_EQ(test::State().zoomPoint.x, 641);
     Key(VK_DOWN);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 513);
+    EXPECT_EQ(test::State().zoomPoint.y, 513);
     SetControl(true);
     Key(VK_LEFT);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 641 - 16);
+    EXPECT_EQ(test::State().zoomPoint.x, 641 - 16);
     Key(VK_UP);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 513 - 16);
+    EXPECT_EQ(test::State().zoomPoint.y, 513 - 16);
     g_settings.nFastScrollRate = 5;
     Key(VK_RIGHT);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 641 - 16 + 5);
+    EXPECT_EQ(test::State().zoomPoint.x, 641 - 16 + 5);
     SetControl(false);
 
-    g_mainWindow.zoomPoint = POINT{640, 512};
+    test::State().zoomPoint = POINT{640, 512};
     Key(VK_PRIOR);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512 + 1 - width);
+    EXPECT_EQ(test::State().zoomPoint.x, 640);
+    EXPECT_EQ(test::State().zoomPoint.y, 512 + 1 - width);
     Key(VK_NEXT);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512);
+    EXPECT_EQ(test::State().zoomPoint.y, 512);
     SetControl(true);
     Key(VK_NEXT);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640 + width - 1);
+    EXPECT_EQ(test::State().zoomPoint.x, 640 + width - 1);
     Key(VK_PRIOR);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512);
+    EXPECT_EQ(test::State().zoomPoint.x, 640);
+    EXPECT_EQ(test::State().zoomPoint.y, 512);
     SetControl(false);
 }
 
 TEST_F(Tracking, PanningStepsMoveTheZoomPointAndAnswerOne) {
     Create();
-    g_mainWindow.zoomPoint = POINT{640, 512};
+    test::State().zoomPoint = POINT{640, 512};
     POINT step = {0, 0};
     EXPECT_EQ(SendMessageA(main, g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 640);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 512);
+    EXPECT_EQ(test::State().zoomPoint.x, 640);
+    EXPECT_EQ(test::State().zoomPoint.y, 512);
     step = POINT{-7, 4};
     EXPECT_EQ(SendMessageA(main, g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 633);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 516);
+    EXPECT_EQ(test::State().zoomPoint.x, 633);
+    EXPECT_EQ(test::State().zoomPoint.y, 516);
 }
 
 // ---------------------------------------------------------------- tracking tick
@@ -364,33 +364,33 @@ TEST_F(Tracking, FollowsTheCursorExceptWhileSelecting) {
     Create();
     ASSERT_TRUE(test::MoveCursor(600, 500));
     EXPECT_TRUE(test::PumpUntil(
-        [] { return g_mainWindow.zoomPoint.x == 600 && g_mainWindow.zoomPoint.y == 500; }, 1000));
+        [] { return test::State().zoomPoint.x == 600 && test::State().zoomPoint.y == 500; }, 1000));
 
-    g_mainWindow.selecting = true;
+    test::State().selecting = true;
     ASSERT_TRUE(test::MoveCursor(610, 520));
     EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 600);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 500);
-    g_mainWindow.selecting = false;
+    EXPECT_EQ(test::State().zoomPoint.x, 600);
+    EXPECT_EQ(test::State().zoomPoint.y, 500);
+    test::State().selecting = false;
 
-    g_mainWindow.selectionActive = true;
+    test::State().selectionActive = true;
     EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 600);
-    g_mainWindow.selectionActive = false;
+    EXPECT_EQ(test::State().zoomPoint.x, 600);
+    test::State().selectionActive = false;
 
     EXPECT_TRUE(test::PumpUntil(
-        [] { return g_mainWindow.zoomPoint.x == 610 && g_mainWindow.zoomPoint.y == 520; }, 1000));
+        [] { return test::State().zoomPoint.x == 610 && test::State().zoomPoint.y == 520; }, 1000));
 
     // Turning following off leaves the zoom point where it was.
     g_settings.MouseTracking = 0;
     ASSERT_TRUE(test::MoveCursor(620, 530));
     EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 610);
+    EXPECT_EQ(test::State().zoomPoint.x, 610);
 }
 
 TEST_F(Tracking, StatusBarShowsCoordinatesInScreenAndWindowTerms) {
     Create();
-    ASSERT_NE(g_mainWindow.statusBar, nullptr);
+    ASSERT_NE(test::State().statusBar, nullptr);
     test::ColourWindow patch(kPatchRect, kPatch);
     ASSERT_TRUE(test::MoveCursor(kPatchRect.left + 5, kPatchRect.top + 7));
     EXPECT_TRUE(test::PumpUntil([&] { return Pane(3) == " 105, 507 "; }, 1000)) << Pane(3);
@@ -401,14 +401,14 @@ TEST_F(Tracking, StatusBarShowsCoordinatesInScreenAndWindowTerms) {
 
 TEST_F(Tracking, StatusBarColourIsWrittenOnlyWhenItChanges) {
     Create();
-    ASSERT_NE(g_mainWindow.statusBar, nullptr);
+    ASSERT_NE(test::State().statusBar, nullptr);
     test::ColourWindow patch(kPatchRect, kRed);
     ASSERT_TRUE(test::MoveCursor(300, 700));
     EXPECT_TRUE(test::PumpUntil([&] { return Pane(1) == "Colour (rgb): 255,000,000 "; }, 1000)) << Pane(1);
-    EXPECT_EQ(g_mainWindow.sampledColour, kRed);
+    EXPECT_EQ(test::State().sampledColour, kRed);
 
     // The same colour on later ticks leaves the pane alone.
-    SendMessageA(g_mainWindow.statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>("untouched"));
+    SendMessageA(test::State().statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>("untouched"));
     g_settings.DisplayRGBColourPanel = 0;
     EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
     EXPECT_EQ(Pane(1), "untouched");
@@ -428,7 +428,7 @@ TEST_F(Tracking, InvertingTheZoomFrameTwiceRestoresTheScreen) {
     const RECT frame = {150, 560, 190, 590};
     const RECT area = {140, 550, 200, 600};
     test::ScreenCapture before(area);
-    g_mainWindow.zoomFrame = frame;
+    test::State().zoomFrame = frame;
     g_mainWindow.InvertZoomFrame();
     test::ScreenCapture once(area);
     for (int y = area.top; y < area.bottom; ++y) {
@@ -448,14 +448,14 @@ TEST_F(Tracking, InvertingTheZoomFrameTwiceRestoresTheScreen) {
 
 TEST_F(Tracking, TheZoomFrameSurroundsTheSourceRectangle) {
     Create();
-    g_mainWindow.zoomPoint = POINT{400, 600};
+    test::State().zoomPoint = POINT{400, 600};
     g_mainWindow.UpdateZoomFrame();
     RECT source = g_mainWindow.SourceRect();
-    ASSERT_EQ(source.right - source.left, g_mainWindow.sourceWidth);
-    EXPECT_EQ(g_mainWindow.zoomFrame.left, source.left - 1);
-    EXPECT_EQ(g_mainWindow.zoomFrame.top, source.top - 1);
-    EXPECT_EQ(g_mainWindow.zoomFrame.right, source.right);
-    EXPECT_EQ(g_mainWindow.zoomFrame.bottom, source.bottom);
+    ASSERT_EQ(source.right - source.left, test::State().sourceWidth);
+    EXPECT_EQ(test::State().zoomFrame.left, source.left - 1);
+    EXPECT_EQ(test::State().zoomFrame.top, source.top - 1);
+    EXPECT_EQ(test::State().zoomFrame.right, source.right);
+    EXPECT_EQ(test::State().zoomFrame.bottom, source.bottom);
 }
 
 // True when the screen shows the frame's outline inverted over the patch colour
@@ -486,46 +486,46 @@ TEST_F(Tracking, LeftDragPicksTheZoomPointWithFrameTipAndCursor) {
     ASSERT_TRUE(test::MoveCursor(300, 700));
     SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
 
-    EXPECT_TRUE(g_mainWindow.picking);
+    EXPECT_TRUE(test::State().picking);
     EXPECT_EQ(GetCapture(), main);
     EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 300);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 700);
+    EXPECT_EQ(test::State().zoomPoint.x, 300);
+    EXPECT_EQ(test::State().zoomPoint.y, 700);
     EXPECT_EQ(Pane(0), "Move the mouse to zoom in on any section of your screen");
-    const RECT first = g_mainWindow.zoomFrame;
+    const RECT first = test::State().zoomFrame;
     EXPECT_TRUE(FrameShown(first));
 
-    HWND tip = g_mainWindow.trackingToolTip.Window();
+    HWND tip = test::State().trackingToolTip.Window();
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(IsWindowVisible(tip));
-    EXPECT_STREQ(g_mainWindow.trackingToolTip.Text(),
+    EXPECT_STREQ(test::State().trackingToolTip.Text(),
                  "Drag the highlight to select the area of screen you wish to highlight");
     RECT tipRect;
     GetWindowRect(tip, &tipRect);
     EXPECT_EQ(tipRect.left, 300);
-    EXPECT_EQ(tipRect.bottom, 700 - g_mainWindow.halfHeight - 3);
+    EXPECT_EQ(tipRect.bottom, 700 - test::State().halfHeight - 3);
     EXPECT_LT(tipRect.bottom, first.top);
 
     // Moving: the old outline goes, the new one appears around the new point.
     ASSERT_TRUE(test::MoveCursor(330, 720));
     SendMessageA(main, WM_MOUSEMOVE, MK_LBUTTON, 0);
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 330);
-    EXPECT_EQ(g_mainWindow.zoomPoint.y, 720);
-    const RECT second = g_mainWindow.zoomFrame;
+    EXPECT_EQ(test::State().zoomPoint.x, 330);
+    EXPECT_EQ(test::State().zoomPoint.y, 720);
+    const RECT second = test::State().zoomFrame;
     EXPECT_EQ(second.left, first.left + 30);
     EXPECT_EQ(second.top, first.top + 20);
     EXPECT_TRUE(FrameShown(second));
     EXPECT_EQ(test::ScreenPixel(first.left, first.top), kPatch);
 
     SendMessageA(main, WM_LBUTTONUP, 0, 0);
-    EXPECT_FALSE(g_mainWindow.picking);
+    EXPECT_FALSE(test::State().picking);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(g_mainWindow.trackingToolTip.Window(), nullptr);
+    EXPECT_EQ(test::State().trackingToolTip.Window(), nullptr);
     EXPECT_FALSE(IsWindow(tip));
     EXPECT_EQ(Pane(0), "Press F1 for help");
     test::PumpMessages(100);
     EXPECT_TRUE(PatchWhole());
-    EXPECT_EQ(g_mainWindow.zoomPoint.x, 330);
+    EXPECT_EQ(test::State().zoomPoint.x, 330);
 }
 
 TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
@@ -535,12 +535,12 @@ TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
     const UINT enders[] = {WM_CANCELMODE, WM_SYSKEYDOWN, WM_KEYDOWN, WM_MOUSEWHEEL};
     for (UINT message : enders) {
         SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-        ASSERT_TRUE(g_mainWindow.picking);
+        ASSERT_TRUE(test::State().picking);
         WPARAM wParam = message == WM_KEYDOWN ? VK_ESCAPE : message == WM_SYSKEYDOWN ? VK_MENU : 0;
         EXPECT_EQ(SendMessageA(main, message, wParam, 0), 0);
-        EXPECT_FALSE(g_mainWindow.picking) << message;
+        EXPECT_FALSE(test::State().picking) << message;
         EXPECT_EQ(GetCapture(), nullptr) << message;
-        EXPECT_EQ(g_mainWindow.trackingToolTip.Window(), nullptr) << message;
+        EXPECT_EQ(test::State().trackingToolTip.Window(), nullptr) << message;
         test::PumpMessages(50);
         EXPECT_TRUE(PatchWhole()) << message;
     }
@@ -553,7 +553,7 @@ TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
     SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     ASSERT_TRUE(test::MoveCursor(340, 730));
     SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_TRUE(FrameShown(g_mainWindow.zoomFrame));
+    EXPECT_TRUE(FrameShown(test::State().zoomFrame));
     SendMessageA(main, WM_LBUTTONUP, 0, 0);
     test::PumpMessages(50);
     EXPECT_TRUE(PatchWhole());
@@ -562,9 +562,9 @@ TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
 
 TEST_F(Tracking, ToolbarButtonsFollowTheSettings) {
     Create();
-    ASSERT_NE(g_mainWindow.toolbar, nullptr);
+    ASSERT_NE(test::State().toolbar, nullptr);
     auto checked = [](int command) {
-        return (SendMessageA(g_mainWindow.toolbar, TB_GETSTATE, command, 0) & TBSTATE_CHECKED) != 0;
+        return (SendMessageA(test::State().toolbar, TB_GETSTATE, command, 0) & TBSTATE_CHECKED) != 0;
     };
     g_settings.MouseTracking = 1;
     g_mainWindow.RefreshFollowButton();

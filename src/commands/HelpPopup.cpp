@@ -1,0 +1,137 @@
+#include "commands/HelpPopup.h"
+
+#include "app/Application.h"
+#include "common/Handles.h"
+
+namespace {
+
+const char kHelpPopupClass[] = "wyn_HelpPopup";
+constexpr DWORD kPopupStyle = WS_POPUP | WS_BORDER;
+constexpr int kTextMargin = 6;
+constexpr int kAnchorGap = 2;
+// About fifty characters a line: short enough to read at a glance.
+constexpr int kReadableCharacters = 48;
+constexpr UINT kTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+
+ATOM g_helpPopupAtom = 0;
+
+// The lower limit wins when the range is empty, so a popup wider or taller
+// than the monitor keeps its left or top edge on it.
+int Limit(int value, int lowest, int highest) {
+    if (value > highest) value = highest;
+    if (value < lowest) value = lowest;
+    return value;
+}
+
+RECT WorkAreaAt(const RECT& anchor) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoA(MonitorFromRect(&anchor, MONITOR_DEFAULTTONEAREST), &monitor)) return monitor.rcWork;
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return screen;
+}
+
+}  // namespace
+
+RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea) {
+    int left = (anchor.left + anchor.right) / 2 - size.cx / 2;
+    int top = anchor.bottom + kAnchorGap;
+    int above = anchor.top - kAnchorGap - size.cy;
+    if (top + size.cy > workArea.bottom && above >= workArea.top) top = above;
+    left = Limit(left, workArea.left, workArea.right - size.cx);
+    top = Limit(top, workArea.top, workArea.bottom - size.cy);
+    RECT placed = {left, top, left + size.cx, top + size.cy};
+    return placed;
+}
+
+HelpPopup::HelpPopup() {}
+
+HelpPopup::~HelpPopup() {
+    // The window goes before the class, which cannot be unregistered while it exists.
+    DestroyPopup();
+    UnregisterPopupClass(g_helpPopupAtom);
+}
+
+bool HelpPopup::Show(HWND owner, const char* text, const RECT& anchor) {
+    // One topic at a time: a new request replaces the popup shown.
+    Hide();
+    if (!g_helpPopupAtom) {
+        WNDCLASSEXA description = {};
+        description.style = CS_DROPSHADOW;
+        description.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        description.lpszClassName = kHelpPopupClass;
+        g_helpPopupAtom = RegisterPopupClass(description);
+        if (!g_helpPopupAtom) return false;
+    }
+    if (!CreatePopup(g_helpPopupAtom, kPopupStyle, owner)) return false;
+    text_ = text ? text : "";
+
+    RECT workArea = WorkAreaAt(anchor);
+    RECT frame = {0, 0, 0, 0};
+    {
+        WindowDC dc(window_);
+        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        TEXTMETRICA metrics = {};
+        GetTextMetricsA(dc, &metrics);
+        int widest = metrics.tmAveCharWidth * kReadableCharacters;
+        int roomOnMonitor = (workArea.right - workArea.left) - 2 * kTextMargin - 2 * GetSystemMetrics(SM_CXBORDER);
+        if (widest > roomOnMonitor) widest = roomOnMonitor;
+        frame.right = widest;
+        DrawTextA(dc, text_.c_str(), -1, &frame, kTextFormat | DT_CALCRECT);
+    }
+    frame.right += 2 * kTextMargin;
+    frame.bottom += 2 * kTextMargin;
+    AdjustWindowRectEx(&frame, kPopupStyle, FALSE, 0);
+    SIZE size = {frame.right - frame.left, frame.bottom - frame.top};
+    RECT placed = HelpPopupRect(size, anchor, workArea);
+
+    // Shown active, so that the next key reaches it; the capture brings it the
+    // next click in any window of the program.
+    SetWindowPos(window_, HWND_TOP, placed.left, placed.top, size.cx, size.cy, SWP_SHOWWINDOW);
+    SetForegroundWindow(window_);
+    SetCapture(window_);
+    return true;
+}
+
+LRESULT HelpPopup::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CLOSE:
+        Hide();
+        return 0;
+    case WM_ACTIVATE:
+        // Closed after the change of activation has run its course, not in the middle of it.
+        if (LOWORD(wParam) == WA_INACTIVE) PostMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window) PostMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void HelpPopup::OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+    {
+        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        InflateRect(&client, -kTextMargin, -kTextMargin);
+        DrawTextA(dc, text_.c_str(), -1, &client, kTextFormat);
+    }
+    EndPaint(window, &paint);
+}

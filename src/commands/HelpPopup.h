@@ -1,0 +1,34 @@
+// The popup that shows one help topic: a small bordered window in the info
+// colours with the text wrapped to a readable width, closed by the next click
+// or key, or when it loses activation.
+#pragma once
+
+#include <string>
+
+#include "view/PopupWindow.h"
+
+// Where a popup of the given size goes: centred under the anchor (a control,
+// or the mouse), above it when there is no room below, and kept inside the
+// work area of the monitor.
+RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea);
+
+class HelpPopup : public PopupWindow {
+public:
+    HelpPopup();
+    ~HelpPopup() override;
+
+    // Replaces any popup shown with a new one owned by owner (a top-level
+    // window), placed at the anchor in screen coordinates, and activates it.
+    bool Show(HWND owner, const char* text, const RECT& anchor);
+    LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    const std::string& Text() const { return text_; }
+
+private:
+    void OnPaint(HWND window);
+
+    std::string text_;
+};
+
+// The one help popup of the program.
+extern HelpPopup g_helpPopup;

@@ -1,0 +1,222 @@
+// Help as the user meets it: What's This and the dialogs' context help in the
+// popup, F1 and the main topic in the manual, and the manual opened by itself
+// at the first start and after a newer one was installed.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "commands/Help.h"
+#include "commands/HelpPopup.h"
+#include "mainwindow/MainWindow.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "support/MenuSupport.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+bool PopupShown() {
+    HWND popup = g_helpPopup.Window();
+    return popup && IsWindowVisible(popup);
+}
+
+void Send(DWORD type, DWORD flags, WORD key = 0) {
+    INPUT input = {};
+    input.type = type;
+    if (type == INPUT_MOUSE) input.mi.dwFlags = flags;
+    if (type == INPUT_KEYBOARD) input.ki = KEYBDINPUT{key, 0, flags, 0, 0};
+    SendInput(1, &input, sizeof(input));
+}
+
+void ClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    Send(INPUT_MOUSE, MOUSEEVENTF_LEFTDOWN);
+    Send(INPUT_MOUSE, MOUSEEVENTF_LEFTUP);
+}
+
+void PressKey(WORD key) {
+    Send(INPUT_KEYBOARD, 0, key);
+    Send(INPUT_KEYBOARD, KEYEVENTF_KEYUP, key);
+}
+
+bool PopupGoes() {
+    return test::PumpUntil([] { return !PopupShown(); }, 3000);
+}
+
+class HelpPopupTest : public test::MainWindowTest {
+protected:
+    // Opens the context menu at a screen point and chooses "What's This?".
+    void WhatsThisAt(POINT screen) {
+        test::MenuProbe probe;
+        probe.Choose(IDM_WHATS_THIS);
+        SendMessageA(Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()),
+                     test::PointParam(screen.x, screen.y));
+        ASSERT_TRUE(probe.Seen().shown);
+    }
+};
+
+TEST_F(HelpPopupTest, WhatsThisShowsTheTopicOfAToolbarButtonAndOfTheView) {
+    RECT button = {};
+    SendMessageA(test::State().toolbar, TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
+    POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClientToScreen(test::State().toolbar, &onButton);
+    WhatsThisAt(onButton);
+    ASSERT_TRUE(test::PumpUntil(PopupShown, 3000));
+    EXPECT_EQ(0u, g_helpPopup.Text().find("Grid (Ctrl+G):")) << g_helpPopup.Text();
+    HWND popup = g_helpPopup.Window();
+    EXPECT_EQ(Window(), GetWindow(popup, GW_OWNER));
+    // Just below the click, in the info colours.
+    RECT placed = {};
+    GetWindowRect(popup, &placed);
+    EXPECT_TRUE(placed.top > onButton.y && placed.top < onButton.y + 20) << placed.top;
+    EXPECT_TRUE(placed.left < onButton.x && placed.right > onButton.x);
+    EXPECT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(placed.left + 3, placed.top + 3) == GetSysColor(COLOR_INFOBK); },
+                                3000));
+
+    // The next click closes it.
+    ClickAt(ToScreen(InView(20, 20)));
+    EXPECT_TRUE(PopupGoes());
+
+    RECT view = View();
+    WhatsThisAt(ToScreen(POINT{(view.left + view.right) / 2, (view.top + view.bottom) / 2}));
+    ASSERT_TRUE(test::PumpUntil(PopupShown, 3000));
+    EXPECT_EQ(0u, g_helpPopup.Text().find("The view:")) << g_helpPopup.Text();
+    // So does the next key.
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(PopupGoes());
+}
+
+// A window of ours with one control, as the Options dialog calls help for its controls.
+TEST(HelpPopup, AnOptionsControlShowsItsTopicAtTheMouseOrAtTheControl) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HWND dialog = CreateWindowExA(0, "STATIC", "Options", WS_POPUP | WS_CAPTION | WS_VISIBLE, 200, 200, 300, 200,
+                                  nullptr, nullptr, instance, nullptr);
+    HWND control = CreateWindowExA(0, "BUTTON", "Use &transparency", WS_CHILD | WS_VISIBLE, 100, 50, 120, 24, dialog,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(1022)), instance, nullptr);
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 200, 99, 99, nullptr, nullptr, instance,
+                                 nullptr);
+    const DWORD list[] = {1022, HELP_TOPIC_OPTIONS_BASE + 1022, 0, 0};
+    const ULONG_PTR data = reinterpret_cast<ULONG_PTR>(list);
+
+    // At the mouse in the screen's corner: kept on the screen, above and left of the mouse.
+    POINT mouse = {GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2};
+    SetCursorPos(mouse.x, mouse.y);
+    ASSERT_TRUE(ShowHelp(control, HELP_CONTEXTMENU, data));
+    ASSERT_TRUE(PopupShown());
+    EXPECT_EQ(0u, g_helpPopup.Text().find("Use transparency: makes the Ocularix window")) << g_helpPopup.Text();
+    EXPECT_EQ(dialog, GetWindow(g_helpPopup.Window(), GW_OWNER));
+    RECT placed = {};
+    GetWindowRect(g_helpPopup.Window(), &placed);
+    EXPECT_EQ(mouse.x + 2, placed.right);
+    EXPECT_LT(placed.bottom, mouse.y);
+    // Wrapped to a readable width: several lines, far narrower than the screen.
+    EXPECT_LT(placed.right - placed.left, 400);
+    EXPECT_GT(placed.bottom - placed.top, 40);
+
+    // At the control (F1): just below it. Losing activation closes it.
+    ASSERT_TRUE(ShowHelp(control, HELP_WM_HELP, data));
+    RECT button = {};
+    GetWindowRect(control, &button);
+    GetWindowRect(g_helpPopup.Window(), &placed);
+    EXPECT_TRUE(placed.top >= button.bottom && placed.top < button.bottom + 10) << placed.top;
+    SetForegroundWindow(other);
+    SetActiveWindow(other);
+    EXPECT_TRUE(PopupGoes());
+
+    // HELP_QUIT closes it; a control the list does not name gets the general text.
+    const DWORD otherList[] = {1021, HELP_TOPIC_OPTIONS_BASE + 1021, 0, 0};
+    ASSERT_TRUE(ShowHelp(control, HELP_WM_HELP, reinterpret_cast<ULONG_PTR>(otherList)));
+    EXPECT_EQ("No help topic is associated with this item.", g_helpPopup.Text());
+    EXPECT_TRUE(ShowHelp(dialog, HELP_QUIT, 0));
+    EXPECT_FALSE(PopupShown());
+    DestroyWindow(other);
+    DestroyWindow(dialog);
+}
+
+bool OpenedWas(const FILETIME& written) {
+    return CompareFileTime(&written, &g_settings.HelpFileTime) == 0;
+}
+
+void WriteManual(const std::string& path, DWORD writtenLow) {
+    const FILETIME written = {writtenLow, 0x01D00000};
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+}
+
+// The main window started in a current directory of its own, with a manual
+// beside the test program.
+class ManualOnStartup : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        GetCurrentDirectoryA(MAX_PATH, previous_);
+        here_ = std::string(temp) + "ocularix_manual_test\\";
+        CreateDirectoryA(here_.c_str(), nullptr);
+        ASSERT_TRUE(SetCurrentDirectoryA(here_.c_str()));
+        WriteManual(besideProgram_, 0);
+        test::OpenedManuals().clear();
+    }
+    void TearDown() override {
+        test::DestroyMainWindowForTest();
+        SetCurrentDirectoryA(previous_);
+        DeleteFileA((here_ + kHelpFileName).c_str());
+        RemoveDirectoryA(here_.c_str());
+        DeleteFileA(besideProgram_.c_str());
+        test::DeleteSettingsKey();
+        test::ReloadSettings();
+    }
+    // Starts and closes the main window; how many times the manual was opened so far.
+    size_t StartAndClose() {
+        EXPECT_TRUE(test::CreateMainWindowForTest());
+        test::DestroyMainWindowForTest();
+        return test::OpenedManuals().size();
+    }
+
+    char previous_[MAX_PATH] = "";
+    std::string here_;
+    const std::string besideProgram_ = test::ProgramFolder() + kHelpFileName;
+};
+
+TEST_F(ManualOnStartup, OpensByItselfOnceForEachNewerManualHereAndOnF1FromBesideTheProgram) {
+    // No manual here: nothing opens by itself, while F1 and the main topic open the one beside the program.
+    ASSERT_TRUE(test::CreateMainWindowForTest());
+    EXPECT_TRUE(test::OpenedManuals().empty());
+    SetForegroundWindow(g_mainWindow.Window());
+    SetFocus(g_mainWindow.Window());
+    PressKey(VK_F1);
+    ASSERT_TRUE(test::PumpUntil([] { return test::OpenedManuals().size() == 1; }, 3000));
+    EXPECT_EQ(besideProgram_, test::OpenedManuals()[0]);
+    SendMessageA(g_mainWindow.Window(), WM_COMMAND, IDM_HELP_TOPICS, 0);
+    EXPECT_EQ(2u, test::OpenedManuals().size());
+    test::DestroyMainWindowForTest();
+
+    const std::string manualHere = here_ + kHelpFileName;
+    WriteManual(manualHere, 1000);
+    EXPECT_EQ(3u, StartAndClose());
+    EXPECT_TRUE(OpenedWas(FILETIME{1000, 0x01D00000}));
+    EXPECT_EQ(3u, StartAndClose());
+    WriteManual(manualHere, 1001);
+    EXPECT_EQ(4u, StartAndClose());
+    EXPECT_TRUE(OpenedWas(FILETIME{1001, 0x01D00000}));
+    WriteManual(manualHere, 999);
+    EXPECT_EQ(4u, StartAndClose());
+    EXPECT_EQ(besideProgram_, test::OpenedManuals()[3]);
+
+    // With no manual beside the program there is nothing to open: F1 only beeps.
+    DeleteFileA(besideProgram_.c_str());
+    ASSERT_TRUE(test::CreateMainWindowForTest());
+    HELPINFO info = {};
+    info.cbSize = sizeof(info);
+    SendMessageA(g_mainWindow.Window(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(4u, test::OpenedManuals().size());
+}
+
+}  // namespace
