@@ -1,5 +1,6 @@
 // Every command of the main window, from the context menus, the toolbar and
 // the accelerator table.
+#include "commands/Capture.h"
 #include "commands/Help.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/MainWindow.h"
@@ -61,6 +62,15 @@ bool MainWindow::ExecuteCommand(WORD command) {
     case IDM_OPTIONS:
         RunOptions();
         break;
+    case IDM_COPY_SELECTION:
+        PutBitmapOnClipboard(window, CaptureImage(false, true));
+        break;
+    case IDM_SAVE_SELECTION:
+        SaveImageAs(true);
+        break;
+    case IDM_COPY_SELECTION_ZOOMED:
+        PutBitmapOnClipboard(window, CaptureImage(true, true));
+        break;
     case IDM_CONTEXT_MENU_KEY:
         ShowContextMenu(ViewCornerOnScreen());
         break;
@@ -98,6 +108,15 @@ bool MainWindow::ExecuteCommand(WORD command) {
         Toggle(s.Transparent);
         ApplyTransparency(window, s.Transparent != 0, s.nTransparency);
         break;
+    case IDM_COPY_ZOOMED:
+        PutBitmapOnClipboard(window, CaptureImage(true, false));
+        break;
+    case IDM_COPY_SCREEN:
+        PutBitmapOnClipboard(window, CaptureImage(false, false));
+        break;
+    case IDM_SAVE_IMAGE_AS:
+        SaveImageAs(selectionActive);
+        break;
     case IDM_ZOOM_IN:
         SetZoom(s.ZoomFactor + 1);
         break;
@@ -114,8 +133,7 @@ bool MainWindow::ExecuteCommand(WORD command) {
         SetUpdateSpeed(s.Update - 1, false);
         break;
     default:
-        // "What's This?" is served by the menu that carries it. Copying and
-        // saving have no handler yet.
+        // "What's This?" is served by the menu that carries it.
         break;
     }
     return false;

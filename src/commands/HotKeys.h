@@ -1,10 +1,19 @@
-// System-wide hot keys of the main window.
+// System-wide hot keys of the main window: one copies the zoomed view, the other
+// the colour under the mouse, while any other program is active.
 #pragma once
 
 #include <windows.h>
 
-// The hot keys copy the view or the colour to the clipboard; until the copying
-// exists they are not registered, so that no key combination is taken from other
-// programs for nothing.
+// Ids passed to RegisterHotKey and received in WM_HOTKEY's wParam.
+constexpr int kBitmapHotKeyId = 1;
+constexpr int kColourHotKeyId = 2;
+
+// The HOTKEYF_* flags of a hot-key control as RegisterHotKey's MOD_* flags;
+// the extended-key flag and unknown bits are dropped.
+UINT HotKeyModifiers(UINT hotKeyControlFlags);
+
+// Registers both hot keys from the settings, after giving up any this program
+// holds; called at window creation and after the Options dialog's OK. A key that
+// another program holds is left out silently.
 void RegisterHotKeys(HWND window);
 void UnregisterHotKeys(HWND window);

@@ -121,3 +121,44 @@ private:
     HDC dc_;
     HGDIOBJ previous_;
 };
+
+struct FreeGlobalMemory {
+    static void Free(HGLOBAL memory) { GlobalFree(memory); }
+};
+// A block of global memory from GlobalAlloc; release() hands it on (to the clipboard).
+using GlobalMemory = OwnedHandle<HGLOBAL, FreeGlobalMemory>;
+
+// Locks a block of global memory for the lifetime of the object.
+class GlobalLockGuard {
+public:
+    explicit GlobalLockGuard(HGLOBAL memory) : memory_(memory), bytes_(memory ? GlobalLock(memory) : nullptr) {}
+    ~GlobalLockGuard() {
+        if (bytes_) GlobalUnlock(memory_);
+    }
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    BYTE* bytes() const { return static_cast<BYTE*>(bytes_); }
+
+private:
+    HGLOBAL memory_;
+    void* bytes_;
+};
+
+// A COM interface pointer, released once.
+template <typename Interface>
+class ComRef {
+public:
+    ComRef() : pointer_(nullptr) {}
+    ~ComRef() {
+        if (pointer_) pointer_->Release();
+    }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    // For functions that hand out a new reference; only while empty.
+    Interface** put() { return &pointer_; }
+
+private:
+    Interface* pointer_;
+};

@@ -167,6 +167,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL:
         OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
         return 0;
+    case WM_HOTKEY:
+        OnHotKey(wParam);
+        return 0;
     default:
         // Registered messages have no fixed numbers, so they are compared last;
         // the legacy wheel's only where this system registered it.

@@ -121,6 +121,14 @@ public:
     // The help id of the place under a screen point; false when it is none.
     bool HitTestHelpId(POINT screenPoint, int* helpId);
 
+    // --- Capture, clipboard and saving (commands/Capture.cpp, commands/SaveImage.cpp)
+    // A new screen-compatible bitmap of the whole view or of the selection, at
+    // screen size or zoomed; null when it cannot be made. The caller owns it.
+    HBITMAP CaptureImage(bool zoomed, bool useSelection);
+    // Asks for a file name in the system's Save As dialog, then writes the view
+    // or the selection there.
+    void SaveImageAs(bool useSelection);
+
 private:
     // --- Message handlers (MainWindow.cpp)
     void OnDestroy();
@@ -170,6 +178,9 @@ private:
     // --- Commands (commands/Commands.cpp)
     // The Options dialog; after OK the settings are saved and applied.
     void RunOptions();
+
+    // --- Hot keys (commands/Capture.cpp)
+    void OnHotKey(WPARAM id);
 };
 
 // Messages registered by name at start-up (see Globals.cpp).

@@ -97,6 +97,7 @@
 #define IDS_WRITE_FAILED 4004
 #define IDS_CAPTURE_FAILED 4005
 #define IDS_ZOOM_LEVEL_TIP 4006
+#define IDS_PNG_FILE_FILTER 4060
 #define IDS_EMAIL_LINK 32783
 #define IDS_WEB_ADDRESS 32784
 #define IDS_PRESS_F1 32785
@@ -122,6 +123,9 @@
 #define IDD_ABOUT 103
 #define IDD_SAVE_TEMPLATE 138
 #define IDD_OPTIONS 142
+
+// Controls of the Save dialog's template (dialog 138)
+#define IDC_SAVE_ZOOMED_IMAGE 1002
 
 // Dialog controls: the About box
 #define IDC_ABOUT_ICON 2

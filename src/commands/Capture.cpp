@@ -1,0 +1,107 @@
+// Copies of the screen: the picture is taken afresh from the screen at the
+// moment of the command, so it carries neither the grid nor the cursor image
+// that the view draws on top.
+#include "commands/Capture.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "commands/HotKeys.h"
+#include "common/Handles.h"
+#include "mainwindow/MainWindow.h"
+#include "settings/Settings.h"
+#include "view/CaptureGeometry.h"
+
+namespace {
+
+// The clipboard held open for the lifetime of the object.
+class ClipboardSession {
+public:
+    explicit ClipboardSession(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ~ClipboardSession() {
+        if (open_) CloseClipboard();
+    }
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+
+    // Empties the clipboard and gives it the data; true when it took the data.
+    bool HandOver(UINT format, HANDLE data) {
+        return open_ && EmptyClipboard() && SetClipboardData(format, data) != nullptr;
+    }
+    bool Close() {
+        open_ = false;
+        return CloseClipboard() != FALSE;
+    }
+
+private:
+    bool open_;
+};
+
+}  // namespace
+
+bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap) {
+    Bitmap owned(bitmap);
+    bool copied = false;
+    if (owned) {
+        ClipboardSession clipboard(owner);
+        if (clipboard.HandOver(CF_BITMAP, owned.get())) {
+            owned.release();  // the clipboard's now
+            copied = clipboard.Close();
+        }
+    }
+    if (!copied) MessageBeep(0);
+    return copied;
+}
+
+bool PutTextOnClipboard(HWND owner, const char* text) {
+    const size_t size = strlen(text) + 1;
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, size));
+    {
+        GlobalLockGuard lock(memory.get());
+        if (!lock.bytes()) return false;
+        memcpy(lock.bytes(), text, size);
+    }
+    ClipboardSession clipboard(owner);
+    if (!clipboard.HandOver(CF_TEXT, memory.get())) return false;
+    memory.release();
+    return clipboard.Close();
+}
+
+void FormatClipboardColour(COLORREF colour, bool asRgb, char (&text)[kColourTextSize]) {
+    snprintf(text, sizeof(text), asRgb ? "%d,%d,%d" : "#%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+             GetBValue(colour));
+}
+
+HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
+    const CaptureArea area =
+        ComputeCaptureArea(SourceRect(), GetViewRect(), SelectionRect(), g_settings.ZoomFactor, zoomed, useSelection);
+    if (!HasPixels(area)) return nullptr;
+
+    WindowDC screen(nullptr);
+    if (!screen) return nullptr;
+    Bitmap bitmap(CreateCompatibleBitmap(screen, area.destination.cx, area.destination.cy));
+    if (!bitmap) return nullptr;
+    MemoryDC memory(screen);
+    if (!memory) return nullptr;
+    bool copied;
+    {
+        SelectionGuard selection(memory, bitmap);
+        SetStretchBltMode(memory, COLORONCOLOR);
+        copied = StretchBlt(memory, 0, 0, area.destination.cx, area.destination.cy, screen, area.source.left,
+                            area.source.top, area.source.right - area.source.left,
+                            area.source.bottom - area.source.top, SRCCOPY) != FALSE;
+    }
+    // A picture that was never drawn is no capture.
+    return copied ? bitmap.release() : nullptr;
+}
+
+void MainWindow::OnHotKey(WPARAM id) {
+    if (id == kBitmapHotKeyId) {
+        PutBitmapOnClipboard(window, CaptureImage(true, false));
+    } else if (id == kColourHotKeyId) {
+        char text[kColourTextSize];
+        FormatClipboardColour(sampledColour, g_settings.DisplayRGBColourPanel != 0, text);
+        // A clipboard held by another program leaves everything as it was, silently.
+        PutTextOnClipboard(window, text);
+    }
+}

@@ -1,0 +1,17 @@
+// Pictures of the screen and the colour under the mouse, for the clipboard.
+#pragma once
+
+#include <windows.h>
+
+// Hands a captured bitmap to the clipboard as CF_BITMAP. The bitmap is taken in
+// every case: the clipboard owns it after success, otherwise it is deleted. No
+// bitmap, or a clipboard that cannot be had, beeps and gives false.
+bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap);
+
+// Puts a text on the clipboard as CF_TEXT; false, and nothing left behind, when
+// the clipboard cannot be had.
+bool PutTextOnClipboard(HWND owner, const char* text);
+
+// The colour text of the colour hot key: "255,0,128" as RGB, "#ff0080" otherwise.
+constexpr int kColourTextSize = 20;
+void FormatClipboardColour(COLORREF colour, bool asRgb, char (&text)[kColourTextSize]);

@@ -1,0 +1,31 @@
+// Saving the picture to a file the user names in the system's Save As dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <stddef.h>
+
+// The dialog's hook: keeps the "Save Zoomed Image" check box and the dialog
+// state in step, and serves the box's help.
+UINT_PTR CALLBACK SaveDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A message box owned by the main window with a string-table text and the
+// program's name as caption; its result.
+int ShowErrorBox(UINT textId, UINT style);
+
+// The bitmap's pixels in the display's depth as one block of global memory:
+// info header, colour table, rows. Null when it cannot be made. The caller frees it.
+HGLOBAL BitmapToPackedDib(HBITMAP bitmap, HPALETTE palette);
+// Writes a packed image as a bitmap file; an existing file is replaced only
+// when the whole new one was written.
+bool WritePackedDibFile(const char* path, HGLOBAL packedImage);
+
+// The path up to and including its last backslash or slash; empty without
+// either. False, and the destination unchanged, when that does not fit in it.
+bool CopyFolderPart(const char* path, char* destination, size_t size);
+// Replaces every occurrence of a character, up to the terminator the text had on
+// entry (characters turned into zeros do not end the scan).
+void ReplaceChar(char* text, char from, char to);
+// The dialog's filter list from texts like "Name (*.ext)|*.ext||": the second
+// joined to the first, every "|" a zero byte. False when it does not fit.
+bool BuildFilterList(const char* first, const char* second, char* list, size_t size);

@@ -1,0 +1,49 @@
+// Pictures read back from where the program puts them: the clipboard and files.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <memory>
+
+#include "support/MenuSupport.h"
+#include "support/ViewSupport.h"
+
+namespace test {
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> bits;  // top-down, 0x00RRGGBB
+    COLORREF At(int x, int y) const;
+};
+
+// The bitmap on the clipboard; an empty picture when there is none.
+Picture ClipboardPicture();
+// A picture file decoded through the system's image codecs; its pixel format in *format.
+Picture FilePicture(const std::string& path, GUID* format = nullptr);
+// Pixels that are not the pattern's screen pixel they are scaled from, starting at origin.
+int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POINT origin, int scale);
+// A whole file; empty when it cannot be read.
+std::string FileBytes(const std::string& path);
+
+// The main window magnifying a pattern window at the screen's top-left corner,
+// itself far from it, with a grid in the view that copies must not carry.
+class PatternMainWindowTest : public MainWindowTest {
+protected:
+    static constexpr int kMainLeft = 600;
+    static constexpr int kMainTop = 500;
+    static constexpr COLORREF kGridColour = RGB(255, 0, 255);
+
+    void SetUp() override;
+    void TearDown() override;
+    void Show(int zoom, POINT zoomPoint);
+    // The picture has that size and every pixel is the pattern's pixel it is scaled from.
+    void ExpectPattern(const Picture& picture, int width, int height, POINT origin, int scale);
+
+    std::unique_ptr<PatternWindow> pattern_;
+};
+
+}  // namespace test

@@ -1,0 +1,217 @@
+// Saving through the real Save As dialog: the name, the check box and what is
+// remembered, the files written, and failures that must cost nothing.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <wincodec.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "mainwindow/MainWindow.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "support/PictureSupport.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+constexpr int kFileNameEdit = 1152;  // of the system's dialog
+constexpr int kFileTypeCombo = 1136;
+
+// Works the Save As dialog from inside its modal loop, as the user would: moves
+// it off the picture, sets the check box and the file type, types the name and
+// confirms or cancels; then answers each message box, keeping its caption and text.
+class SaveDialogDriver {
+public:
+    SaveDialogDriver(const char* name, UINT box, bool cancel = false, int fileType = 0)
+        : name_(name), box_(box), cancel_(cancel), fileType_(fileType) {
+        active_ = this;
+        timer_ = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) { active_->Step(); });
+    }
+    ~SaveDialogDriver() {
+        KillTimer(nullptr, timer_);
+        active_ = nullptr;
+    }
+    UINT boxOnOpening = 0xFFFF;
+    char boxText[64] = "";
+    LONG_PTR boxStyle = 0;
+    std::vector<std::string> messages;
+
+private:
+    void Step() {
+        std::vector<HWND> dialogs;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM list) -> BOOL {
+                char name[16] = "";
+                if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof(name)) && !lstrcmpA(name, "#32770")) {
+                    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&dialogs));
+        for (HWND window : dialogs) {
+            if (GetDlgItem(window, kFileNameEdit)) {
+                if (boxOnOpening == 0xFFFF) FillIn(window);
+            } else if (answered_.insert(window).second) {
+                // A message box's text is control 0xFFFF on Windows and 100 in Wine.
+                char caption[64] = "", text[256] = "";
+                GetWindowTextA(window, caption, sizeof(caption));
+                GetDlgItemTextA(window, 0xFFFF, text, sizeof(text)) || GetDlgItemTextA(window, 100, text, sizeof(text));
+                messages.push_back(std::string(caption) + ": " + text);
+                PostMessageA(window, WM_COMMAND, GetDlgItem(window, IDYES) ? IDYES : IDOK, 0);
+            }
+        }
+    }
+    void FillIn(HWND dialog) {
+        SetWindowPos(dialog, nullptr, 700, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        HWND box = nullptr;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child && !box; child = GetWindow(child, GW_HWNDNEXT)) {
+            box = GetDlgItem(child, IDC_SAVE_ZOOMED_IMAGE);
+        }
+        boxOnOpening = static_cast<UINT>(SendMessageA(box, BM_GETCHECK, 0, 0));
+        GetWindowTextA(box, boxText, sizeof(boxText));
+        boxStyle = GetWindowLongPtrA(box, GWL_STYLE);
+        if (boxOnOpening != box_) SendMessageA(box, BM_CLICK, 0, 0);
+        if (fileType_) {
+            HWND types = GetDlgItem(dialog, kFileTypeCombo);
+            SendMessageA(types, CB_SETCURSEL, fileType_ - 1, 0);
+            for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK}) {
+                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, code), reinterpret_cast<LPARAM>(types));
+            }
+        }
+        SetDlgItemTextA(dialog, kFileNameEdit, name_);
+        PostMessageA(dialog, WM_COMMAND, cancel_ ? IDCANCEL : IDOK, 0);
+    }
+
+    static SaveDialogDriver* active_;
+    const char* name_;
+    UINT box_;
+    bool cancel_;
+    int fileType_;
+    UINT_PTR timer_;
+    std::set<HWND> answered_;
+};
+SaveDialogDriver* SaveDialogDriver::active_ = nullptr;
+
+class SaveTest : public test::PatternMainWindowTest {
+protected:
+    void SetUp() override {
+        PatternMainWindowTest::SetUp();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "ocularix_save_test\\";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        for (const std::string& name : Files()) DeleteFileA((folder_ + name).c_str());
+        lstrcpyA(g_settings.InitialDirectory, folder_.c_str());
+        Show(4, POINT{100, 80});
+        const RECT source = g_mainWindow.SourceRect();
+        selected_ = POINT{source.left + 2, source.top + 4};
+        // 8 x 12 view pixels, two blocks right of the view's corner and four down.
+        test::State().selectionAnchor = InView(9, 17);
+        test::State().selectionEnd = InView(17, 29);
+    }
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        }
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        return names;
+    }
+    void Command(WORD command) { SendMessageA(Window(), WM_COMMAND, command, 0); }
+
+    std::string folder_;
+    POINT selected_ = {};
+};
+
+TEST_F(SaveTest, TheCheckBoxChoosesTheSizeAndOpensAsTheLastConfirmedSaveLeftIt) {
+    {
+        SaveDialogDriver driver("zoomed", BST_CHECKED);
+        Command(IDM_SAVE_SELECTION);
+        EXPECT_EQ(static_cast<UINT>(BST_UNCHECKED), driver.boxOnOpening);
+        EXPECT_STREQ("Save Zoomed Image", driver.boxText);
+        EXPECT_EQ(BS_AUTOCHECKBOX | WS_TABSTOP | WS_VISIBLE, driver.boxStyle & (0xF | WS_TABSTOP | WS_VISIBLE));
+    }
+    // A bare name becomes a bitmap file.
+    ExpectPattern(test::FilePicture(folder_ + "zoomed.bmp"), 8, 12, selected_, 4);
+    EXPECT_EQ(1u, g_settings.SaveZoomedImage);
+    EXPECT_EQ(folder_, g_settings.InitialDirectory);
+
+    // Also after the settings have been stored and read again, as at the next start.
+    g_settings.SaveSettings();
+    test::ReloadSettings();
+    {
+        SaveDialogDriver driver("small.bmp", BST_UNCHECKED);
+        Command(IDM_SAVE_SELECTION);
+        EXPECT_EQ(static_cast<UINT>(BST_CHECKED), driver.boxOnOpening);
+    }
+    ExpectPattern(test::FilePicture(folder_ + "small.bmp"), 2, 3, selected_, 1);
+
+    // Cancel writes and remembers nothing.
+    lstrcpyA(g_settings.InitialDirectory, "C:\\");
+    {
+        SaveDialogDriver driver("cancelled", BST_CHECKED, true);
+        Command(IDM_SAVE_SELECTION);
+        EXPECT_EQ(static_cast<UINT>(BST_UNCHECKED), driver.boxOnOpening);
+        EXPECT_TRUE(driver.messages.empty());
+    }
+    EXPECT_EQ(0u, g_settings.SaveZoomedImage);
+    EXPECT_STREQ("C:\\", g_settings.InitialDirectory);
+    EXPECT_EQ(2u, Files().size());
+}
+
+TEST_F(SaveTest, PngByNameOrByTypeHoldsTheBitmapFilesPixelsWithoutAlpha) {
+    test::State().selectionActive = false;  // Ctrl+S saves the whole view
+    // "typed" is a bare name with the PNG type chosen. Wine's dialog appends the
+    // type's extension by itself; on Windows the hook's default extension does.
+    for (const char* name : {"view.bmp", "view.png", "typed"}) {
+        SaveDialogDriver driver(name, BST_UNCHECKED, false, name[0] == 't' ? 2 : 0);
+        Command(IDM_SAVE_IMAGE_AS);
+    }
+    const test::Picture bitmap = test::FilePicture(folder_ + "view.bmp");
+    const RECT source = g_mainWindow.SourceRect();
+    ExpectPattern(bitmap, test::State().sourceWidth, test::State().sourceHeight, POINT{source.left, source.top}, 1);
+    for (const char* name : {"view.png", "typed.png"}) {
+        GUID format = {};
+        const test::Picture png = test::FilePicture(folder_ + name, &format);
+        EXPECT_EQ("\x89PNG", test::FileBytes(folder_ + name).substr(0, 4)) << name;
+        EXPECT_TRUE(IsEqualGUID(GUID_WICPixelFormat24bppBGR, format)) << name << ": opaque, no alpha channel";
+        EXPECT_EQ(bitmap.width, png.width);
+        EXPECT_TRUE(bitmap.bits == png.bits) << name;
+    }
+}
+
+TEST_F(SaveTest, FailuresShowTheirMessageAndCostNoFile) {
+    // A file another program holds open without sharing cannot be replaced.
+    const std::string locked = folder_ + "locked.bmp";
+    HANDLE file = CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "old picture", 11, &written, nullptr);
+    CloseHandle(file);
+    HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    {
+        SaveDialogDriver driver("locked.bmp", BST_CHECKED);
+        Command(IDM_SAVE_SELECTION);
+        ASSERT_EQ(2u, driver.messages.size()) << "asked to replace it, then told that failed";
+        EXPECT_EQ("Ocularix: Failed to write the image to the file specified.", driver.messages[1]);
+    }
+    CloseHandle(holder);
+    EXPECT_EQ("old picture", test::FileBytes(locked));
+    EXPECT_EQ(std::vector<std::string>{"locked.bmp"}, Files()) << "no temporary file left behind";
+
+    // An empty selection gives no capture.
+    test::State().selectionEnd = test::State().selectionAnchor;
+    {
+        SaveDialogDriver driver("empty", BST_CHECKED);
+        Command(IDM_SAVE_SELECTION);
+        EXPECT_EQ(std::vector<std::string>{"Ocularix: Failed to properly capture the screen image."}, driver.messages);
+    }
+    EXPECT_EQ(std::vector<std::string>{"locked.bmp"}, Files());
+}
+
+}  // namespace
