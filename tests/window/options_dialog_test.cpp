@@ -192,4 +192,37 @@ TEST(OptionsTemplate, ListsTheControlsInTabOrderWithTheirHelpTopics) {
               ids);
 }
 
+
+// The WM_HOTKEY messages the system posts to this thread: hot-key id and virtual key.
+std::vector<std::pair<WPARAM, WORD>> g_hotKeys;
+
+LRESULT CALLBACK RecordHotKeys(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_HOTKEY) {
+        g_hotKeys.emplace_back(message->wParam, HIWORD(message->lParam));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void Press(std::vector<BYTE> keys) {
+    for (BYTE key : keys) keybd_event(key, 0, 0, 0);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
+}
+
+TEST_F(OptionsDialogTest, AfterOkTheOldHotKeyIsAnOrdinaryKeyAndTheNewOneWorks) {
+    test::RunDialogFrom(Window(), WM_COMMAND, IDM_OPTIONS, [](HWND dialog) {
+        SendDlgItemMessageA(dialog, IDC_OPTIONS_COLOUR_HOT_KEY, HKM_SETHOTKEY, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+        Click(dialog, IDOK);
+    });
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &RecordHotKeys, nullptr, GetCurrentThreadId());
+    SetForegroundWindow(Window());
+    SetFocus(Window());
+    Press({VK_CONTROL, VK_SHIFT, 'C'});  // the old colour hot key: now an ordinary key
+    Press({VK_CONTROL, VK_MENU, 'K'});
+    Press({VK_CONTROL, VK_SHIFT, 'B'});  // the bitmap hot key stays
+    test::PumpUntil([] { return g_hotKeys.size() >= 2; }, 3000);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ((std::vector<std::pair<WPARAM, WORD>>{{2, 'K'}, {1, 'B'}}), g_hotKeys);
+}
+
 }  // namespace
