@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
-// True when the dialog ended with OK. The dialogs are not built yet: both
-// return at once and change nothing.
+// The modal Options dialog; true when it ended with OK, after it stored the
+// edited settings and registered the new hot keys. The caller then saves the
+// settings and applies them to the window.
 bool RunOptionsDialog(HWND owner);
+// The modal About box with its two links.
 void RunAboutDialog(HWND owner);

@@ -1,7 +1,0 @@
-#include "dialogs/Dialogs.h"
-
-bool RunOptionsDialog(HWND) {
-    return false;
-}
-
-void RunAboutDialog(HWND) {}
