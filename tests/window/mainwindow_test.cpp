@@ -90,7 +90,7 @@ TEST_F(MainWindowShell, TheColourPaneIsWrittenAtTheFirstTickAlsoOverBlack) {
     ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
     HWND statusBar = test::State().statusBar;
-    EXPECT_TRUE(test::PumpUntil([&] { return test::PaneText(statusBar, kColourPane) != ""; }, 2000));
+    EXPECT_TRUE(test::PumpUntil([&] { return test::PaneText(statusBar, kColourPane) != ""; }, 5000));
     EXPECT_EQ("Colour (rgb): 000,000,000 ", test::PaneText(statusBar, kColourPane));
 }
 
