@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
-# Times the magnified view's frames under Wine and records the figures, with the
+# Measures the magnified view under Wine and records the figures, with the
 # machine they were measured on, in docs/benchmark.md between the two marker
 # lines; the text around them is kept as written.
-#   scripts/bench.sh [build folder]
+#   scripts/bench.sh [build folder] [earlier build folder]
+# With an earlier build folder (a build of an earlier commit), the running
+# program's cost is measured for it too, in the same session, for comparison.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
+earlier="${2:-}"
 . "$root/scripts/wine-env.sh" "$build"
 bench="$build/x64/tests/bench/render_bench.exe"
 doc="$root/docs/benchmark.md"
 begin='<!-- measured:begin -->'
 end='<!-- measured:end -->'
-# The second run has the C library keep the memory it frees instead of giving it
-# back to the system, which takes page faults on fresh memory out of the figures.
-keep_memory='glibc.malloc.trim_threshold=1073741824:glibc.malloc.mmap_threshold=1073741824'
 
 if [ ! -f "$bench" ]; then
   echo "missing $bench: run make build-x64 first" >&2
@@ -25,19 +25,21 @@ ensure_display || exit 1
 trap 'stop_wine; stop_display' EXIT
 start_wine
 
-# The tables, then the CPU use while refreshing in a process of its own.
-run_bench() {
-  (cd "$build/x64/bin" && timeout 600 wine "$bench" | tr -d '\r') || return 1
-  echo
-  (cd "$build/x64/bin" && timeout 120 wine "$bench" refresh | tr -d '\r')
-}
-
-echo "Run 1 of 2: as the program runs" >&2
-plain=$(run_bench) || { echo "the benchmark failed" >&2; exit 1; }
-printf '%s\n\n' "$plain"
-echo "Run 2 of 2: freed memory kept by the C library" >&2
-kept=$(GLIBC_TUNABLES="$keep_memory" run_bench) || { echo "the benchmark failed" >&2; exit 1; }
-printf '%s\n' "$kept"
+echo "Frames of Render against the plain copy" >&2
+tables=$(cd "$build/x64/bin" && timeout 600 wine "$bench" | tr -d '\r') || { echo "the benchmark failed" >&2; exit 1; }
+printf '%s\n\n' "$tables"
+echo "The running program" >&2
+program=$("$root/scripts/program-cpu.sh" "$build" "${XVFB_PID:-}")
+printf '%s\n\n' "$program"
+before=""
+if [ -n "$earlier" ]; then
+  echo "The running program of the earlier build" >&2
+  # The earlier build runs on this build's stage, so both are measured alike.
+  mkdir -p "$earlier/x64/tests/bench"
+  cp "$build/x64/tests/bench/program_bench.exe" "$earlier/x64/tests/bench/"
+  before=$("$root/scripts/program-cpu.sh" "$earlier" "${XVFB_PID:-}")
+  printf '%s\n' "$before"
+fi
 
 cpu=$(grep -m1 'model name' /proc/cpuinfo | sed 's/^[^:]*: *//')
 cores=$(grep -c '^processor' /proc/cpuinfo)
@@ -47,13 +49,19 @@ section=$(mktemp)
   echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') with \`make bench\` on: $cpu, $cores cores; $(wine --version); Xvfb 1280x1024x24;" \
     "load average before the run $(cut -d' ' -f1-3 /proc/loadavg)."
   echo
-  echo "### Run 1: as the program runs"
+  echo "### The running program"
   echo
-  printf '%s\n' "$plain"
+  printf '%s\n' "$program"
+  if [ -n "$before" ]; then
+    echo
+    echo "### The running program before frames were kept and skipped ($(git -C "$earlier" log -1 --format=%h 2>/dev/null || echo "earlier build"))"
+    echo
+    printf '%s\n' "$before"
+  fi
   echo
-  echo "### Run 2: the same, with the C library keeping freed memory (\`GLIBC_TUNABLES=$keep_memory\`)"
+  echo "### Frames"
   echo
-  printf '%s\n' "$kept"
+  printf '%s\n' "$tables"
   echo "$end"
 } >"$section"
 

@@ -72,6 +72,9 @@ private:
 struct DeleteGdiObject {
     static void Free(HGDIOBJ object) { DeleteObject(object); }
 };
+struct DeleteDeviceContext {
+    static void Free(HDC dc) { DeleteDC(dc); }
+};
 struct DestroyIconHandle {
     static void Free(HICON icon) { DestroyIcon(icon); }
 };
@@ -86,6 +89,8 @@ using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
 using Region = GdiObject<HRGN>;
 using Palette = GdiObject<HPALETTE>;
+// A memory DC that a member keeps, made anew when needed.
+using OwnedMemoryDC = OwnedHandle<HDC, DeleteDeviceContext>;
 // An icon made by LoadImage or CreateIcon (not a shared one), destroyed with DestroyIcon.
 using Icon = OwnedHandle<HICON, DestroyIconHandle>;
 

@@ -226,6 +226,9 @@ LRESULT MainWindow::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
     statusBar = nullptr;
     controlTips.Forget();
     viewRegion.reset();
+    frame.Release();
+    colourShown = false;
+    shownCoordinates[0] = '\0';
     sourceWidth = 0;
     sourceHeight = 0;
     return result;

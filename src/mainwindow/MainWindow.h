@@ -9,6 +9,7 @@
 #include "mainwindow/ToolTipControl.h"
 #include "view/MarqueeWindow.h"
 #include "view/TrackingToolTip.h"
+#include "view/ViewFrame.h"
 
 // Timers of the main window.
 constexpr UINT_PTR kRefreshTimerId = 1;
@@ -58,9 +59,13 @@ struct MainWindowState {
     int statusBarHeight = 0;
     HWND statusBar = nullptr;
     bool viewHidden = false;
+    // The picture's memory, kept while the view keeps its size.
+    ViewFrame frame;
     // The colour pane has been written since the window was made: until then it
     // is written whatever the colour, so that black shows too.
     bool colourShown = false;
+    // The coordinates text the status bar shows.
+    char shownCoordinates[32] = "";
 };
 
 class MainWindow : private MainWindowState {
@@ -97,8 +102,13 @@ public:
     void KeepOnDesktop();
 
     // --- Rendering (view/Render.cpp)
+    // Paints the whole view into a DC of the main window.
     void Render(HDC target);
+    // Paints the whole view at once.
     void Redraw();
+    // Paints the view at once when its picture has changed since it was last
+    // painted; true when it painted.
+    bool RefreshView();
 
     // --- Zoom and tracking (view/Tracking.cpp)
     void SetZoom(int zoom);
@@ -158,6 +168,12 @@ private:
     bool OnSetCursor();
     void OnDrawItem(UINT control, const DRAWITEMSTRUCT& item);
     void OnNotify(NMHDR* header);
+
+    // --- Rendering (view/Render.cpp)
+    FrameLook CurrentLook() const;
+    bool CanPaint() const;
+    // Puts the picture of the last capture on the target.
+    void ShowFrame(HDC target);
 
     // --- Zoom and tracking (view/Tracking.cpp)
     void OnRefreshTick();

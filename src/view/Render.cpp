@@ -1,6 +1,7 @@
-// The magnified picture: each frame is composed off screen with one stretch from
-// the screen, then the grid and the cursor image, and put on the window with one
-// copy, so the view never shows a half-drawn frame.
+// The magnified picture: each frame is composed off screen from a copy of the
+// screen at screen size, enlarged, with the grid and the cursor image on top,
+// and put on the window with one copy, so the view never shows a half-drawn
+// frame. A refresh over a still screen puts nothing on the window at all.
 #include "view/Render.h"
 
 #include "common/Handles.h"
@@ -18,55 +19,6 @@ namespace {
 
 constexpr WORD kPaletteVersion = 0x300;
 constexpr WORD kPaletteEntries = 256;
-
-// Selects the identity palette into the frame and the target and realises it in
-// both; puts the previous palettes back when the frame is done.
-class PaletteSelection {
-public:
-    PaletteSelection(HDC frame, HDC target, HPALETTE palette)
-        : frame_(frame), target_(target), framePrevious_(nullptr), targetPrevious_(nullptr) {
-        if (!palette) return;
-        framePrevious_ = SelectPalette(frame_, palette, FALSE);
-        RealizePalette(frame_);
-        targetPrevious_ = SelectPalette(target_, palette, FALSE);
-        RealizePalette(target_);
-    }
-    ~PaletteSelection() {
-        // The identity palette must not stay selected in a DC that outlives the frame.
-        if (targetPrevious_) SelectPalette(target_, targetPrevious_, FALSE);
-        if (framePrevious_) SelectPalette(frame_, framePrevious_, FALSE);
-    }
-    PaletteSelection(const PaletteSelection&) = delete;
-    PaletteSelection& operator=(const PaletteSelection&) = delete;
-
-private:
-    HDC frame_;
-    HDC target_;
-    HPALETTE framePrevious_;
-    HPALETTE targetPrevious_;
-};
-
-void CopyMagnifiedScreen(HDC frame, const RECT& source, SIZE magnified) {
-    SetStretchBltMode(frame, COLORONCOLOR);
-    // The screen DC is held only for the copy itself.
-    WindowDC screen(nullptr);
-    StretchBlt(frame, 0, 0, magnified.cx, magnified.cy, screen, source.left, source.top, source.right - source.left,
-               source.bottom - source.top, SRCCOPY);
-}
-
-void DrawGrid(HDC frame, SIZE magnified, int spacing, COLORREF colour) {
-    if (spacing <= 0) return;
-    Pen pen(CreatePen(PS_SOLID, 1, colour));
-    SelectionGuard penSelection(frame, pen);
-    for (int x = spacing; x < magnified.cx; x += spacing) {
-        MoveToEx(frame, x, 0, nullptr);
-        LineTo(frame, x, magnified.cy);
-    }
-    for (int y = spacing; y < magnified.cy; y += spacing) {
-        MoveToEx(frame, 0, y, nullptr);
-        LineTo(frame, magnified.cx, y);
-    }
-}
 
 // The system's current cursor when asked for and available, else our own arrow.
 HCURSOR CursorImage(bool useSystemCursor, HCURSOR viewCursor) {
@@ -104,34 +56,54 @@ RECT MainWindow::SourceRect() const {
     return SourceRectAround(clamped, sourceWidth, sourceHeight, halfWidth, halfHeight);
 }
 
-void MainWindow::Render(HDC target) {
-    // No geometry yet (the window has never had a size) means nothing to show either.
-    if (viewHidden || sourceWidth <= 0 || sourceHeight <= 0) return;
+FrameLook MainWindow::CurrentLook() const {
     const RECT view = GetViewRect();
-    const int zoom = SafeZoomFactor(g_settings.ZoomFactor);
-    const SIZE magnified = MagnifiedSize(sourceWidth, sourceHeight, zoom);
-
-    MemoryDC frame(target);
-    Bitmap bitmap(CreateCompatibleBitmap(target, magnified.cx, magnified.cy));
-    SelectionGuard bitmapSelection(frame, bitmap);
-    PaletteSelection palettes(frame, target, identityPalette);
-
-    const RECT source = SourceRect();
-    CopyMagnifiedScreen(frame, source, magnified);
-    if (g_settings.ShowGrid) DrawGrid(frame, magnified, GridSpacing(zoom, g_settings.GridSize), g_settings.GridColor);
-    if (g_settings.MouseTracking && g_settings.DisplayMouseWhenFollowing) {
-        // Drawn after the grid so that it lies on top. The image keeps its own size and
-        // its corner, not its hot spot, marks the zoom point.
-        HCURSOR image = CursorImage(g_settings.bUseOSCursor != 0, viewCursor);
-        const POINT origin = CursorImageOrigin(zoomPoint, source, zoom);
-        if (image) DrawIcon(frame, origin.x, origin.y, image);
+    FrameLook look = {};
+    look.source = SourceRect();
+    look.view = SIZE{view.right - view.left, view.bottom - view.top};
+    look.zoomFactor = SafeZoomFactor(g_settings.ZoomFactor);
+    if (g_settings.ShowGrid) {
+        look.gridSpacing = GridSpacing(look.zoomFactor, g_settings.GridSize);
+        look.gridColour = g_settings.GridColor;
     }
+    if (g_settings.MouseTracking && g_settings.DisplayMouseWhenFollowing) {
+        // The image keeps its own size and its corner, not its hot spot, marks
+        // the zoom point.
+        look.cursor = CursorImage(g_settings.bUseOSCursor != 0, viewCursor);
+        if (look.cursor) look.cursorAt = CursorImageOrigin(zoomPoint, look.source, look.zoomFactor);
+    }
+    return look;
+}
+
+bool MainWindow::CanPaint() const {
+    // No geometry yet (the window has never had a size) means nothing to show either.
+    return !viewHidden && sourceWidth > 0 && sourceHeight > 0;
+}
+
+void MainWindow::ShowFrame(HDC target) {
+    const RECT view = GetViewRect();
     // The surplus block on the right and at the bottom is cut off here.
-    BitBlt(target, view.left, view.top, view.right - view.left, view.bottom - view.top, frame, 0, 0, SRCCOPY);
+    frame.Show(target, POINT{view.left, view.top}, identityPalette);
+}
+
+void MainWindow::Render(HDC target) {
+    if (!target || !CanPaint()) return;
+    frame.Capture(CurrentLook());
+    ShowFrame(target);
 }
 
 void MainWindow::Redraw() {
     if (!window) return;
     WindowDC dc(window);
-    if (dc) Render(dc);
+    Render(dc);
+}
+
+bool MainWindow::RefreshView() {
+    if (!window || !CanPaint()) return false;
+    // The window's DC is only taken for a picture that changed.
+    if (!frame.Capture(CurrentLook())) return false;
+    WindowDC dc(window);
+    if (!dc) return false;
+    ShowFrame(dc);
+    return true;
 }

@@ -174,7 +174,9 @@ void MainWindow::OnRefreshTick() {
     if (IsIconic(window)) return;
     // While a selection is dragged or its menu is open, the picture holds still.
     if (selectionActive || selecting) return;
-    if (viewRegion) InvalidateRgn(window, viewRegion, FALSE);
+    // Only a changed picture is put on the window; a still screen costs one
+    // copy of the magnified area at screen size.
+    RefreshView();
 }
 
 void MainWindow::OnTrackingTick() {
@@ -195,10 +197,17 @@ void MainWindow::OnTrackingTick() {
     }
     char coordinates[kPaneTextLength];
     FormatText(coordinates, g_strings.coordinatesFormat.Text(), static_cast<int>(shown.x), static_cast<int>(shown.y));
-    SetPaneText(statusBar, kCoordinatesPane, coordinates);
+    // Set only when it changes: every message to the status bar passes its
+    // tooltip's subclass, and setting the text repaints the pane.
+    if (lstrcmpA(coordinates, shownCoordinates) != 0) {
+        SetPaneText(statusBar, kCoordinatesPane, coordinates);
+        lstrcpynA(shownCoordinates, coordinates, sizeof(shownCoordinates));
+    }
 
-    COLORREF colour;
-    {
+    // The last refresh's copy of the screen has the pixel when the mouse is
+    // over the magnified area; otherwise it is read from the screen.
+    COLORREF colour = CLR_INVALID;
+    if (!frame.ColourAt(cursor, kTrackingIntervalMs, &colour)) {
         WindowDC screen(nullptr);
         colour = GetPixel(screen, cursor.x, cursor.y);
     }

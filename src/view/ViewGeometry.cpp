@@ -1,5 +1,7 @@
 #include "view/ViewGeometry.h"
 
+#include <string.h>
+
 #include "common/Clamp.h"
 
 int SafeZoomFactor(int zoomFactor) {
@@ -73,4 +75,24 @@ POINT CursorImageOrigin(POINT zoomPoint, const RECT& source, int zoomFactor) {
     origin.x += zoom / 2;
     origin.y += zoom / 2;
     return origin;
+}
+
+void EnlargeBlocks(const DWORD* source, int sourceWidth, int sourceHeight, int zoomFactor, DWORD* target, int width,
+                   int height) {
+    const int zoom = SafeZoomFactor(zoomFactor);
+    for (int y = 0; y < height; y += zoom) {
+        const int sourceRow = y / zoom;
+        if (sourceRow >= sourceHeight) break;
+        const DWORD* from = source + static_cast<size_t>(sourceRow) * sourceWidth;
+        DWORD* first = target + static_cast<size_t>(y) * width;
+        // One row of blocks, then copies of it for the block's other rows.
+        for (int x = 0, column = 0; x < width && column < sourceWidth; ++column) {
+            const DWORD pixel = from[column];
+            for (int repeat = 0; repeat < zoom && x < width; ++repeat) first[x++] = pixel;
+        }
+        const int rows = height - y < zoom ? height - y : zoom;
+        for (int row = 1; row < rows; ++row) {
+            memcpy(first + static_cast<size_t>(row) * width, first, static_cast<size_t>(width) * sizeof(DWORD));
+        }
+    }
 }

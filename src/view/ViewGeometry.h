@@ -56,3 +56,10 @@ bool IsGridLine(int position, int spacing);
 // Where the cursor image's upper-left corner goes in the view: the middle of the
 // block of the screen pixel under the (unclamped) zoom point.
 POINT CursorImageOrigin(POINT zoomPoint, const RECT& source, int zoomFactor);
+
+// Enlarges 32-bit pixels by a whole number: target pixel (x, y) of a
+// width x height picture is source pixel (x / zoom, y / zoom). The source
+// covers the target (sourceWidth x zoom >= width, sourceHeight x zoom >= height);
+// rows are top-down and packed.
+void EnlargeBlocks(const DWORD* source, int sourceWidth, int sourceHeight, int zoomFactor, DWORD* target, int width,
+                   int height);

@@ -3,11 +3,12 @@
 // to magnify, the program's window sized and placed, the pointer put down.
 //
 //   program_bench.exe prepare <following>       write the settings, then start Ocularix.exe
-//   program_bench.exe stage <following> <changing> <seconds>
+//   program_bench.exe stage <following> <changing> <seconds> [alone]
 //        show the pattern, arrange the program's window and the pointer, print
 //        "ready", and keep the pattern up for that long; with changing 1 one
 //        pixel of the magnified area changes every 50 ms, so that every refresh
-//        has a new frame to paint.
+//        has a new frame to paint; alone, without the program, for the idle
+//        load of the Wine prefix.
 #include <windows.h>
 
 #include <stdio.h>
@@ -126,10 +127,25 @@ void CALLBACK ChangeOnePixel(HWND window, UINT, UINT_PTR, DWORD) {
     ReleaseDC(window, dc);
 }
 
-int Stage(bool following, bool changing, int seconds) {
+// Says "ready", then sleeps in GetMessage until the end, so that the stage
+// itself costs nothing.
+int Idle(int seconds) {
+    printf("ready\n");
+    fflush(stdout);
+    SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && !message.hwnd && !message.lParam) break;
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+int Stage(bool following, bool changing, int seconds, bool alone) {
     test::PatternWindow pattern(kPattern.left, kPattern.top, kPattern.right - kPattern.left,
                                 kPattern.bottom - kPattern.top);
     pattern.WaitUntilOnScreen();
+    if (alone) return Idle(seconds);
     HWND program = WaitForProgram();
     if (!program) {
         fprintf(stderr, "Ocularix did not start\n");
@@ -144,22 +160,16 @@ int Stage(bool following, bool changing, int seconds) {
     const POINT pointer = following ? ViewCentre(program) : PatternCentre();
     SetCursorPos(pointer.x, pointer.y);
     if (changing) SetTimer(pattern.get(), kChangeTimer, kFastIntervalMs, ChangeOnePixel);
-    printf("ready\n");
-    fflush(stdout);
-    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
-    while (GetTickCount() < end) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    }
-    return 0;
+    return Idle(seconds);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 3 && strcmp(argv[1], "prepare") == 0) return Prepare(atoi(argv[2]) != 0);
-    if (argc >= 5 && strcmp(argv[1], "stage") == 0) return Stage(atoi(argv[2]) != 0, atoi(argv[3]) != 0, atoi(argv[4]));
-    fprintf(stderr, "usage: program_bench prepare <following> | stage <following> <changing> <seconds>\n");
+    if (argc >= 5 && strcmp(argv[1], "stage") == 0) {
+        return Stage(atoi(argv[2]) != 0, atoi(argv[3]) != 0, atoi(argv[4]), argc >= 6 && strcmp(argv[5], "alone") == 0);
+    }
+    fprintf(stderr, "usage: program_bench prepare <following> | stage <following> <changing> <seconds> [alone]\n");
     return 2;
 }

@@ -1,11 +1,9 @@
 // How long a frame of the magnified view takes, beside the cheapest way of putting
 // the same number of screen pixels on the same window: one BitBlt from the screen
-// DC to the window DC. Also the process's CPU use while the view refreshes every
-// 50 ms. Prints Markdown; run by scripts/bench.sh, not a test.
+// DC to the window DC. Prints Markdown; run by scripts/bench.sh, not a test (the
+// cost of the running program is measured by scripts/program-cpu.sh).
 //
 //   render_bench.exe                  the tables
-//   render_bench.exe refresh          CPU use while refreshing, in a process that
-//                                     has done nothing else, like the program
 //   render_bench.exe 800 600 4 [b]    one view size and zoom, 200 frames of Render
 //                                     (or with b of the baseline), for profiling
 #include <windows.h>
@@ -20,6 +18,7 @@
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
+#include "view/ViewFrame.h"
 #include "view/ViewGeometry.h"
 
 namespace {
@@ -34,18 +33,13 @@ const int kZooms[] = {1, 4, 32};
 constexpr int kFrames = 41;          // of each kind, per size and zoom
 constexpr int kProfileFrames = 200;  // in the single-configuration mode
 const POINT kZoomPoint = {640, 512};
-constexpr int kRefreshZoom = 3;      // the default zoom factor
-constexpr UINT kRefreshMs = 50;
-constexpr double kRefreshSeconds = 10.0;
 constexpr int kLargestWindow = 4000;
 
 WNDPROC g_mainProc = nullptr;
-long g_paints = 0;
 
-// Counts the paints, and lets the window grow past the screen's size, which the
+// Lets the window grow past the screen's size, which the
 // system does not allow by default.
 LRESULT CALLBACK BenchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) ++g_paints;
     LRESULT result = CallWindowProcA(g_mainProc, window, message, wParam, lParam);
     if (message == WM_GETMINMAXINFO) {
         MINMAXINFO* limits = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -130,96 +124,34 @@ double TimeFrame(FrameFunction frame) {
     return elapsed;
 }
 
-// The calls of one frame in the view's order, each step timed on its own.
+// The two steps of one frame, each timed on its own.
 struct Phases {
-    double setup;    // memory DC, bitmap, palettes
-    double stretch;  // StretchBlt from the screen
-    double copy;     // BitBlt to the window
-    double cleanup;  // palettes, bitmap and DC released
+    double capture;  // the source rectangle copied from the screen at screen size, compared with the last
+    double show;     // enlarged into the picture and copied to the window
 };
 
 Phases TimePhases(int frames) {
-    std::vector<double> setup, stretch, copy, cleanup;
+    std::vector<double> capture, show;
     HDC windowDC = GetDC(g_mainWindow.Window());
     const RECT view = g_mainWindow.GetViewRect();
-    const RECT source = g_mainWindow.SourceRect();
-    const SIZE magnified = MagnifiedSize(source.right - source.left, source.bottom - source.top, g_settings.ZoomFactor);
+    FrameLook look = {};
+    look.source = g_mainWindow.SourceRect();
+    look.view = SIZE{view.right - view.left, view.bottom - view.top};
+    look.zoomFactor = g_settings.ZoomFactor;
+    ViewFrame& frame = test::State().frame;
     for (int i = 0; i < frames; ++i) {
         double t0 = NowMs();
-        HDC memory = CreateCompatibleDC(windowDC);
-        HBITMAP bitmap = CreateCompatibleBitmap(windowDC, magnified.cx, magnified.cy);
-        HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-        HPALETTE oldMemoryPalette = SelectPalette(memory, test::State().identityPalette, FALSE);
-        RealizePalette(memory);
-        HPALETTE oldWindowPalette = SelectPalette(windowDC, test::State().identityPalette, FALSE);
-        RealizePalette(windowDC);
-        SetStretchBltMode(memory, COLORONCOLOR);
+        frame.Capture(look);
         double t1 = NowMs();
-        HDC screen = GetDC(nullptr);
-        StretchBlt(memory, 0, 0, magnified.cx, magnified.cy, screen, source.left, source.top,
-                   source.right - source.left, source.bottom - source.top, SRCCOPY);
-        ReleaseDC(nullptr, screen);
+        frame.Show(windowDC, POINT{view.left, view.top}, test::State().identityPalette);
         GdiFlush();
         double t2 = NowMs();
-        BitBlt(windowDC, view.left, view.top, view.right - view.left, view.bottom - view.top, memory, 0, 0, SRCCOPY);
-        GdiFlush();
-        double t3 = NowMs();
-        SelectPalette(windowDC, oldWindowPalette, FALSE);
-        SelectPalette(memory, oldMemoryPalette, FALSE);
-        SelectObject(memory, oldBitmap);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        double t4 = NowMs();
         Present();
-        setup.push_back(t1 - t0);
-        stretch.push_back(t2 - t1);
-        copy.push_back(t3 - t2);
-        cleanup.push_back(t4 - t3);
+        capture.push_back(t1 - t0);
+        show.push_back(t2 - t1);
     }
     ReleaseDC(g_mainWindow.Window(), windowDC);
-    return Phases{Median(setup), Median(stretch), Median(copy), Median(cleanup)};
-}
-
-double FileTimeSeconds(const FILETIME& time) {
-    ULARGE_INTEGER value;
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    return static_cast<double>(value.QuadPart) / 1e7;
-}
-
-double ProcessCpuSeconds() {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    return FileTimeSeconds(kernel) + FileTimeSeconds(user);
-}
-
-void CALLBACK InvalidateView(HWND, UINT, UINT_PTR, DWORD) {
-    InvalidateRgn(g_mainWindow.Window(), test::State().viewRegion, FALSE);
-}
-
-// CPU use of this process while a 50 ms timer has the view repainted through
-// WM_PAINT, as the refresh timer does at the "Fast" speed.
-void MeasureRefreshCpu() {
-    const ViewSize size = {800, 600};
-    if (!SizeView(size)) return;
-    SetZoom(kRefreshZoom);
-    UINT_PTR timer = SetTimer(nullptr, 0, kRefreshMs, InvalidateView);
-    const long paintsBefore = g_paints;
-    const double cpuBefore = ProcessCpuSeconds();
-    const double start = NowMs();
-    MSG message;
-    while (NowMs() - start < kRefreshSeconds * 1000.0 && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    const double wall = (NowMs() - start) / 1000.0;
-    const double cpu = ProcessCpuSeconds() - cpuBefore;
-    KillTimer(nullptr, timer);
-    const long frames = g_paints - paintsBefore;
-    printf("Refresh every %u ms, view %dx%d, zoom %d, for %.1f s: %ld frames painted, process CPU %.2f s = %.1f %% "
-           "of one core (%.2f ms per frame).\n",
-           kRefreshMs, size.width, size.height, kRefreshZoom, wall, frames, cpu, 100.0 * cpu / wall,
-           frames ? 1000.0 * cpu / frames : 0.0);
+    return Phases{Median(capture), Median(show)};
 }
 
 void PrintTables() {
@@ -259,13 +191,26 @@ void PrintTables() {
         }
     }
 
-    printf("\nWhere a frame's time goes: the same calls as Render makes, each step timed on its own (median ms).\n\n");
-    printf("| View | Zoom | DC, bitmap, palettes | StretchBlt from screen | BitBlt to window | Release |\n");
-    printf("|---|---:|---:|---:|---:|---:|\n");
+    printf("\nWhere a frame's time goes: the two steps of Render, each timed on its own (median ms).\n\n");
+    printf("| View | Zoom | Copy from the screen and compare | Enlarge and copy to the window |\n");
+    printf("|---|---:|---:|---:|\n");
     for (const Row& row : rows) {
-        printf("| %dx%d | %d | %.2f | %.2f | %.2f | %.2f |\n", row.size.width, row.size.height, row.zoom,
-               row.phases.setup, row.phases.stretch, row.phases.copy, row.phases.cleanup);
+        printf("| %dx%d | %d | %.2f | %.2f |\n", row.size.width, row.size.height, row.zoom, row.phases.capture,
+               row.phases.show);
     }
+}
+
+double FileTimeSeconds(const FILETIME& time) {
+    ULARGE_INTEGER value;
+    value.LowPart = time.dwLowDateTime;
+    value.HighPart = time.dwHighDateTime;
+    return static_cast<double>(value.QuadPart) / 1e7;
+}
+
+double ProcessCpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    return FileTimeSeconds(kernel) + FileTimeSeconds(user);
 }
 
 void ProfileOne(const ViewSize& size, int zoom, bool baseline) {
@@ -302,8 +247,6 @@ int main(int argc, char** argv) {
 
     if (argc >= 4) {
         ProfileOne(ViewSize{atoi(argv[1]), atoi(argv[2])}, atoi(argv[3]), argc >= 5 && argv[4][0] == 'b');
-    } else if (argc == 2 && strcmp(argv[1], "refresh") == 0) {
-        MeasureRefreshCpu();
     } else {
         PrintTables();
     }

@@ -372,4 +372,84 @@ TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     EXPECT_EQ(CountWrongPixels(shown, view, ExpectedSource(kViewWidth, 120, 2, POINT{100, 100}), 2, 0), 0);
 }
 
+// A refresh tick as the refresh timer delivers it.
+void RefreshTick() {
+    SendMessageA(g_mainWindow.Window(), WM_TIMER, kRefreshTimerId, 0);
+}
+
+COLORREF ViewCentre() {
+    const RECT view = g_mainWindow.GetViewRect();
+    return test::ClientPixels(g_mainWindow.Window()).At((view.left + view.right) / 2, (view.top + view.bottom) / 2);
+}
+
+TEST_F(RenderTest, ARefreshPaintsOnlyWhenThePictureChanged) {
+    const POINT zoomPoint = {100, 100};
+    Show(4, zoomPoint);
+    // Painted over behind the program's back: a refresh that paints shows.
+    test::FillClient(g_mainWindow.Window(), kSentinel);
+    RefreshTick();
+    EXPECT_EQ(kSentinel, ViewCentre()) << "a still screen was painted again";
+
+    // One screen pixel of the source changes: its block shows it, and the rest is right too.
+    HDC patternDC = GetDC(pattern_->get());
+    SetPixel(patternDC, zoomPoint.x, zoomPoint.y, RGB(255, 255, 255));
+    ReleaseDC(pattern_->get(), patternDC);
+    ASSERT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(zoomPoint.x, zoomPoint.y) == RGB(255, 255, 255); }, 2000));
+    RefreshTick();
+    const RECT view = g_mainWindow.GetViewRect();
+    const RECT source = g_mainWindow.SourceRect();
+    test::ClientPixels changed(g_mainWindow.Window());
+    const POINT block = {view.left + 4 * (zoomPoint.x - source.left), view.top + 4 * (zoomPoint.y - source.top)};
+    EXPECT_EQ(RGB(255, 255, 255), changed.At(block.x + 3, block.y + 3));
+    EXPECT_EQ(pattern_->ColourAt(zoomPoint.x + 1, zoomPoint.y), changed.At(block.x + 4, block.y));
+    InvalidateRect(pattern_->get(), nullptr, FALSE);
+    ASSERT_TRUE(test::PumpUntil(
+        [&] { return test::ScreenPixel(zoomPoint.x, zoomPoint.y) == pattern_->ColourAt(zoomPoint.x, zoomPoint.y); },
+        2000));
+
+    // The grid switched on.
+    RefreshTick();
+    test::FillClient(g_mainWindow.Window(), kSentinel);
+    RefreshTick();
+    EXPECT_EQ(kSentinel, ViewCentre());
+    g_settings.ShowGrid = 1;
+    g_settings.GridColor = kGridColour;
+    RefreshTick();
+    test::ClientPixels grid(g_mainWindow.Window());
+    EXPECT_EQ(0, CountWrongPixels(grid, view, source, 4, 4));
+
+    // Following, with the cursor drawn: a still cursor paints nothing, a moving one does.
+    g_settings.ShowGrid = 0;
+    g_settings.MouseTracking = 1;
+    ASSERT_TRUE(SetCursorPos(zoomPoint.x, zoomPoint.y));
+    SendMessageA(g_mainWindow.Window(), WM_TIMER, kTrackingTimerId, 0);
+    RefreshTick();
+    test::FillClient(g_mainWindow.Window(), kSentinel);
+    RefreshTick();
+    EXPECT_EQ(kSentinel, ViewCentre());
+    ASSERT_TRUE(SetCursorPos(zoomPoint.x + 5, zoomPoint.y));
+    SendMessageA(g_mainWindow.Window(), WM_TIMER, kTrackingTimerId, 0);
+    EXPECT_NE(kSentinel, ViewCentre()) << "the moved cursor was not painted";
+}
+
+TEST_F(RenderTest, ThePictureKeepsItsBitmapUntilTheViewChangesSize) {
+    Show(3, POINT{100, 100});
+    HBITMAP first = test::State().frame.PictureBitmap();
+    ASSERT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(first)));
+    for (int tick = 0; tick < 3; ++tick) {
+        test::FillClient(g_mainWindow.Window(), kSentinel);
+        g_mainWindow.Redraw();
+        EXPECT_EQ(first, test::State().frame.PictureBitmap());
+    }
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth + 10, kViewHeight));
+    HBITMAP resized = test::State().frame.PictureBitmap();
+    EXPECT_NE(first, resized);
+    EXPECT_EQ(0u, GetObjectType(first)) << "the old picture outlived its size";
+    BITMAP size = {};
+    ASSERT_TRUE(GetObjectA(resized, sizeof(size), &size));
+    EXPECT_EQ(kViewWidth + 10, size.bmWidth);
+    DestroyWindow(g_mainWindow.Window());
+    EXPECT_EQ(0u, GetObjectType(resized)) << "the picture outlived the window";
+}
+
 }  // namespace
