@@ -50,8 +50,10 @@ def main():
             if not name or not path:
                 parser.error(f"not NAME=FILE: {entry}")
             info = zipfile.ZipInfo(name, date_time=when)
-            info.create_system = 0  # MS-DOS: no Unix owner or permission bits
-            info.external_attr = 0
+            # MS-DOS entries with only the archive flag, as Windows writes a plain
+            # file: no Unix permission bits (zipfile adds them for a zero value).
+            info.create_system = 0
+            info.external_attr = 0x20
             info.compress_type = zipfile.ZIP_DEFLATED
             with open(path, "rb") as source:
                 archive.writestr(info, source.read(), compresslevel=9)
