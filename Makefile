@@ -1,8 +1,9 @@
 # Two commands do everything on a fresh Debian machine: `make run` and `make test`.
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release
+DIST = $(abspath $(BUILD))/dist
 
-.PHONY: all deps build build-x64 build-x86 run test bench clean
+.PHONY: all deps build build-x64 build-x86 run test bench dist dist-check clean
 
 all: build
 
@@ -12,17 +13,29 @@ deps:
 build: build-x64 build-x86
 
 build-x64: deps
-	@cmake -S . -B $(BUILD)/x64 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake >/dev/null
+	@cmake -S . -B $(BUILD)/x64 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
 	@cmake --build $(BUILD)/x64
 
 build-x86: deps
-	@cmake -S . -B $(BUILD)/x86 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86.cmake >/dev/null
+	@cmake -S . -B $(BUILD)/x86 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
 	@cmake --build $(BUILD)/x86
 
 run: build-x64
 	@scripts/run.sh $(BUILD)
 
-test: build-x64 build-x86
+# The release: build/dist/Ocularix-<version>-x86.zip (the primary download),
+# the -x64.zip and SHA256SUMS.
+dist: build-x64 build-x86
+	@rm -rf $(DIST)
+	@cmake --build $(BUILD)/x86 --target ocularix_zip
+	@cmake --build $(BUILD)/x64 --target ocularix_zip
+	@cd $(DIST) && sha256sum *-x86.zip *-x64.zip >SHA256SUMS
+
+# Builds HEAD twice in two temporary folders and compares the bytes (slow).
+dist-check: deps
+	@scripts/dist-check.sh
+
+test: dist
 	@scripts/test.sh $(BUILD)
 
 bench: build-x64
