@@ -16,7 +16,7 @@ hz=$(getconf CLK_TCK)
 
 # user + system ticks of a process.
 ticks() {
-  [ -r "/proc/$1/stat" ] || { echo 0; return; }
+  [ -n "$1" ] && [ -r "/proc/$1/stat" ] || { echo 0; return; }
   # Fields after the command name, which may hold spaces: utime and stime are 14 and 15.
   sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'
 }
