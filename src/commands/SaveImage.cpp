@@ -52,24 +52,6 @@ void OnFileTypeChange(HWND dialog, const OPENFILENAMEA& state) {
     SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension));
 }
 
-// Selects a palette into a DC as a foreground palette and realises it; puts the
-// previous one back.
-class RealizedPalette {
-public:
-    RealizedPalette(HDC dc, HPALETTE palette) : dc_(dc), previous_(SelectPalette(dc, palette, FALSE)) {
-        RealizePalette(dc);
-    }
-    ~RealizedPalette() {
-        if (previous_) SelectPalette(dc_, previous_, FALSE);
-    }
-    RealizedPalette(const RealizedPalette&) = delete;
-    RealizedPalette& operator=(const RealizedPalette&) = delete;
-
-private:
-    HDC dc_;
-    HPALETTE previous_;
-};
-
 // An info header with room for the largest colour table.
 struct InfoWithTable {
     BITMAPINFOHEADER header;

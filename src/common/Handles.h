@@ -167,3 +167,22 @@ public:
 private:
     Interface* pointer_;
 };
+
+// Selects a palette into a DC as a foreground palette and realises it; puts the
+// previous one back. No palette, nothing done.
+class RealizedPalette {
+public:
+    RealizedPalette(HDC dc, HPALETTE palette)
+        : dc_(dc), previous_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+        if (palette) RealizePalette(dc);
+    }
+    ~RealizedPalette() {
+        if (previous_) SelectPalette(dc_, previous_, FALSE);
+    }
+    RealizedPalette(const RealizedPalette&) = delete;
+    RealizedPalette& operator=(const RealizedPalette&) = delete;
+
+private:
+    HDC dc_;
+    HPALETTE previous_;
+};

@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "common/Handles.h"
+#include "dialogs/BoundDialog.h"
 #include "dialogs/Dialogs.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -50,17 +51,8 @@ void SubclassLink(HWND link) {
 // The state of one open About box, bound to it through DWLP_USER from
 // WM_INITDIALOG to WM_NCDESTROY. The link font goes when the dialog is
 // destroyed, and at the latest with this object.
-class AboutDialog {
+class AboutDialog : public BoundDialog<AboutDialog> {
 public:
-    static AboutDialog* From(HWND dialog) {
-        return reinterpret_cast<AboutDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    }
-
-    void Bind(HWND dialog) {
-        dialog_ = dialog;
-        SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
-    }
-
     BOOL OnInitDialog();
     BOOL OnCommand(WORD command, WORD notification);
     INT_PTR OnCtlColorStatic(HDC dc, HWND control);
@@ -69,7 +61,6 @@ public:
 private:
     void OpenLink(int controlId);
 
-    HWND dialog_ = nullptr;
     Font linkFont_;
 };
 
@@ -148,7 +139,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         about->OnDestroy();
         return FALSE;
     case WM_NCDESTROY:
-        SetWindowLongPtrA(dialog, DWLP_USER, 0);
+        AboutDialog::Unbind(dialog);
         return FALSE;
     default:
         return FALSE;

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
+#include "dialogs/BoundDialog.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/RateMath.h"
 #include "resources/resource.h"
@@ -67,17 +68,8 @@ uint8_t IsChecked(HWND dialog, int controlId) {
 
 // The state of one open dialog, bound to it through DWLP_USER from
 // WM_INITDIALOG to WM_NCDESTROY.
-class OptionsDialog {
+class OptionsDialog : public BoundDialog<OptionsDialog> {
 public:
-    static OptionsDialog* From(HWND dialog) {
-        return reinterpret_cast<OptionsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    }
-
-    void Bind(HWND dialog) {
-        dialog_ = dialog;
-        SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
-    }
-
     BOOL OnInitDialog();
     BOOL OnCommand(WORD command);
     BOOL OnHelp(const HELPINFO& help);
@@ -87,7 +79,6 @@ private:
     BOOL OnOk();
     HWND ControlAt(HWND clicked, POINT screen) const;
 
-    HWND dialog_ = nullptr;
     // The colour chosen in this dialog; becomes GridColor only with a successful OK.
     COLORREF pendingGridColour_ = 0;
 };
@@ -213,7 +204,7 @@ INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         options->OnContextMenu(reinterpret_cast<HWND>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return FALSE;
     case WM_NCDESTROY:
-        SetWindowLongPtrA(dialog, DWLP_USER, 0);
+        OptionsDialog::Unbind(dialog);
         return FALSE;
     default:
         return FALSE;

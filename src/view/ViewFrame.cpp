@@ -17,33 +17,6 @@ BITMAPINFO TopDown32(int width, int height) {
     return info;
 }
 
-// Selects the identity palette into the picture and the target and realises it
-// in both; puts the previous palettes back when the picture is on the target.
-class PaletteSelection {
-public:
-    PaletteSelection(HDC picture, HDC target, HPALETTE palette)
-        : picture_(picture), target_(target), picturePrevious_(nullptr), targetPrevious_(nullptr) {
-        if (!palette) return;
-        picturePrevious_ = SelectPalette(picture_, palette, FALSE);
-        RealizePalette(picture_);
-        targetPrevious_ = SelectPalette(target_, palette, FALSE);
-        RealizePalette(target_);
-    }
-    ~PaletteSelection() {
-        // The identity palette must not stay selected in a DC that outlives the frame.
-        if (targetPrevious_) SelectPalette(target_, targetPrevious_, FALSE);
-        if (picturePrevious_) SelectPalette(picture_, picturePrevious_, FALSE);
-    }
-    PaletteSelection(const PaletteSelection&) = delete;
-    PaletteSelection& operator=(const PaletteSelection&) = delete;
-
-private:
-    HDC picture_;
-    HDC target_;
-    HPALETTE picturePrevious_;
-    HPALETTE targetPrevious_;
-};
-
 // A line on the first view column (row) of every spacing-th screen pixel, none at 0.
 void DrawGrid(HDC picture, SIZE size, int spacing, COLORREF colour) {
     if (spacing <= 0) return;
@@ -125,7 +98,9 @@ void ViewFrame::Show(HDC target, POINT viewOrigin, HPALETTE palette) {
     // Drawn after the grid, so that it lies on top, at its own size.
     if (look_.cursor) DrawIcon(picture_.dc(), look_.cursorAt.x, look_.cursorAt.y, look_.cursor);
     {
-        PaletteSelection palettes(picture_.dc(), target, palette);
+        // The identity palette keeps the screen's own colours on palette displays.
+        RealizedPalette picturePalette(picture_.dc(), palette);
+        RealizedPalette targetPalette(target, palette);
         BitBlt(target, viewOrigin.x, viewOrigin.y, size.cx, size.cy, picture_.dc(), 0, 0, SRCCOPY);
     }
     shownPixels_.assign(capture_.bits(), capture_.bits() + capture_.PixelCount());
