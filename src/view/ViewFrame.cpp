@@ -2,20 +2,10 @@
 
 #include <string.h>
 
+#include "common/Dib.h"
 #include "view/ViewGeometry.h"
 
 namespace {
-
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
 
 // A line on the first view column (row) of every spacing-th screen pixel, none at 0.
 void DrawGrid(HDC picture, SIZE size, int spacing, COLORREF colour) {

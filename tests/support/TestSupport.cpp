@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "common/Dib.h"
+
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
@@ -71,14 +73,7 @@ std::string ProgramFolder() {
 }
 
 BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
+    return ::TopDown32(width, height);
 }
 
 COLORREF ScreenPixel(int x, int y) {
