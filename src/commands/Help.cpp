@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "commands/HelpPopup.h"
+#include "common/Handles.h"
 #include "resources/resource.h"
 
 const char kHelpFileName[] = "Ocularix.html";
@@ -18,9 +19,8 @@ constexpr DWORD kNoTopic = 0;
 
 bool OpenWithShell(HWND owner, const char* path) {
     // The browser may be started through a shell extension, which needs COM on this thread.
-    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    ComApartment apartment;
     HINSTANCE result = ShellExecuteA(owner, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
-    if (SUCCEEDED(com)) CoUninitialize();
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

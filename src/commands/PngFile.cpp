@@ -11,20 +11,6 @@
 
 namespace {
 
-// COM for this thread while a file is encoded; left as it was found.
-class ComApartment {
-public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
-};
-
 bool EncodeFrame(IWICBitmapEncoder* encoder, const BITMAPINFOHEADER& header, const BYTE* packed) {
     ComRef<IWICBitmapFrameEncode> frame;
     ComRef<IPropertyBag2> options;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 // A device context from GetDC, released to its window.
 class WindowDC {
@@ -147,6 +148,20 @@ public:
 private:
     HGLOBAL memory_;
     void* bytes_;
+};
+
+// COM for this thread for the object's lifetime; left as it was found.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT result_;
 };
 
 // A COM interface pointer, released once.
