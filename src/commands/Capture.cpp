@@ -37,6 +37,16 @@ private:
     bool open_;
 };
 
+// The colour of the screen pixel under the mouse, read now. The hot key serves
+// other programs in front of a window that may be minimised, where the status
+// bar's sample is not refreshed.
+COLORREF ColourUnderMouse() {
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    WindowDC screen(nullptr);
+    return GetPixel(screen, cursor.x, cursor.y);
+}
+
 }  // namespace
 
 bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap) {
@@ -100,7 +110,7 @@ void MainWindow::OnHotKey(WPARAM id) {
         PutBitmapOnClipboard(window, CaptureImage(true, false));
     } else if (id == kColourHotKeyId) {
         char text[kColourTextSize];
-        FormatClipboardColour(sampledColour, g_settings.DisplayRGBColourPanel != 0, text);
+        FormatClipboardColour(ColourUnderMouse(), g_settings.DisplayRGBColourPanel != 0, text);
         // A clipboard held by another program leaves everything as it was, silently.
         PutTextOnClipboard(window, text);
     }
