@@ -6,7 +6,6 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "commands/HotKeys.h"
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
@@ -105,13 +104,13 @@ HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
     return copied ? bitmap.release() : nullptr;
 }
 
-void MainWindow::OnHotKey(WPARAM id) {
-    if (id == kBitmapHotKeyId) {
-        PutBitmapOnClipboard(window, CaptureImage(true, false));
-    } else if (id == kColourHotKeyId) {
-        char text[kColourTextSize];
-        FormatClipboardColour(ColourUnderMouse(), g_settings.DisplayRGBColourPanel != 0, text);
-        // A clipboard held by another program leaves everything as it was, silently.
-        PutTextOnClipboard(window, text);
-    }
+void MainWindow::CopyZoomedView() {
+    PutBitmapOnClipboard(window, CaptureImage(true, false));
+}
+
+void MainWindow::CopyColourUnderMouse() {
+    char text[kColourTextSize];
+    FormatClipboardColour(ColourUnderMouse(), g_settings.DisplayRGBColourPanel != 0, text);
+    // A clipboard held by another program leaves everything as it was, silently.
+    PutTextOnClipboard(window, text);
 }
