@@ -4,27 +4,25 @@
 #include <shlobj.h>
 #include <string.h>
 
+#include <type_traits>
+
 #include "common/Clamp.h"
 
 const char* const kSettingsKeyPath = "Software\\Quillfern\\Ocularix\\1";
 
 namespace {
 
-// A field's default, made from a row's parts as the field itself would be.
-template <typename T>
-struct Initial {
-    T value;
-};
-
-template <typename T>
-void SetTo(T& field, const T& value) {
-    field = value;
-}
-
-// The folder: every byte, so that its tail is as clean as its start.
-template <size_t N>
-void SetTo(char (&field)[N], const char (&value)[N]) {
-    memcpy(field, value, N);
+// A field's default from its row: a number or flag as the row says (a value the
+// field cannot hold does not compile); a record or a text all zero.
+template <long long initial, typename T>
+void SetTo(T& field) {
+    if constexpr (std::is_arithmetic_v<T>) {
+        constexpr T value{initial};
+        field = value;
+    } else {
+        static_assert(initial == 0, "a record or a text starts all zero");
+        memset(&field, 0, sizeof(field));
+    }
 }
 
 }  // namespace
@@ -39,14 +37,14 @@ Settings::~Settings() {
 }
 
 void Settings::BuildTable() {
-#define OCULARIX_SETTING_ENTRY(name, type, ...) \
+#define OCULARIX_SETTING_ENTRY(name, type, initial) \
     table_[static_cast<int>(Setting::name)] = SettingsEntry{#name, sizeof(name), &name, type, 0};
     OCULARIX_SETTINGS_TABLE(OCULARIX_SETTING_ENTRY)
 #undef OCULARIX_SETTING_ENTRY
 }
 
 void Settings::SetDefaults() {
-#define OCULARIX_SETTING_DEFAULT(name, type, ...) SetTo(name, Initial<decltype(name)>{{__VA_ARGS__}}.value);
+#define OCULARIX_SETTING_DEFAULT(name, type, initial) SetTo<initial>(name);
     OCULARIX_SETTINGS_TABLE(OCULARIX_SETTING_DEFAULT)
 #undef OCULARIX_SETTING_DEFAULT
     for (SettingsEntry& entry : table_) entry.read = 0;

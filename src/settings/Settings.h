@@ -20,18 +20,19 @@ struct SettingsEntry {
 extern const char* const kSettingsKeyPath;
 
 // The stored values, one row each, in the order they are read and written:
-// X(name, registry type, default...). The name is both the registry value's and
-// the field's, and the field gives the size; the default lists the field's parts
-// (four for a RECT). A new value is a row at the end and a field in the record.
+// X(name, registry type, default). The name is both the registry value's and the
+// field's, and the field gives the size; the default of a RECT, POINT, FILETIME
+// or text can only be 0, all of it. A new value is a row at the end and a field
+// in the record.
 #define OCULARIX_SETTINGS_TABLE(X)                                        \
     X(Transparent, REG_BINARY, 0)                                         \
-    X(InitialDirectory, REG_SZ, "")                                       \
-    X(WindowPos, REG_BINARY, 0, 0, 0, 0)                                  \
+    X(InitialDirectory, REG_SZ, 0)                                        \
+    X(WindowPos, REG_BINARY, 0)                                           \
     X(AlwaysOnTop, REG_BINARY, 0)                                         \
-    X(HelpFileTime, REG_BINARY, 0, 0)                                     \
+    X(HelpFileTime, REG_BINARY, 0)                                        \
     X(Update, REG_DWORD, 1)                                               \
     X(ZoomFactor, REG_DWORD, 3)                                           \
-    X(ZoomPoint, REG_BINARY, 0, 0)                                        \
+    X(ZoomPoint, REG_BINARY, 0)                                           \
     X(Emailed, REG_DWORD, 0)                                              \
     X(SaveZoomedImage, REG_BINARY, 0)                                     \
     X(Update1, REG_DWORD, 1000)                                           \
@@ -58,7 +59,7 @@ extern const char* const kSettingsKeyPath;
     X(bUseOSCursor, REG_BINARY, 1)
 
 enum class Setting {
-#define OCULARIX_SETTING_NAME(name, ...) name,
+#define OCULARIX_SETTING_NAME(name, type, initial) name,
     OCULARIX_SETTINGS_TABLE(OCULARIX_SETTING_NAME)
 #undef OCULARIX_SETTING_NAME
     Count
