@@ -12,14 +12,14 @@ deps:
 
 build: build-x64 build-x86
 
-CONFIGURE_X64 = cmake -S . -B $(BUILD)/x64 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
+CONFIGURE_X64 = cmake -S . -B $(BUILD)/x64 -DOCULARIX_TESTS=ON $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
 
 build-x64: deps
 	@$(CONFIGURE_X64)
 	@cmake --build $(BUILD)/x64
 
 build-x86: deps
-	@cmake -S . -B $(BUILD)/x86 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
+	@cmake -S . -B $(BUILD)/x86 -DOCULARIX_TESTS=ON $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
 	@cmake --build $(BUILD)/x86
 
 run: build-x64
