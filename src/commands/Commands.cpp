@@ -7,6 +7,7 @@
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "view/ColourText.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ bool MainWindow::ExecuteCommand(WORD command) {
         break;
     case IDM_COLOUR_AS_RGB:
     case IDM_COLOUR_AS_HEX:
-        s.DisplayRGBColourPanel = command == IDM_COLOUR_AS_RGB ? 1 : 0;
+        StoreColourFormat(s, command == IDM_COLOUR_AS_RGB ? ColourFormat::Rgb : ColourFormat::Hexadecimal);
         if (statusBar) InvalidateRect(statusBar, nullptr, FALSE);
         break;
     case IDM_SCREEN_COORDINATES:

@@ -9,6 +9,7 @@
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "view/ColourText.h"
 
 namespace {
 
@@ -77,7 +78,8 @@ HMENU PreparePopup(HMENU menus, int helpId, bool selectionActive) {
         popup = GetSubMenu(menus, MENU_POS_COLOUR_PANE);
         CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
         CheckMenuRadioItem(popup, IDM_COLOUR_AS_RGB, IDM_COLOUR_AS_HEX,
-                           s.DisplayRGBColourPanel ? IDM_COLOUR_AS_RGB : IDM_COLOUR_AS_HEX, MF_BYCOMMAND);
+                           StoredColourFormat(s) == ColourFormat::Rgb ? IDM_COLOUR_AS_RGB : IDM_COLOUR_AS_HEX,
+                           MF_BYCOMMAND);
     } else if (helpId == HELP_ID_STATUS_COORDINATES) {
         popup = GetSubMenu(menus, MENU_POS_COORDINATES_PANE);
         CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);

@@ -4,6 +4,7 @@
 
 #include "resources/resource.h"
 #include "text/ResString.h"
+#include "view/ColourText.h"
 
 struct ProcessStrings {
     ResString emailLink{IDS_EMAIL_LINK};
@@ -23,3 +24,8 @@ struct ProcessStrings {
 };
 
 extern ProcessStrings g_strings;
+
+// The template a colour text is formatted with: the colour pane's from the
+// string table (kept here, since the tracking tick uses them), the clipboard's
+// fixed, "%d,%d,%d" or "#%02x%02x%02x".
+const char* ColourTemplate(ColourFormat format, ColourUse use);

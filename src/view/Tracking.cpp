@@ -13,6 +13,7 @@
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "text/Strings.h"
+#include "view/ColourText.h"
 #include "view/TrackingMath.h"
 #include "view/ViewGeometry.h"
 
@@ -216,9 +217,8 @@ void MainWindow::OnTrackingTick() {
     if (colourShown && colour == sampledColour) return;
     colourShown = true;
     sampledColour = colour;
-    char text[kPaneTextLength];
-    FormatColourText(colour, g_settings.DisplayRGBColourPanel != 0, g_strings.colourRgbFormat.Text(),
-                     g_strings.colourHexFormat.Text(), text);
+    char text[kColourTextSize];
+    FormatColourText(colour, ColourTemplate(StoredColourFormat(g_settings), ColourUse::Pane), text);
     SetPaneText(statusBar, kColourPane, text);
     // Set again as owner-drawn, so the swatch repaints in the new colour.
     SetPaneText(statusBar, kSwatchPane | SBT_OWNERDRAW, "");
