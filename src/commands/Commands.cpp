@@ -98,12 +98,12 @@ bool MainWindow::ExecuteCommand(WORD command) {
     case IDM_COLOUR_AS_RGB:
     case IDM_COLOUR_AS_HEX:
         StoreColourFormat(s, command == IDM_COLOUR_AS_RGB ? ColourFormat::Rgb : ColourFormat::Hexadecimal);
-        if (statusBar) InvalidateRect(statusBar, nullptr, FALSE);
+        status.Invalidate();
         break;
     case IDM_SCREEN_COORDINATES:
     case IDM_WINDOW_COORDINATES:
         s.RelativeCoords = command == IDM_WINDOW_COORDINATES ? 1 : 0;
-        if (statusBar) InvalidateRect(statusBar, nullptr, FALSE);
+        status.Invalidate();
         break;
     case IDM_TOGGLE_TRANSPARENT:
         Toggle(s.Transparent);

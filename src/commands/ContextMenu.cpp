@@ -6,7 +6,6 @@
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "view/ColourText.h"
@@ -20,51 +19,17 @@ void CheckCommand(HMENU menu, UINT command, bool checked) {
     CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-// The status pane under a screen point, as its help id; the status bar's own
-// help id when the point lies outside every pane.
-int StatusBarHelpId(HWND statusBar, POINT screenPoint) {
-    POINT local = screenPoint;
-    ScreenToClient(statusBar, &local);
-    for (int pane = 0; pane < kStatusPaneCount; ++pane) {
-        RECT paneRect;
-        if (SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&paneRect)) && PtInRect(&paneRect, local)) {
-            return HELP_ID_STATUS_MESSAGE + pane;
-        }
-    }
-    return HELP_ID_STATUS_MESSAGE;
-}
-
-// The command of the toolbar button under a screen point, 0 when none.
-int ToolbarButtonCommand(HWND toolbar, POINT screenPoint) {
-    if (!toolbar) return 0;
-    POINT local = screenPoint;
-    ScreenToClient(toolbar, &local);
-    LRESULT index = SendMessageA(toolbar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&local));
-    if (index < 0) return 0;
-    TBBUTTON button = {};
-    if (!SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button))) return 0;
-    return button.idCommand;
-}
-
 }  // namespace
 
 bool MainWindow::HitTestHelpId(POINT screenPoint, int* helpId) {
     *helpId = HELP_ID_NONE;
     POINT client = screenPoint;
     ScreenToClient(window, &client);
-    if (viewRegion && PtInRegion(viewRegion, client.x, client.y)) {
-        *helpId = HELP_ID_VIEW;
-    } else if (PointInWindow(updateSlider, screenPoint)) {
-        *helpId = HELP_ID_UPDATE_SLIDER;
-    } else if (PointInWindow(zoomSlider, screenPoint)) {
-        *helpId = HELP_ID_ZOOM_SLIDER;
-    } else if (PointInWindow(statusBar, screenPoint)) {
-        *helpId = StatusBarHelpId(statusBar, screenPoint);
-    } else if (int command = ToolbarButtonCommand(toolbar, screenPoint)) {
-        *helpId = command;
-    } else if (PointInWindow(toolbar, screenPoint) || PointInWindow(toolbarBand, screenPoint)) {
-        *helpId = HELP_ID_TOOLBAR;
-    }
+    // The places in this order: the view, the sliders, the status bar, the toolbar.
+    if (viewRegion && PtInRegion(viewRegion, client.x, client.y)) *helpId = HELP_ID_VIEW;
+    if (*helpId == HELP_ID_NONE) *helpId = band.SliderHelpIdAt(screenPoint);
+    if (*helpId == HELP_ID_NONE) *helpId = status.HelpIdAt(screenPoint);
+    if (*helpId == HELP_ID_NONE) *helpId = band.HelpIdAt(screenPoint);
     return *helpId != HELP_ID_NONE;
 }
 

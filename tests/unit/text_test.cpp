@@ -1,7 +1,11 @@
-// Texts the program builds without windows: the colour text.
+// Texts the program builds without windows: the colour text and the two parts
+// of a command's string.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string.h>
+
+#include "text/CommandText.h"
 #include "view/ColourText.h"
 
 namespace {
@@ -18,6 +22,26 @@ TEST(ColourText, TheTemplateTakesRedGreenBlue) {
     EXPECT_STREQ(text, "Colour (rgb): 255,255,255 ");
     FormatColourText(RGB(1, 2, 3), nullptr, text);
     EXPECT_STREQ(text, "");
+}
+
+TEST(CommandText, TheTipComesBeforeTheLineBreakAndThePromptAfterIt) {
+    char text[16] = "untouched";
+    EXPECT_TRUE(CommandTextPart("Tip\nPrompt", CommandPart::Tip, text));
+    EXPECT_STREQ(text, "Tip");
+    EXPECT_TRUE(CommandTextPart("Tip\nPrompt", CommandPart::Prompt, text));
+    EXPECT_STREQ(text, "Prompt");
+    // No line break: all of it is the tip, and there is no prompt.
+    EXPECT_TRUE(CommandTextPart("Only a tip", CommandPart::Tip, text));
+    EXPECT_STREQ(text, "Only a tip");
+    EXPECT_FALSE(CommandTextPart("Only a tip", CommandPart::Prompt, text));
+    EXPECT_STREQ(text, "Only a tip");
+    EXPECT_FALSE(CommandTextPart(nullptr, CommandPart::Tip, text));
+
+    // 15 characters fit a buffer of 16; the 16th is cut.
+    EXPECT_TRUE(CommandTextPart("\n123456789012345", CommandPart::Prompt, text));
+    EXPECT_STREQ(text, "123456789012345");
+    EXPECT_TRUE(CommandTextPart("1234567890123456\nx", CommandPart::Tip, text));
+    EXPECT_STREQ(text, "123456789012345");
 }
 
 }  // namespace
