@@ -13,11 +13,11 @@ deps:
 build: build-x64 build-x86
 
 build-x64: deps
-	@cmake -S . -B $(BUILD)/x64 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
+	@cmake -S . -B $(BUILD)/x64 -DOCULARIX_TESTS=ON $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
 	@cmake --build $(BUILD)/x64
 
 build-x86: deps
-	@cmake -S . -B $(BUILD)/x86 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
+	@cmake -S . -B $(BUILD)/x86 -DOCULARIX_TESTS=ON $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
 	@cmake --build $(BUILD)/x86
 
 run: build-x64

@@ -38,6 +38,16 @@ private:
     bool open_;
 };
 
+// The colour of the screen pixel under the mouse, read now. The hot key serves
+// other programs in front of a window that may be minimised, where the status
+// bar's sample is not refreshed.
+COLORREF ColourUnderMouse() {
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    WindowDC screen(nullptr);
+    return GetPixel(screen, cursor.x, cursor.y);
+}
+
 }  // namespace
 
 bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap) {
@@ -97,7 +107,8 @@ void MainWindow::OnHotKey(WPARAM id) {
     } else if (id == kColourHotKeyId) {
         // "255,0,128" as RGB, "#ff0080" as hexadecimal.
         char text[kColourTextSize];
-        FormatColourText(sampledColour, ColourTemplate(StoredColourFormat(g_settings), ColourUse::Clipboard), text);
+        FormatColourText(ColourUnderMouse(), ColourTemplate(StoredColourFormat(g_settings), ColourUse::Clipboard),
+                         text);
         // A clipboard held by another program leaves everything as it was, silently.
         PutTextOnClipboard(window, text);
     }

@@ -13,7 +13,7 @@ constexpr int kColourHotKeyId = 2;
 UINT HotKeyModifiers(UINT hotKeyControlFlags);
 
 // Registers both hot keys from the settings, after giving up any this program
-// holds; called at window creation and after the Options dialog's OK. A key that
+// holds; called at window creation and when the Options dialog closes. A key that
 // another program holds is left out silently.
 void RegisterHotKeys(HWND window);
 void UnregisterHotKeys(HWND window);

@@ -17,3 +17,9 @@ constexpr int kMaxUpdateInterval = 1000;
 // found to make it opaque again.
 constexpr int kFaintestOpacity = 10;
 constexpr int kOpaque = 255;
+// Arrow-key steps in screen pixels, with and without Ctrl. A step must move
+// the zoom point forwards; a longer step than this is no step a user means
+// (Page Up and Page Down move by the view's width), and it keeps the sums
+// with screen coordinates far from overflow.
+constexpr int kMinScrollRate = 1;
+constexpr int kMaxScrollRate = 1024;

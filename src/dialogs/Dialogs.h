@@ -4,8 +4,9 @@
 #include <windows.h>
 
 // The modal Options dialog; true when it ended with OK, after it stored the
-// edited settings and registered the new hot keys. The caller then saves the
-// settings and applies them to the window.
+// edited settings. The owner's hot keys are given up while it is open and
+// registered when it closes: the new ones after OK, the old ones otherwise.
+// After OK the caller saves the settings and applies them to the window.
 bool RunOptionsDialog(HWND owner);
 // The modal About box with its two links.
 void RunAboutDialog(HWND owner);

@@ -149,8 +149,7 @@ BOOL OptionsDialog::OnOk() {
     s.GridColor = pendingGridColour_;
     ReadHotKey(dialog_, IDC_OPTIONS_COLOUR_HOT_KEY, &s.nHotKeyColourVK, &s.nHotKeyColourModifiers);
     ReadHotKey(dialog_, IDC_OPTIONS_BITMAP_HOT_KEY, &s.nHotKeyBitmapVK, &s.nHotKeyBitmapModifiers);
-    // The owner is the main window, which holds the hot keys.
-    RegisterHotKeys(GetParent(dialog_));
+    // The new hot keys are registered once the dialog has gone (RunOptionsDialog).
     EndDialog(dialog_, IDOK);
     return TRUE;
 }
@@ -238,8 +237,15 @@ bool PickGridColour(HWND dialog, COLORREF* colour) {
 }
 
 bool RunOptionsDialog(HWND owner) {
+    // The owner is the main window, which holds the hot keys. They are given up
+    // while the dialog is open: a registered combination never reaches a
+    // hot-key control, so it could not be typed there, and typing it would copy
+    // behind the dialog.
+    UnregisterHotKeys(owner);
     OptionsDialog options;
     INT_PTR result = DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_OPTIONS), owner, OptionsDialogProc,
                                      reinterpret_cast<LPARAM>(&options));
+    // The new keys after OK; after Cancel, Esc or the close box the ones from before.
+    RegisterHotKeys(owner);
     return result == IDOK;
 }

@@ -117,6 +117,9 @@ void Settings::ClampToSafeRanges() {
     Update3 = Clamp<int32_t>(Update3, kMinUpdateInterval, kMaxUpdateInterval);
     // Kept in range in memory too: Shift+wheel steps from the stored value.
     nTransparency = Clamp<int32_t>(nTransparency, kFaintestOpacity, kOpaque);
+    // A zero or negative step would turn the arrow keys round or still them.
+    nSlowScrollRate = Clamp<int32_t>(nSlowScrollRate, kMinScrollRate, kMaxScrollRate);
+    nFastScrollRate = Clamp<int32_t>(nFastScrollRate, kMinScrollRate, kMaxScrollRate);
     // A placement without width or height would make a window nobody can see or
     // grab: the default placement is used instead.
     if (WindowPos.right <= WindowPos.left || WindowPos.bottom <= WindowPos.top) Entry(Setting::WindowPos).read = 0;

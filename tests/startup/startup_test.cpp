@@ -41,24 +41,26 @@ struct Program {
     }
 };
 
+struct MainWindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectMainWindow(HWND window, LPARAM data) {
+    MainWindowSearch* s = reinterpret_cast<MainWindowSearch*>(data);
+    char className[64];
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((s->processId == 0 || owner == s->processId) && GetClassNameA(window, className, sizeof(className)) &&
+        lstrcmpA(className, "OcularixMainWnd") == 0) {
+        s->found.push_back(window);
+    }
+    return TRUE;
+}
+
 std::vector<HWND> MainWindowsOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search = {processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(data);
-            char className[64];
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if ((s->processId == 0 || owner == s->processId) && GetClassNameA(window, className, sizeof(className)) &&
-                lstrcmpA(className, "OcularixMainWnd") == 0) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    MainWindowSearch search = {processId, {}};
+    EnumWindows(CollectMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

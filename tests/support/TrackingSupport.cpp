@@ -151,23 +151,27 @@ bool PumpTimerTicks(HWND window, UINT_PTR timerId, int count, DWORD ms) {
     return PumpTicks(window, timerId, ms, [count](int ticks) { return ticks >= count; }) >= count;
 }
 
+namespace {
+
+struct ClassSearch {
+    const char* className;
+    int count;
+};
+
+BOOL CALLBACK CountVisibleOfClass(HWND window, LPARAM data) {
+    ClassSearch* s = reinterpret_cast<ClassSearch*>(data);
+    char name[64];
+    if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof(name)) && lstrcmpA(name, s->className) == 0) {
+        ++s->count;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 int CountThreadWindows(const char* className) {
-    struct Search {
-        const char* className;
-        int count;
-    } search = {className, 0};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(data);
-            char name[64];
-            if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof(name)) &&
-                lstrcmpA(name, s->className) == 0) {
-                ++s->count;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ClassSearch search = {className, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountVisibleOfClass, reinterpret_cast<LPARAM>(&search));
     return search.count;
 }
 

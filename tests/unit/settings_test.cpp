@@ -206,6 +206,21 @@ TEST_F(SettingsStore, ValuesThatWouldBreakTheViewOrTimersAreClampedWhenLoaded) {
     EXPECT_EQ(Store().Update, 4);
 }
 
+TEST_F(SettingsStore, ScrollRatesAreLimitedToForwardStepsAUserCouldMean) {
+    struct Case {
+        DWORD stored;
+        int32_t loaded;
+    };
+    const Case cases[] = {{0, 1}, {1, 1}, {1024, 1024}, {1025, 1024}, {0xFFFFFFFFu, 1}, {0x80000000u, 1}};
+    for (const Case& c : cases) {
+        StoreDword("nSlowScrollRate", c.stored);
+        StoreDword("nFastScrollRate", c.stored);
+        Reload();
+        EXPECT_EQ(Store().nSlowScrollRate, c.loaded) << c.stored;
+        EXPECT_EQ(Store().nFastScrollRate, c.loaded) << c.stored;
+    }
+}
+
 TEST_F(SettingsStore, APlacementWithoutSizeFallsBackToTheDefaultPlacement) {
     const RECT empty = {0, 0, 0, 0};
     StoreValue("WindowPos", REG_BINARY, &empty, sizeof(empty));

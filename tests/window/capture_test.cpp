@@ -39,6 +39,27 @@ void EmptyTheClipboard() {
     CloseClipboard();
 }
 
+// Ctrl+Shift+key as real keyboard input, to whichever window has the focus.
+void TypeCtrlShift(WORD key) {
+    INPUT keys[6] = {};
+    const WORD sequence[6] = {VK_CONTROL, VK_SHIFT, key, key, VK_SHIFT, VK_CONTROL};
+    for (int i = 0; i < 6; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = sequence[i];
+        keys[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(6, keys, sizeof(INPUT));
+}
+
+// Another program's window in front, holding the keyboard focus.
+HWND OtherProgramInFront() {
+    HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 300, 360, 100, 30, nullptr, nullptr,
+                                 nullptr, nullptr);
+    SetForegroundWindow(other);
+    SetFocus(other);
+    return other;
+}
+
 class CaptureTest : public test::PatternMainWindowTest {
 protected:
     test::Picture Copy(WORD command) {
@@ -125,18 +146,8 @@ TEST_F(CaptureTest, ColourHotKeyCopiesTheColourTextAndWinsOverTheAccelerator) {
     // Ctrl+Shift+C would copy a bitmap instead.
     g_settings.DisplayRGBColourPanel = 0;
     EmptyTheClipboard();
-    HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 300, 360, 100, 30, nullptr, nullptr,
-                                 nullptr, nullptr);
-    SetForegroundWindow(other);
-    SetFocus(other);
-    INPUT keys[6] = {};
-    const WORD sequence[6] = {VK_CONTROL, VK_SHIFT, 'C', 'C', VK_SHIFT, VK_CONTROL};
-    for (int i = 0; i < 6; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = sequence[i];
-        keys[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(6, keys, sizeof(INPUT));
+    HWND other = OtherProgramInFront();
+    TypeCtrlShift('C');
     HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     test::PumpUntil(
         [&] {
@@ -149,6 +160,24 @@ TEST_F(CaptureTest, ColourHotKeyCopiesTheColourTextAndWinsOverTheAccelerator) {
         3000);
     EXPECT_EQ("#ff0000", ClipboardText());
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    DestroyWindow(other);
+}
+
+TEST_F(CaptureTest, ColourHotKeyWhileMinimisedCopiesTheColourUnderTheMouseAtThePress) {
+    test::ColourWindow grey(RECT{300, 300, 340, 340}, RGB(99, 99, 99));
+    ASSERT_TRUE(test::MoveCursor(320, 320));
+    ASSERT_TRUE(test::PumpUntil([] { return test::State().sampledColour == RGB(99, 99, 99); }, 3000));
+    ShowWindow(Window(), SW_MINIMIZE);
+    ASSERT_TRUE(test::PumpUntil([&] { return IsIconic(Window()) != FALSE; }, 3000));
+    test::ColourWindow blue(RECT{360, 300, 400, 340}, RGB(0, 0, 255));
+    ASSERT_TRUE(test::MoveCursor(380, 320));
+    HWND other = OtherProgramInFront();
+    EmptyTheClipboard();
+    TypeCtrlShift('C');
+    test::PumpUntil([] { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }, 5000);
+    EXPECT_EQ("0,0,255", ClipboardText());
+    // The status bar's sample stayed as it was: the window was down at the press.
+    EXPECT_EQ(RGB(99, 99, 99), test::State().sampledColour);
     DestroyWindow(other);
 }
 

@@ -55,6 +55,15 @@ void PickColour(HWND dialog, COLORREF colour) {
     EXPECT_TRUE(chooser.Ran());
 }
 
+// True when Ctrl+Shift+key is registered: a window of ours cannot have it then.
+bool HotKeyHeld(UINT key) {
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    bool free = RegisterHotKey(probe, 77, MOD_CONTROL | MOD_SHIFT, key) != FALSE;
+    if (free) UnregisterHotKey(probe, 77);
+    DestroyWindow(probe);
+    return !free;
+}
+
 using OptionsDialogTest = test::MainWindowTest;
 
 TEST_F(OptionsDialogTest, ShowsTheDefaultsAndOkStoresTheEditsInTheRegistry) {
@@ -124,6 +133,7 @@ TEST_F(OptionsDialogTest, CancelEscAndTheCloseBoxKeepEverythingAlsoAfterAPickedC
         EXPECT_EQ(0, g_settings.Transparent);
         EXPECT_EQ(1000, g_settings.Update1);
         EXPECT_EQ(0xDEADu, Stored("GridColor"));  // nothing written
+        EXPECT_TRUE(HotKeyHeld('C') && HotKeyHeld('B')) << "the hot keys from before are back";
     }
 }
 
@@ -204,9 +214,12 @@ LRESULT CALLBACK RecordHotKeys(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// With their scan codes, as a keyboard sends them: Wine's hot-key control reads
+// the key of a WM_CHAR from its scan code.
 void Press(std::vector<BYTE> keys) {
-    for (BYTE key : keys) keybd_event(key, 0, 0, 0);
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
+    auto scan = [](BYTE key) { return static_cast<BYTE>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)); };
+    for (BYTE key : keys) keybd_event(key, scan(key), 0, 0);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) keybd_event(*key, scan(*key), KEYEVENTF_KEYUP, 0);
 }
 
 TEST_F(OptionsDialogTest, AfterOkTheOldHotKeyIsAnOrdinaryKeyAndTheNewOneWorks) {
@@ -223,6 +236,38 @@ TEST_F(OptionsDialogTest, AfterOkTheOldHotKeyIsAnOrdinaryKeyAndTheNewOneWorks) {
     test::PumpUntil([] { return g_hotKeys.size() >= 2; }, 3000);
     UnhookWindowsHookEx(hook);
     EXPECT_EQ((std::vector<std::pair<WPARAM, WORD>>{{2, 'K'}, {1, 'B'}}), g_hotKeys);
+}
+
+TEST_F(OptionsDialogTest, TheCurrentHotKeysTypedIntoTheirBoxesAreKeptAndWorkAgainAfterOk) {
+    g_hotKeys.clear();
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &RecordHotKeys, nullptr, GetCurrentThreadId());
+    std::vector<LRESULT> shown;
+    test::RunDialogFrom(Window(), WM_COMMAND, IDM_OPTIONS, [&](HWND dialog) {
+        // Emptied first, so that only the typed keys can fill the boxes again.
+        for (int box : {IDC_OPTIONS_COLOUR_HOT_KEY, IDC_OPTIONS_BITMAP_HOT_KEY}) {
+            HWND control = GetDlgItem(dialog, box);
+            SendMessageA(control, HKM_SETHOTKEY, 0, 0);
+            SetFocus(control);
+            Press({VK_CONTROL, VK_SHIFT, static_cast<BYTE>(box == IDC_OPTIONS_COLOUR_HOT_KEY ? 'C' : 'B')});
+            test::PumpUntil([&] { return SendMessageA(control, HKM_GETHOTKEY, 0, 0) != 0; }, 5000);
+            test::PumpMessages(100);  // the keys' releases
+            shown.push_back(SendMessageA(control, HKM_GETHOTKEY, 0, 0));
+        }
+        Click(dialog, IDOK);
+    });
+    const WORD ctrlShift = HOTKEYF_CONTROL | HOTKEYF_SHIFT;
+    EXPECT_EQ((std::vector<LRESULT>{MAKEWORD('C', ctrlShift), MAKEWORD('B', ctrlShift)}), shown);
+    EXPECT_TRUE(g_hotKeys.empty()) << "no copy behind the dialog";
+    EXPECT_EQ(DWORD('C'), Stored("nHotKeyColourVK"));
+    EXPECT_EQ(DWORD(ctrlShift), Stored("nHotKeyColourModifiers"));
+
+    SetForegroundWindow(Window());
+    SetFocus(Window());
+    Press({VK_CONTROL, VK_SHIFT, 'C'});
+    Press({VK_CONTROL, VK_SHIFT, 'B'});
+    test::PumpUntil([] { return g_hotKeys.size() >= 2; }, 5000);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ((std::vector<std::pair<WPARAM, WORD>>{{2, 'C'}, {1, 'B'}}), g_hotKeys);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ public:
     SaveDialogDriver(const char* name, UINT box, bool cancel = false, int fileType = 0)
         : name_(name), box_(box), cancel_(cancel), fileType_(fileType) {
         active_ = this;
-        timer_ = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) { active_->Step(); });
+        timer_ = SetTimer(nullptr, 0, 30, OnTick);
     }
     ~SaveDialogDriver() {
         KillTimer(nullptr, timer_);
@@ -40,18 +40,17 @@ public:
     std::vector<std::string> messages;
 
 private:
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) { active_->Step(); }
+    static BOOL CALLBACK CollectDialog(HWND window, LPARAM list) {
+        char name[16] = "";
+        if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof(name)) && !lstrcmpA(name, "#32770")) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        }
+        return TRUE;
+    }
     void Step() {
         std::vector<HWND> dialogs;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM list) -> BOOL {
-                char name[16] = "";
-                if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof(name)) && !lstrcmpA(name, "#32770")) {
-                    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&dialogs));
+        EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
         for (HWND window : dialogs) {
             if (GetDlgItem(window, kFileNameEdit)) {
                 if (boxOnOpening == 0xFFFF) FillIn(window);

@@ -10,6 +10,7 @@
 #include "settings/Settings.h"
 #include "support/MenuSupport.h"
 #include "support/TestSupport.h"
+#include "support/TrackingSupport.h"
 #include "view/SelectionMath.h"
 
 namespace {
@@ -297,19 +298,7 @@ TEST_F(SelectionTest, ANewPressLeavesNoEarlierOutlineBehind) {
     test::PressRight(Window(), InView(60, 60));
     test::MoveMouse(Window(), InView(90, 90));
     EXPECT_TRUE(first == test::State().marquee.Window() || !IsWindow(first));
-    int outlines = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM count) -> BOOL {
-            char name[32];
-            if (IsWindowVisible(window) && GetClassNameA(window, name, sizeof(name)) &&
-                lstrcmpA(name, "wyn_Marquee") == 0) {
-                ++*reinterpret_cast<int*>(count);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&outlines));
-    EXPECT_EQ(1, outlines);
+    EXPECT_EQ(1, test::CountThreadWindows("wyn_Marquee"));
     ReleaseAndDismiss(InView(90, 90));
 }
 

@@ -344,6 +344,21 @@ TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     SetControl(false);
 }
 
+TEST_F(Tracking, StoredScrollRatesThatWouldTurnTheArrowsRoundStillStepForwards) {
+    const DWORD slow = 0xFFFFFFFFu, fast = 0x80000000u;  // -1 and the lowest int
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, "nSlowScrollRate", REG_DWORD, &slow, sizeof(slow)));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, "nFastScrollRate", REG_DWORD, &fast, sizeof(fast)));
+    test::ReloadSettings();
+    Create();
+    test::State().zoomPoint = POINT{640, 512};
+    Key(VK_RIGHT);
+    EXPECT_EQ(test::State().zoomPoint.x, 641);
+    SetControl(true);
+    Key(VK_RIGHT);
+    SetControl(false);
+    EXPECT_EQ(test::State().zoomPoint.x, 642);
+}
+
 TEST_F(Tracking, PanningStepsMoveTheZoomPointAndAnswerOne) {
     Create();
     test::State().zoomPoint = POINT{640, 512};
