@@ -10,17 +10,6 @@
 #include "settings/Settings.h"
 #include "view/ColourText.h"
 
-namespace {
-
-constexpr int kWhatsThisControlId = 1;
-constexpr int kWhatsThisSize = 10;
-
-void CheckCommand(HMENU menu, UINT command, bool checked) {
-    CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-}  // namespace
-
 bool MainWindow::HitTestHelpId(POINT screenPoint, int* helpId) {
     *helpId = HELP_ID_NONE;
     POINT client = screenPoint;
@@ -35,35 +24,66 @@ bool MainWindow::HitTestHelpId(POINT screenPoint, int* helpId) {
 
 namespace {
 
+constexpr int kWhatsThisControlId = 1;
+constexpr int kWhatsThisSize = 10;
+
+// A menu item that carries a check mark while the settings say so.
+struct CheckMark {
+    UINT command;
+    bool (*marked)(const Settings& settings);
+};
+const CheckMark kCheckMarks[] = {
+    {IDM_ALWAYS_ON_TOP, [](const Settings& s) { return s.AlwaysOnTop != 0; }},
+    {IDM_FOLLOW_MOUSE, [](const Settings& s) { return s.MouseTracking != 0; }},
+    {IDM_TOGGLE_TOOLBAR, [](const Settings& s) { return s.DisplayToolbar != 0; }},
+    {IDM_TOGGLE_TRANSPARENT, [](const Settings& s) { return s.Transparent != 0; }},
+    {IDM_TOGGLE_STATUS_BAR, [](const Settings& s) { return s.DisplayStatusbar != 0; }},
+    {IDM_ZOOM_2X, [](const Settings& s) { return s.ZoomFactor == 2; }},
+    {IDM_ZOOM_4X, [](const Settings& s) { return s.ZoomFactor == 4; }},
+};
+
+// Items first ... last of which the one the settings choose carries the radio mark.
+struct RadioMark {
+    UINT first;
+    UINT last;
+    UINT (*chosen)(const Settings& settings);
+};
+const RadioMark kRadioMarks[] = {
+    {IDM_COLOUR_AS_RGB, IDM_COLOUR_AS_HEX,
+     [](const Settings& s) -> UINT {
+         return StoredColourFormat(s) == ColourFormat::Rgb ? IDM_COLOUR_AS_RGB : IDM_COLOUR_AS_HEX;
+     }},
+    {IDM_SCREEN_COORDINATES, IDM_WINDOW_COORDINATES,
+     [](const Settings& s) -> UINT { return s.RelativeCoords ? IDM_WINDOW_COORDINATES : IDM_SCREEN_COORDINATES; }},
+};
+
+// Marks the current settings in a pop-up. Each pop-up carries only some of the
+// items; marking by command leaves a menu without the item as it is.
+void MarkSettings(HMENU popup) {
+    const Settings& s = g_settings;
+    for (const CheckMark& mark : kCheckMarks) {
+        CheckMenuItem(popup, mark.command, MF_BYCOMMAND | (mark.marked(s) ? MF_CHECKED : MF_UNCHECKED));
+    }
+    for (const RadioMark& mark : kRadioMarks) {
+        CheckMenuRadioItem(popup, mark.first, mark.last, mark.chosen(s), MF_BYCOMMAND);
+    }
+}
+
 // Picks the pop-up of menu 141 for a place and marks the current settings in it.
 HMENU PreparePopup(HMENU menus, int helpId, bool selectionActive) {
-    const Settings& s = g_settings;
     HMENU popup = nullptr;
     if (helpId == HELP_ID_STATUS_COLOUR) {
         popup = GetSubMenu(menus, MENU_POS_COLOUR_PANE);
-        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
-        CheckMenuRadioItem(popup, IDM_COLOUR_AS_RGB, IDM_COLOUR_AS_HEX,
-                           StoredColourFormat(s) == ColourFormat::Rgb ? IDM_COLOUR_AS_RGB : IDM_COLOUR_AS_HEX,
-                           MF_BYCOMMAND);
     } else if (helpId == HELP_ID_STATUS_COORDINATES) {
         popup = GetSubMenu(menus, MENU_POS_COORDINATES_PANE);
-        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
-        CheckMenuRadioItem(popup, IDM_SCREEN_COORDINATES, IDM_WINDOW_COORDINATES,
-                           s.RelativeCoords ? IDM_WINDOW_COORDINATES : IDM_SCREEN_COORDINATES, MF_BYCOMMAND);
     } else if (selectionActive) {
         popup = GetSubMenu(menus, MENU_POS_SELECTION);
         EnableMenuItem(popup, IDM_ZOOM_TO_SELECTION,
-                       MF_BYCOMMAND | (s.ZoomFactor >= kMaxZoomFactor ? MF_GRAYED : MF_ENABLED));
+                       MF_BYCOMMAND | (g_settings.ZoomFactor >= kMaxZoomFactor ? MF_GRAYED : MF_ENABLED));
     } else {
         popup = GetSubMenu(menus, MENU_POS_MAIN);
-        CheckCommand(popup, IDM_ALWAYS_ON_TOP, s.AlwaysOnTop != 0);
-        CheckCommand(popup, IDM_FOLLOW_MOUSE, s.MouseTracking != 0);
-        CheckCommand(popup, IDM_TOGGLE_TOOLBAR, s.DisplayToolbar != 0);
-        CheckCommand(popup, IDM_TOGGLE_TRANSPARENT, s.Transparent != 0);
-        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
-        CheckCommand(popup, IDM_ZOOM_2X, s.ZoomFactor == 2);
-        CheckCommand(popup, IDM_ZOOM_4X, s.ZoomFactor == 4);
     }
+    if (popup) MarkSettings(popup);
     return popup;
 }
 
