@@ -6,7 +6,6 @@
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/Placement.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -24,7 +23,7 @@ void AppendSystemMenuItem(HMENU menu, UINT id, UINT textId) {
 bool MainWindow::OnCreate() {
     RegisterHotKeys(window);
     viewCursor = LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_VIEW_ARROW));
-    ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
+    ApplyTranslucency();
     controlTips.Create(g_instance, window);
 
     DWORD major = 0;

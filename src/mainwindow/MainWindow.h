@@ -4,12 +4,14 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <stdint.h>
 
 #include "common/Handles.h"
 #include "mainwindow/StatusPanes.h"
 #include "mainwindow/ToolTipControl.h"
 #include "mainwindow/ToolbarBand.h"
 #include "view/MarqueeWindow.h"
+#include "view/ColourText.h"
 #include "view/TrackingToolTip.h"
 #include "view/ViewFrame.h"
 
@@ -17,6 +19,10 @@
 constexpr UINT_PTR kRefreshTimerId = 1;
 constexpr UINT_PTR kTrackingTimerId = 2;
 constexpr UINT kTrackingIntervalMs = 100;
+
+// How the coordinates pane shows the mouse: on the screen, or in the client area
+// of the window under it. The values are the byte that RelativeCoords stores.
+enum class CoordinateMode : uint8_t { Screen = 0, WindowClient = 1 };
 
 // What the main window knows, in the order the rest of the program relies on.
 // Only MainWindow reads and writes it (the tests look in through
@@ -81,6 +87,8 @@ public:
     void Layout();
     void SizeStatusPanes();
     void KeepOnDesktop();
+    // Applies Transparent and nTransparency to the window.
+    void ApplyTranslucency();
 
     // --- Rendering (view/Render.cpp)
     // Paints the whole view into a DC of the main window.
@@ -97,9 +105,17 @@ public:
     void MoveZoomPoint(int dx, int dy);
     void UpdateZoomFrame();
     void InvertZoomFrame();
+    // Highlight: the zoom frame's outline blinks four times on the screen, which
+    // is left as it was.
+    void FlashZoomFrame();
     void EndPicking();
     void RefreshFollowButton();
     void RefreshGridButton();
+    // The colour pane's format and the coordinates pane's mode; the colour text
+    // shows the new format at the next change of colour, the coordinates at the
+    // next tick.
+    void SetColourFormat(ColourFormat format);
+    void SetCoordinateMode(CoordinateMode mode);
 
     // --- Selection (view/Selection.cpp)
     RECT SelectionRect() const;

@@ -19,6 +19,9 @@ namespace {
 // The tracking tooltip sits this far above the zoom frame while picking.
 constexpr int kPickingTipGap = 3;
 
+constexpr int kHighlightFlashes = 4;
+constexpr DWORD kHighlightPauseMs = 100;
+
 bool ControlKeyDown() {
     return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
@@ -94,6 +97,17 @@ void MainWindow::InvertZoomFrame() {
     for (int i = 0; i < outline.count; ++i) {
         const Strip& strip = outline.strips[i];
         PatBlt(screen, strip.x, strip.y, strip.width, strip.height, DSTINVERT);
+    }
+}
+
+void MainWindow::FlashZoomFrame() {
+    // Each inversion is undone by the next, so the screen ends as it was.
+    UpdateZoomFrame();
+    for (int flash = 0; flash < kHighlightFlashes; ++flash) {
+        InvertZoomFrame();
+        Sleep(kHighlightPauseMs);
+        InvertZoomFrame();
+        Sleep(kHighlightPauseMs);
     }
 }
 
@@ -186,6 +200,16 @@ void MainWindow::OnTrackingTick() {
     status.ShowColour(colour, StoredColourFormat(g_settings));
 }
 
+void MainWindow::SetColourFormat(ColourFormat format) {
+    StoreColourFormat(g_settings, format);
+    status.Invalidate();
+}
+
+void MainWindow::SetCoordinateMode(CoordinateMode mode) {
+    g_settings.RelativeCoords = static_cast<uint8_t>(mode);
+    status.Invalidate();
+}
+
 // --- Sliders, wheel and keys
 
 void MainWindow::OnHScroll(HWND slider, WORD code, WORD position) {
@@ -208,7 +232,7 @@ void MainWindow::OnMouseWheel(short delta, WORD keys) {
     // Shift wins when both keys are held.
     if (keys & MK_SHIFT) {
         g_settings.nTransparency = WheelTransparency(g_settings.nTransparency, delta);
-        ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
+        ApplyTranslucency();
     } else if (keys & MK_CONTROL) {
         SetZoom(WheelZoom(g_settings.ZoomFactor, delta));
     }
