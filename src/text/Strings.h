@@ -26,6 +26,10 @@ struct ProcessStrings {
 extern ProcessStrings g_strings;
 
 // The template a colour text is formatted with: the colour pane's from the
-// string table (kept here, since the tracking tick uses them), the clipboard's
-// fixed, "%d,%d,%d" or "#%02x%02x%02x".
-const char* ColourTemplate(ColourFormat format, ColourUse use);
+// string table (kept above, since the tracking tick uses them), the
+// clipboard's fixed.
+inline const char* ColourTemplate(ColourFormat format, ColourUse use) {
+    const bool rgb = format == ColourFormat::Rgb;
+    if (use == ColourUse::Clipboard) return rgb ? "%d,%d,%d" : "#%02x%02x%02x";
+    return (rgb ? g_strings.colourRgbFormat : g_strings.colourHexFormat).Text();
+}

@@ -1,7 +1,7 @@
 // The colour under the mouse as text, for the status bar's colour pane and for
 // the clipboard: one format choice, one buffer size and one formatter. Plain
 // values in and out, no windows; the templates themselves are chosen by
-// ColourTemplate (text/Strings.h).
+// ColourTemplate (text/Strings.h), beside the texts it picks from.
 #pragma once
 
 #include <windows.h>
