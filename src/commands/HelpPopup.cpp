@@ -121,17 +121,13 @@ LRESULT HelpPopup::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 void HelpPopup::OnPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    PaintScope dc(window);
     RECT client;
     GetClientRect(window, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    {
-        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
-        InflateRect(&client, -kTextMargin, -kTextMargin);
-        DrawTextA(dc, text_.c_str(), -1, &client, kTextFormat);
-    }
-    EndPaint(window, &paint);
+    SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+    InflateRect(&client, -kTextMargin, -kTextMargin);
+    DrawTextA(dc, text_.c_str(), -1, &client, kTextFormat);
 }

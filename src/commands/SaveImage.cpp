@@ -41,6 +41,10 @@ DWORD g_saveDialogHelpIds[] = {IDC_SAVE_ZOOMED_IMAGE, HELP_TOPIC_SAVE_ZOOMED, 0,
 // Mirrors the check box while the dialog is open; the setting takes it only
 // when the user confirms the dialog.
 bool g_saveZoomed = false;
+// Where the dialog lay on the screen when it closed; empty until then.
+RECT g_dialogArea = {0, 0, 0, 0};
+// How often the wait for other windows looks for paints of our own.
+constexpr DWORD kRepaintPollMs = 10;
 
 void ShowCheckBoxHelp(HWND dialog, UINT command) {
     ShowHelp(GetDlgItem(dialog, IDC_SAVE_ZOOMED_IMAGE), command, reinterpret_cast<ULONG_PTR>(g_saveDialogHelpIds));
@@ -58,12 +62,40 @@ struct InfoWithTable {
     RGBQUAD colours[kMaxColourTableEntries];
 };
 
+// Lets the screen lose the closed dialog where it lay over the magnified area.
+// Our own window is repainted there at once. Other windows repaint in their own
+// time: under Wine each program puts its window back on the screen only when its
+// thread gets to it (ours too, the next time it waits for messages); on Windows
+// their paints, or the next composition of the desktop, come a moment later.
+// So they get a short bounded wait, in which this thread paints whatever else
+// it has to and handles nothing else, so that no command runs inside the save.
+void RepaintWhereDialogLay(HWND window, RECT dialogArea, const RECT& source) {
+    if (IsRectEmpty(&dialogArea)) dialogArea = source;  // not known: assume it covered everything
+    RECT covered;
+    if (!IntersectRect(&covered, &dialogArea, &source)) return;
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&covered), 2);
+    RedrawWindow(window, &covered, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kDialogRepaintWaitMs) {
+        MSG message;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) {
+            DispatchMessageA(&message);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, kRepaintPollMs, QS_PAINT);
+        }
+    }
+}
+
 }  // namespace
 
 UINT_PTR CALLBACK SaveDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         CheckDlgButton(dialog, IDC_SAVE_ZOOMED_IMAGE, g_saveZoomed ? BST_CHECKED : BST_UNCHECKED);
+        return 0;
+    case WM_DESTROY:
+        // Our dialog is a child of the system's one, which is what covers the screen.
+        GetWindowRect(GetParent(dialog), &g_dialogArea);
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_SAVE_ZOOMED_IMAGE && HIWORD(wParam) == BN_CLICKED) {
@@ -205,10 +237,14 @@ void MainWindow::SaveImageAs(bool useSelection) {
     dialog.lpTemplateName = MAKEINTRESOURCEA(IDD_SAVE_TEMPLATE);
 
     g_saveZoomed = g_settings.SaveZoomedImage != 0;
+    SetRectEmpty(&g_dialogArea);
     if (!GetSaveFileNameA(&dialog)) return;
     g_settings.SaveZoomedImage = g_saveZoomed ? 1 : 0;
 
-    // Taken now that the dialog has closed, so the dialog is not in the picture.
+    // Taken now that the dialog has closed, so that the box's choice is known,
+    // and once the screen has lost the dialog, so that the picture is what the
+    // user sees.
+    RepaintWhereDialogLay(window, g_dialogArea, SourceRect());
     Bitmap bitmap(CaptureImage(g_saveZoomed, useSelection));
     // A folder too long for the setting leaves the previous one rather than a cut-off path.
     if (CopyFolderPart(fileName, g_settings.InitialDirectory, sizeof(g_settings.InitialDirectory))) {

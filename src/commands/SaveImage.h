@@ -5,6 +5,11 @@
 
 #include <stddef.h>
 
+// How long a save gives the windows that the Save As dialog lay over to repaint
+// before the picture is taken. Nothing tells when other programs are done, so
+// the wait is fixed; it is short, so that a hung window cannot hold up the save.
+constexpr DWORD kDialogRepaintWaitMs = 150;
+
 // The dialog's hook: keeps the "Save Zoomed Image" check box and the dialog
 // state in step, and serves the box's help.
 UINT_PTR CALLBACK SaveDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -98,6 +98,12 @@ void MainWindow::InvertZoomFrame() {
         const Strip& strip = outline.strips[i];
         PatBlt(screen, strip.x, strip.y, strip.width, strip.height, DSTINVERT);
     }
+    // Drawing on the screen may be held back until the thread next waits for
+    // messages (under Wine it only then reaches the X server), which Highlight
+    // does not do between its blinks. Reading a pixel back returns only once
+    // everything drawn before it is on the screen; (0, 0) lies on the primary
+    // monitor, so the read always takes place.
+    GetPixel(screen, 0, 0);
 }
 
 void MainWindow::FlashZoomFrame() {

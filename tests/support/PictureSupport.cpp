@@ -16,11 +16,11 @@ COLORREF Picture::At(int x, int y) const {
     return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }
 
-Picture ClipboardPicture() {
+namespace {
+
+Picture PixelsOf(HBITMAP bitmap) {
     Picture picture;
     BITMAP info;
-    OpenClipboard(nullptr);
-    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     if (bitmap && GetObjectA(bitmap, sizeof(info), &info)) {
         picture.bits.resize(static_cast<size_t>(info.bmWidth) * info.bmHeight);
         BITMAPINFO header = TopDown32(info.bmWidth, info.bmHeight);
@@ -31,7 +31,22 @@ Picture ClipboardPicture() {
         }
         ReleaseDC(nullptr, screen);
     }
+    return picture;
+}
+
+}  // namespace
+
+Picture ClipboardPicture() {
+    OpenClipboard(nullptr);
+    Picture picture = PixelsOf(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
     CloseClipboard();
+    return picture;
+}
+
+Picture BitmapPicture(HBITMAP bitmap) {
+    Picture picture = PixelsOf(bitmap);
+    if (bitmap) DeleteObject(bitmap);
+    for (DWORD& v : picture.bits) v &= 0x00FFFFFF;  // the screen's fourth byte is not part of the colour
     return picture;
 }
 

@@ -22,6 +22,8 @@ struct Picture {
 
 // The bitmap on the clipboard; an empty picture when there is none.
 Picture ClipboardPicture();
+// A bitmap's pixels; the bitmap is deleted. An empty picture when there is none.
+Picture BitmapPicture(HBITMAP bitmap);
 // A picture file decoded through the system's image codecs; its pixel format in *format.
 Picture FilePicture(const std::string& path, GUID* format = nullptr);
 // Pixels that are not the pattern's screen pixel they are scaled from, starting at origin.

@@ -7,6 +7,8 @@
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 
+#include <sstream>
+
 namespace test {
 
 namespace {
@@ -81,6 +83,60 @@ COLORREF ScreenPixel(int x, int y) {
     COLORREF colour = GetPixel(screen, x, y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+std::vector<std::vector<COLORREF>> WatchScreen(const RECT& area, DWORD ms, const std::function<void()>& during) {
+    std::vector<std::vector<COLORREF>> pictures;
+    SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
+    HANDLE output = nullptr;
+    HANDLE watcherOutput = nullptr;
+    if (!CreatePipe(&output, &watcherOutput, &inheritable, 0)) return pictures;
+    SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
+    std::ostringstream command;
+    command << '"' << ProgramFolder() << "screen_watch.exe\" " << area.left << ' ' << area.top << ' '
+            << area.right - area.left << ' ' << area.bottom - area.top << ' ' << ms;
+    std::string line = command.str();
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = watcherOutput;
+    startup.hStdError = watcherOutput;
+    PROCESS_INFORMATION process = {};
+    BOOL started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(watcherOutput);
+
+    std::string text;
+    auto readAndCheckEnded = [&] {
+        DWORD waiting = 0;
+        char chunk[4096];
+        DWORD read = 0;
+        while (PeekNamedPipe(output, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0 &&
+               ReadFile(output, chunk, sizeof(chunk), &read, nullptr) && read > 0) {
+            text.append(chunk, read);
+        }
+        return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    };
+    if (started) {
+        // The first picture says that the watcher is reading the screen.
+        PumpUntil([&] { return readAndCheckEnded() || text.find('\n') != std::string::npos; }, 30000);
+        during();
+        if (!PumpUntil(readAndCheckEnded, ms + 30000)) TerminateProcess(process.hProcess, 1);
+        readAndCheckEnded();
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(output);
+
+    std::istringstream lines(text);
+    for (std::string row; std::getline(lines, row);) {
+        std::istringstream values(row);
+        std::vector<COLORREF> picture;
+        for (unsigned long pixel = 0; values >> std::hex >> pixel;) {
+            picture.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+        }
+        if (!picture.empty()) pictures.push_back(picture);
+    }
+    return pictures;
 }
 
 }  // namespace test

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,13 @@ std::string ProgramFolder();
 BITMAPINFO TopDown32(int width, int height);
 // Reads a pixel of a window's client area from the screen.
 COLORREF ScreenPixel(int x, int y);
+// The pictures of a screen rectangle that another process saw for ms
+// milliseconds while this thread ran `during` and then pumped: each picture that
+// differed from the one before, in order, its pixels row by row; none when the
+// watcher could not run. Another process, because this one's own reads first
+// hand on the drawing it still holds back, and so see it where the display
+// does not.
+std::vector<std::vector<COLORREF>> WatchScreen(const RECT& area, DWORD ms, const std::function<void()>& during);
 // The paths the program asked the shell to open as its manual. Test programs
 // only record them, so that no browser starts.
 std::vector<std::string>& OpenedManuals();

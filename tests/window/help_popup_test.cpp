@@ -6,7 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "commands/Help.h"
 #include "commands/HelpPopup.h"
@@ -86,6 +88,47 @@ TEST_F(HelpPopupTest, WhatsThisShowsTheTopicOfAToolbarButtonAndOfTheView) {
     EXPECT_EQ(0u, g_helpPopup.Text().find("The view:")) << g_helpPopup.Text();
     // So does the next key.
     PressKey(VK_SPACE);
+    EXPECT_TRUE(PopupGoes());
+}
+
+// Presses W once a menu of this thread is open; the menu's own loop runs the timer.
+void CALLBACK PressWWhenTheMenuIsOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return;
+    KillTimer(nullptr, timer);
+    PressKey('W');
+}
+
+// The mouse's right button on a toolbar button, then W in the menu: the popup
+// that comes up is seen on the screen by another process, border, paper and text.
+TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheScreen) {
+    // Where a user found it drawn nowhere.
+    SetWindowPos(Window(), nullptr, 700, 450, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT button = {};
+    SendMessageA(test::State().band.Toolbar(), TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
+    POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClientToScreen(test::State().band.Toolbar(), &onButton);
+    SetCursorPos(onButton.x, onButton.y);
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, PressWWhenTheMenuIsOpen);
+    Send(INPUT_MOUSE, MOUSEEVENTF_RIGHTDOWN);
+    Send(INPUT_MOUSE, MOUSEEVENTF_RIGHTUP);
+    const bool shown = test::PumpUntil(PopupShown, 5000);
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(0u, g_helpPopup.Text().find("Grid (Ctrl+G):")) << g_helpPopup.Text();
+
+    // Its top-left corner, with the first letters of the text.
+    RECT placed = {};
+    GetWindowRect(g_helpPopup.Window(), &placed);
+    const int width = 40;
+    const RECT corner = {placed.left, placed.top, placed.left + width, placed.top + 20};
+    const auto pictures = test::WatchScreen(corner, 1500, [] {});
+    ASSERT_FALSE(pictures.empty());
+    const std::vector<COLORREF>& seen = pictures.back();
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), seen[0]) << "the border";
+    EXPECT_EQ(GetSysColor(COLOR_INFOBK), seen[3 * width + 3]) << "the paper, inside the margin";
+    EXPECT_NE(std::find(seen.begin(), seen.end(), GetSysColor(COLOR_INFOTEXT)), seen.end()) << "the text";
+    ClickAt(ToScreen(InView(20, 20)));
     EXPECT_TRUE(PopupGoes());
 }
 

@@ -504,25 +504,10 @@ private:
     HWND window_;
 };
 
-struct FlashWatch {
-    POINT outline;
-    POINT inside;
-    volatile bool stop = false;
-    bool outlineChanged = false;
-    bool insideChanged = false;
-
-    static DWORD WINAPI Run(void* data) {
-        FlashWatch* self = static_cast<FlashWatch*>(data);
-        while (!self->stop) {
-            if (test::ScreenPixel(self->outline.x, self->outline.y) != RGB(255, 255, 255)) self->outlineChanged = true;
-            if (test::ScreenPixel(self->inside.x, self->inside.y) != RGB(255, 255, 255)) self->insideChanged = true;
-            Sleep(2);
-        }
-        return 0;
-    }
-};
-
-TEST_F(AcceleratorTest, HighlightFlashesTheOutlineAndRestoresTheScreen) {
+// Ctrl+H typed with the keyboard, through the accelerator table as the message
+// loop translates it. The outline is read by another process: reads from this
+// one would first hand on the drawing that the display has not been given.
+TEST_F(AcceleratorTest, HighlightFlashesTheOutlineOnTheScreenAndRestoresIt) {
     WhiteCanvas canvas(700, 300, 300);
     g_mainWindow.SetZoom(8);
     test::State().zoomPoint = POINT{850, 450};
@@ -534,20 +519,52 @@ TEST_F(AcceleratorTest, HighlightFlashesTheOutlineAndRestoresTheScreen) {
     ASSERT_GT(frame.top, 300);
     ASSERT_LT(frame.bottom, 600);
 
-    FlashWatch watch;
-    watch.outline = POINT{(frame.left + frame.right) / 2, frame.top};
-    watch.inside = POINT{(frame.left + frame.right) / 2, frame.top + 1};
-    ASSERT_EQ(RGB(255, 255, 255), test::ScreenPixel(watch.outline.x, watch.outline.y));
-    HANDLE thread = CreateThread(nullptr, 0, FlashWatch::Run, &watch, 0, nullptr);
-    ASSERT_NE(nullptr, thread);
-    bool translated = Press('H', true);
-    watch.stop = true;
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
+    // A pixel of the outline's top row and the one below it, inside the magnified area.
+    const int x = (frame.left + frame.right) / 2;
+    const RECT watched = {x, frame.top, x + 1, frame.top + 2};
+    bool translated = false;
+    auto pressControlH = [&] {
+        SetForegroundWindow(Window());
+        SetFocus(Window());
+        INPUT keys[4] = {};
+        const WORD sequence[4] = {VK_CONTROL, 'H', 'H', VK_CONTROL};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = sequence[i];
+            keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+        }
+        SendInput(4, keys, sizeof(INPUT));
+        // The flash runs inside the translation, so it is over when this ends.
+        test::PumpUntil(
+            [&] {
+                MSG message;
+                while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                    if (TranslateAcceleratorA(Window(), accelerators_, &message)) {
+                        translated = true;
+                        continue;
+                    }
+                    TranslateMessage(&message);
+                    DispatchMessageA(&message);
+                }
+                return translated;
+            },
+            5000);
+    };
+    const auto pictures = test::WatchScreen(watched, 2500, pressControlH);
+    ASSERT_TRUE(translated);
+    ASSERT_FALSE(pictures.empty());
 
-    EXPECT_TRUE(translated);
-    EXPECT_TRUE(watch.outlineChanged);
-    EXPECT_FALSE(watch.insideChanged);
+    // White under the outline shows black while it is inverted; the pixel inside stays white.
+    int blinks = 0;
+    COLORREF before = RGB(255, 255, 255);
+    for (const auto& picture : pictures) {
+        if (picture[0] == RGB(0, 0, 0) && before != RGB(0, 0, 0)) ++blinks;
+        before = picture[0];
+        EXPECT_EQ(RGB(255, 255, 255), picture[1]);
+    }
+    EXPECT_GE(blinks, 1) << "the outline never reached the screen";
+    EXPECT_LE(blinks, 4);
+    EXPECT_EQ(RGB(255, 255, 255), pictures.back()[0]);
     // Every corner and edge of the outline is white again.
     POINT checks[] = {{frame.left, frame.top},     {frame.right, frame.top}, {frame.left, frame.bottom},
                       {frame.right, frame.bottom}, {frame.left, frame.top + 5}, {frame.right - 5, frame.bottom}};

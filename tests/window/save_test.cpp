@@ -5,10 +5,12 @@
 #include <windows.h>
 #include <wincodec.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "commands/SaveImage.h"
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -34,6 +36,10 @@ public:
         KillTimer(nullptr, timer_);
         active_ = nullptr;
     }
+    POINT dialogAt = {700, 0};  // where the dialog is moved to, off the picture unless a test wants it over it
+    RECT dialogRect = {};       // where it then lay
+    // Confirms only once this holds (as a user reads the dialog before clicking).
+    std::function<bool()> readyToConfirm = [] { return true; };
     UINT boxOnOpening = 0xFFFF;
     char boxText[64] = "";
     LONG_PTR boxStyle = 0;
@@ -54,6 +60,10 @@ private:
         for (HWND window : dialogs) {
             if (GetDlgItem(window, kFileNameEdit)) {
                 if (boxOnOpening == 0xFFFF) FillIn(window);
+                if (!confirmed_ && readyToConfirm()) {
+                    confirmed_ = true;
+                    PostMessageA(window, WM_COMMAND, cancel_ ? IDCANCEL : IDOK, 0);
+                }
             } else if (answered_.insert(window).second) {
                 // A message box's text is control 0xFFFF on Windows and 100 in Wine.
                 char caption[64] = "", text[256] = "";
@@ -65,7 +75,8 @@ private:
         }
     }
     void FillIn(HWND dialog) {
-        SetWindowPos(dialog, nullptr, 700, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(dialog, nullptr, dialogAt.x, dialogAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        GetWindowRect(dialog, &dialogRect);
         HWND box = nullptr;
         for (HWND child = GetWindow(dialog, GW_CHILD); child && !box; child = GetWindow(child, GW_HWNDNEXT)) {
             box = GetDlgItem(child, IDC_SAVE_ZOOMED_IMAGE);
@@ -82,7 +93,6 @@ private:
             }
         }
         SetDlgItemTextA(dialog, kFileNameEdit, name_);
-        PostMessageA(dialog, WM_COMMAND, cancel_ ? IDCANCEL : IDOK, 0);
     }
 
     static SaveDialogDriver* active_;
@@ -90,10 +100,62 @@ private:
     UINT box_;
     bool cancel_;
     int fileType_;
+    bool confirmed_ = false;
     UINT_PTR timer_;
     std::set<HWND> answered_;
 };
 SaveDialogDriver* SaveDialogDriver::active_ = nullptr;
+
+// Another program's window in one colour, on a thread of its own that, like a
+// busy program, gets to its messages (and so to repainting) only a moment after
+// they arrive: still well within the wait a save gives other windows.
+class BusyProgramWindow {
+public:
+    static constexpr COLORREF kColour = RGB(40, 160, 90);
+
+    explicit BusyProgramWindow(RECT place) : place_(place), ready_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        thread_ = CreateThread(nullptr, 0, Run, this, 0, &threadId_);
+        WaitForSingleObject(ready_, 10000);
+    }
+    ~BusyProgramWindow() {
+        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        WaitForSingleObject(thread_, 10000);
+        CloseHandle(thread_);
+        CloseHandle(ready_);
+    }
+
+private:
+    static DWORD WINAPI Run(void* parameter) {
+        BusyProgramWindow* self = static_cast<BusyProgramWindow*>(parameter);
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = CreateSolidBrush(kColour);
+        windowClass.lpszClassName = "BusyProgramWindow";
+        RegisterClassA(&windowClass);
+        const RECT place = self->place_;
+        HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName, "",
+                                      WS_POPUP | WS_VISIBLE, place.left, place.top, place.right - place.left,
+                                      place.bottom - place.top, nullptr, nullptr, windowClass.hInstance, nullptr);
+        SetEvent(self->ready_);
+        for (MSG message = {}; message.message != WM_QUIT;) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+            Sleep(kDialogRepaintWaitMs / 5);
+            while (message.message != WM_QUIT && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                DispatchMessageA(&message);
+            }
+        }
+        DestroyWindow(window);
+        UnregisterClassA(windowClass.lpszClassName, windowClass.hInstance);
+        DeleteObject(windowClass.hbrBackground);
+        return 0;
+    }
+
+    RECT place_;
+    HANDLE ready_;
+    HANDLE thread_;
+    DWORD threadId_ = 0;
+};
 
 class SaveTest : public test::PatternMainWindowTest {
 protected:
@@ -183,6 +245,48 @@ TEST_F(SaveTest, PngByNameOrByTypeHoldsTheBitmapFilesPixelsWithoutAlpha) {
         EXPECT_EQ(bitmap.width, png.width);
         EXPECT_TRUE(bitmap.bits == png.bits) << name;
     }
+}
+
+// A wide, short window at zoom 8 magnifying the end of its own toolbar band and
+// another program's window beside it, with the dialog over both: the file must
+// show what the screen shows once the dialog has gone, not what the dialog left
+// there. (Here, with Wine's unmanaged windows, our own window is repainted as the
+// dialog hides; with its default managed ones it is not. Another program's
+// window is repainted in its own time everywhere.)
+TEST_F(SaveTest, ThePictureIsTheScreenOnceTheDialogHasGone) {
+    test::State().selectionActive = false;
+    SetWindowPos(Window(), nullptr, 300, 400, 600, 160, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT frame, band;
+    GetWindowRect(Window(), &frame);
+    GetWindowRect(test::State().band.Window(), &band);
+    Show(8, POINT{frame.right, (band.top + band.bottom) / 2});
+    const RECT source = g_mainWindow.SourceRect();
+    BusyProgramWindow other(RECT{frame.right, source.top - 20, frame.right + 200, source.bottom + 20});
+    auto screen = [] { return test::BitmapPicture(g_mainWindow.CaptureImage(true, false)).bits; };
+    auto settled = [&] {
+        return !GetQueueStatus(QS_PAINT) && test::ScreenPixel(frame.right, source.top) == BusyProgramWindow::kColour;
+    };
+    ASSERT_TRUE(test::PumpUntil(settled, 5000));
+    const std::vector<DWORD> before = screen();
+    bool dialogShown = false;
+    {
+        SaveDialogDriver driver("band.bmp", BST_CHECKED);
+        driver.dialogAt = POINT{source.left - 100, source.top - 60};
+        const DWORD opened = GetTickCount();
+        driver.readyToConfirm = [&] {
+            dialogShown = screen() != before;
+            return dialogShown || GetTickCount() - opened > 5000;
+        };
+        Command(IDM_SAVE_IMAGE_AS);
+    }
+    ASSERT_TRUE(dialogShown) << "the dialog showed over the source";
+    const test::Picture saved = test::FilePicture(folder_ + "band.bmp");
+    // A moment later, the screen as it is again.
+    ASSERT_TRUE(test::PumpUntil([&] { return settled() && screen() == before; }, 5000));
+    ASSERT_EQ(before.size(), saved.bits.size());
+    int differing = 0;
+    for (size_t i = 0; i < before.size(); ++i) differing += saved.bits[i] != before[i];
+    EXPECT_EQ(0, differing) << "of " << before.size() << " pixels";
 }
 
 TEST_F(SaveTest, FailuresShowTheirMessageAndCostNoFile) {
