@@ -12,9 +12,9 @@ namespace {
 
 // Switches a stored flag on or off, then shows the change.
 template <typename Flag>
-void Toggle(MainWindow& main, Flag& flag, void (MainWindow::*show)()) {
+void Toggle(MainWindow& mainWindow, Flag& flag, void (MainWindow::*show)()) {
     flag = flag ? 0 : 1;
-    (main.*show)();
+    (mainWindow.*show)();
 }
 
 }  // namespace

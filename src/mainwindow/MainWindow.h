@@ -10,8 +10,8 @@
 #include "mainwindow/StatusPanes.h"
 #include "mainwindow/ToolTipControl.h"
 #include "mainwindow/ToolbarBand.h"
-#include "view/MarqueeWindow.h"
 #include "view/ColourText.h"
+#include "view/MarqueeWindow.h"
 #include "view/TrackingToolTip.h"
 #include "view/ViewFrame.h"
 
