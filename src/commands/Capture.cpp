@@ -3,13 +3,14 @@
 // that the view draws on top.
 #include "commands/Capture.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
+#include "text/Strings.h"
 #include "view/CaptureGeometry.h"
+#include "view/ColourText.h"
 
 namespace {
 
@@ -76,11 +77,6 @@ bool PutTextOnClipboard(HWND owner, const char* text) {
     return clipboard.Close();
 }
 
-void FormatClipboardColour(COLORREF colour, bool asRgb, char (&text)[kColourTextSize]) {
-    snprintf(text, sizeof(text), asRgb ? "%d,%d,%d" : "#%02x%02x%02x", GetRValue(colour), GetGValue(colour),
-             GetBValue(colour));
-}
-
 HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
     const CaptureArea area =
         ComputeCaptureArea(SourceRect(), GetViewRect(), SelectionRect(), g_settings.ZoomFactor, zoomed, useSelection);
@@ -109,8 +105,9 @@ void MainWindow::CopyZoomedView() {
 }
 
 void MainWindow::CopyColourUnderMouse() {
+    // "255,0,128" as RGB, "#ff0080" as hexadecimal.
     char text[kColourTextSize];
-    FormatClipboardColour(ColourUnderMouse(), g_settings.DisplayRGBColourPanel != 0, text);
+    FormatColourText(ColourUnderMouse(), ColourTemplate(StoredColourFormat(g_settings), ColourUse::Clipboard), text);
     // A clipboard held by another program leaves everything as it was, silently.
     PutTextOnClipboard(window, text);
 }

@@ -11,7 +11,3 @@ bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap);
 // Puts a text on the clipboard as CF_TEXT; false, and nothing left behind, when
 // the clipboard cannot be had.
 bool PutTextOnClipboard(HWND owner, const char* text);
-
-// The colour text of the colour hot key: "255,0,128" as RGB, "#ff0080" otherwise.
-constexpr int kColourTextSize = 20;
-void FormatClipboardColour(COLORREF colour, bool asRgb, char (&text)[kColourTextSize]);

@@ -4,18 +4,17 @@
 #include "commands/Help.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "view/ColourText.h"
 
 namespace {
 
-constexpr int kHighlightFlashes = 4;
-constexpr DWORD kHighlightPauseMs = 100;
-
+// Switches a stored flag on or off, then shows the change.
 template <typename Flag>
-void Toggle(Flag& flag) {
+void Toggle(MainWindow& mainWindow, Flag& flag, void (MainWindow::*show)()) {
     flag = flag ? 0 : 1;
+    (mainWindow.*show)();
 }
 
 }  // namespace
@@ -24,7 +23,7 @@ void MainWindow::RunOptions() {
     // The dialog edits the settings in place; Cancel leaves them as they were.
     if (!RunOptionsDialog(window)) return;
     g_settings.SaveSettings();
-    ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
+    ApplyTranslucency();
     Redraw();
 }
 
@@ -35,12 +34,10 @@ bool MainWindow::ExecuteCommand(WORD command) {
         DestroyWindow(window);
         return true;
     case IDM_ALWAYS_ON_TOP:
-        Toggle(s.AlwaysOnTop);
-        ApplyTopmost();
+        Toggle(*this, s.AlwaysOnTop, &MainWindow::ApplyTopmost);
         break;
     case IDM_FOLLOW_MOUSE:
-        Toggle(s.MouseTracking);
-        RefreshFollowButton();
+        Toggle(*this, s.MouseTracking, &MainWindow::RefreshFollowButton);
         break;
     case IDM_ZOOM_2X:
         SetZoom(2);
@@ -49,12 +46,10 @@ bool MainWindow::ExecuteCommand(WORD command) {
         SetZoom(4);
         break;
     case IDM_TOGGLE_TOOLBAR:
-        Toggle(s.DisplayToolbar);
-        ShowToolbarBand();
+        Toggle(*this, s.DisplayToolbar, &MainWindow::ShowToolbarBand);
         break;
     case IDM_TOGGLE_STATUS_BAR:
-        Toggle(s.DisplayStatusbar);
-        ShowStatusBar();
+        Toggle(*this, s.DisplayStatusbar, &MainWindow::ShowStatusBar);
         break;
     case IDM_HELP_TOPICS:
         ShowHelp(window, HELP_CONTEXT, HELP_TOPIC_MAIN);
@@ -81,32 +76,25 @@ bool MainWindow::ExecuteCommand(WORD command) {
         ZoomToSelection();
         break;
     case IDM_HIGHLIGHT:
-        // Each inversion is undone by the next, so the screen ends as it was.
-        UpdateZoomFrame();
-        for (int flash = 0; flash < kHighlightFlashes; ++flash) {
-            InvertZoomFrame();
-            Sleep(kHighlightPauseMs);
-            InvertZoomFrame();
-            Sleep(kHighlightPauseMs);
-        }
+        FlashZoomFrame();
         break;
     case IDM_TOGGLE_GRID:
-        Toggle(s.ShowGrid);
-        RefreshGridButton();
+        Toggle(*this, s.ShowGrid, &MainWindow::RefreshGridButton);
         break;
     case IDM_COLOUR_AS_RGB:
+        SetColourFormat(ColourFormat::Rgb);
+        break;
     case IDM_COLOUR_AS_HEX:
-        s.DisplayRGBColourPanel = command == IDM_COLOUR_AS_RGB ? 1 : 0;
-        if (statusBar) InvalidateRect(statusBar, nullptr, FALSE);
+        SetColourFormat(ColourFormat::Hexadecimal);
         break;
     case IDM_SCREEN_COORDINATES:
+        SetCoordinateMode(CoordinateMode::Screen);
+        break;
     case IDM_WINDOW_COORDINATES:
-        s.RelativeCoords = command == IDM_WINDOW_COORDINATES ? 1 : 0;
-        if (statusBar) InvalidateRect(statusBar, nullptr, FALSE);
+        SetCoordinateMode(CoordinateMode::WindowClient);
         break;
     case IDM_TOGGLE_TRANSPARENT:
-        Toggle(s.Transparent);
-        ApplyTransparency(window, s.Transparent != 0, s.nTransparency);
+        Toggle(*this, s.Transparent, &MainWindow::ApplyTranslucency);
         break;
     case IDM_COPY_ZOOMED:
         PutBitmapOnClipboard(window, CaptureImage(true, false));

@@ -6,97 +6,84 @@
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
-#include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "view/ColourText.h"
+
+bool MainWindow::HitTestHelpId(POINT screenPoint, int* helpId) {
+    *helpId = HELP_ID_NONE;
+    POINT client = screenPoint;
+    ScreenToClient(window, &client);
+    // The places in this order: the view, the sliders, the status bar, the toolbar.
+    if (viewRegion && PtInRegion(viewRegion, client.x, client.y)) *helpId = HELP_ID_VIEW;
+    if (*helpId == HELP_ID_NONE) *helpId = band.SliderHelpIdAt(screenPoint);
+    if (*helpId == HELP_ID_NONE) *helpId = status.HelpIdAt(screenPoint);
+    if (*helpId == HELP_ID_NONE) *helpId = band.HelpIdAt(screenPoint);
+    return *helpId != HELP_ID_NONE;
+}
 
 namespace {
 
 constexpr int kWhatsThisControlId = 1;
 constexpr int kWhatsThisSize = 10;
 
-void CheckCommand(HMENU menu, UINT command, bool checked) {
-    CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
+// A menu item that carries a check mark while the settings say so.
+struct CheckMark {
+    UINT command;
+    bool (*marked)(const Settings& settings);
+};
+const CheckMark kCheckMarks[] = {
+    {IDM_ALWAYS_ON_TOP, [](const Settings& s) { return s.AlwaysOnTop != 0; }},
+    {IDM_FOLLOW_MOUSE, [](const Settings& s) { return s.MouseTracking != 0; }},
+    {IDM_TOGGLE_TOOLBAR, [](const Settings& s) { return s.DisplayToolbar != 0; }},
+    {IDM_TOGGLE_TRANSPARENT, [](const Settings& s) { return s.Transparent != 0; }},
+    {IDM_TOGGLE_STATUS_BAR, [](const Settings& s) { return s.DisplayStatusbar != 0; }},
+    {IDM_ZOOM_2X, [](const Settings& s) { return s.ZoomFactor == 2; }},
+    {IDM_ZOOM_4X, [](const Settings& s) { return s.ZoomFactor == 4; }},
+};
 
-// The status pane under a screen point, as its help id; the status bar's own
-// help id when the point lies outside every pane.
-int StatusBarHelpId(HWND statusBar, POINT screenPoint) {
-    POINT local = screenPoint;
-    ScreenToClient(statusBar, &local);
-    for (int pane = 0; pane < kStatusPaneCount; ++pane) {
-        RECT paneRect;
-        if (SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&paneRect)) && PtInRect(&paneRect, local)) {
-            return HELP_ID_STATUS_MESSAGE + pane;
-        }
+// Items first ... last of which the one the settings choose carries the radio mark.
+struct RadioMark {
+    UINT first;
+    UINT last;
+    UINT (*chosen)(const Settings& settings);
+};
+const RadioMark kRadioMarks[] = {
+    {IDM_COLOUR_AS_RGB, IDM_COLOUR_AS_HEX,
+     [](const Settings& s) -> UINT {
+         return StoredColourFormat(s) == ColourFormat::Rgb ? IDM_COLOUR_AS_RGB : IDM_COLOUR_AS_HEX;
+     }},
+    {IDM_SCREEN_COORDINATES, IDM_WINDOW_COORDINATES,
+     [](const Settings& s) -> UINT { return s.RelativeCoords ? IDM_WINDOW_COORDINATES : IDM_SCREEN_COORDINATES; }},
+};
+
+// Marks the current settings in a pop-up. Each pop-up carries only some of the
+// items; marking by command leaves a menu without the item as it is.
+void MarkSettings(HMENU popup) {
+    const Settings& s = g_settings;
+    for (const CheckMark& mark : kCheckMarks) {
+        CheckMenuItem(popup, mark.command, MF_BYCOMMAND | (mark.marked(s) ? MF_CHECKED : MF_UNCHECKED));
     }
-    return HELP_ID_STATUS_MESSAGE;
-}
-
-// The command of the toolbar button under a screen point, 0 when none.
-int ToolbarButtonCommand(HWND toolbar, POINT screenPoint) {
-    if (!toolbar) return 0;
-    POINT local = screenPoint;
-    ScreenToClient(toolbar, &local);
-    LRESULT index = SendMessageA(toolbar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&local));
-    if (index < 0) return 0;
-    TBBUTTON button = {};
-    if (!SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button))) return 0;
-    return button.idCommand;
-}
-
-}  // namespace
-
-bool MainWindow::HitTestHelpId(POINT screenPoint, int* helpId) {
-    *helpId = HELP_ID_NONE;
-    POINT client = screenPoint;
-    ScreenToClient(window, &client);
-    if (viewRegion && PtInRegion(viewRegion, client.x, client.y)) {
-        *helpId = HELP_ID_VIEW;
-    } else if (PointInWindow(updateSlider, screenPoint)) {
-        *helpId = HELP_ID_UPDATE_SLIDER;
-    } else if (PointInWindow(zoomSlider, screenPoint)) {
-        *helpId = HELP_ID_ZOOM_SLIDER;
-    } else if (PointInWindow(statusBar, screenPoint)) {
-        *helpId = StatusBarHelpId(statusBar, screenPoint);
-    } else if (int command = ToolbarButtonCommand(toolbar, screenPoint)) {
-        *helpId = command;
-    } else if (PointInWindow(toolbar, screenPoint) || PointInWindow(toolbarBand, screenPoint)) {
-        *helpId = HELP_ID_TOOLBAR;
+    for (const RadioMark& mark : kRadioMarks) {
+        CheckMenuRadioItem(popup, mark.first, mark.last, mark.chosen(s), MF_BYCOMMAND);
     }
-    return *helpId != HELP_ID_NONE;
 }
-
-namespace {
 
 // Picks the pop-up of menu 141 for a place and marks the current settings in it.
 HMENU PreparePopup(HMENU menus, int helpId, bool selectionActive) {
-    const Settings& s = g_settings;
     HMENU popup = nullptr;
     if (helpId == HELP_ID_STATUS_COLOUR) {
         popup = GetSubMenu(menus, MENU_POS_COLOUR_PANE);
-        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
-        CheckMenuRadioItem(popup, IDM_COLOUR_AS_RGB, IDM_COLOUR_AS_HEX,
-                           s.DisplayRGBColourPanel ? IDM_COLOUR_AS_RGB : IDM_COLOUR_AS_HEX, MF_BYCOMMAND);
     } else if (helpId == HELP_ID_STATUS_COORDINATES) {
         popup = GetSubMenu(menus, MENU_POS_COORDINATES_PANE);
-        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
-        CheckMenuRadioItem(popup, IDM_SCREEN_COORDINATES, IDM_WINDOW_COORDINATES,
-                           s.RelativeCoords ? IDM_WINDOW_COORDINATES : IDM_SCREEN_COORDINATES, MF_BYCOMMAND);
     } else if (selectionActive) {
         popup = GetSubMenu(menus, MENU_POS_SELECTION);
         EnableMenuItem(popup, IDM_ZOOM_TO_SELECTION,
-                       MF_BYCOMMAND | (s.ZoomFactor >= kMaxZoomFactor ? MF_GRAYED : MF_ENABLED));
+                       MF_BYCOMMAND | (g_settings.ZoomFactor >= kMaxZoomFactor ? MF_GRAYED : MF_ENABLED));
     } else {
         popup = GetSubMenu(menus, MENU_POS_MAIN);
-        CheckCommand(popup, IDM_ALWAYS_ON_TOP, s.AlwaysOnTop != 0);
-        CheckCommand(popup, IDM_FOLLOW_MOUSE, s.MouseTracking != 0);
-        CheckCommand(popup, IDM_TOGGLE_TOOLBAR, s.DisplayToolbar != 0);
-        CheckCommand(popup, IDM_TOGGLE_TRANSPARENT, s.Transparent != 0);
-        CheckCommand(popup, IDM_TOGGLE_STATUS_BAR, s.DisplayStatusbar != 0);
-        CheckCommand(popup, IDM_ZOOM_2X, s.ZoomFactor == 2);
-        CheckCommand(popup, IDM_ZOOM_4X, s.ZoomFactor == 4);
     }
+    if (popup) MarkSettings(popup);
     return popup;
 }
 

@@ -76,6 +76,9 @@ struct DeleteGdiObject {
 struct DeleteDeviceContext {
     static void Free(HDC dc) { DeleteDC(dc); }
 };
+struct ReleaseScreenDC {
+    static void Free(HDC dc) { ReleaseDC(nullptr, dc); }
+};
 struct DestroyIconHandle {
     static void Free(HICON icon) { DestroyIcon(icon); }
 };
@@ -92,6 +95,8 @@ using Region = GdiObject<HRGN>;
 using Palette = GdiObject<HPALETTE>;
 // A memory DC that a member keeps, made anew when needed.
 using OwnedMemoryDC = OwnedHandle<HDC, DeleteDeviceContext>;
+// The screen's DC from GetDC(NULL) that a member keeps, released to the screen.
+using KeptScreenDC = OwnedHandle<HDC, ReleaseScreenDC>;
 // An icon made by LoadImage or CreateIcon (not a shared one), destroyed with DestroyIcon.
 using Icon = OwnedHandle<HICON, DestroyIconHandle>;
 

@@ -13,6 +13,7 @@
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "text/ResString.h"
+#include "view/ColourText.h"
 
 #ifndef _WIN64
 static_assert(sizeof(CHOOSECOLORA) == 36, "CHOOSECOLORA keeps its 32-bit size");
@@ -100,7 +101,7 @@ BOOL OptionsDialog::OnInitDialog() {
     CheckDlgButton(dialog_, IDC_OPTIONS_TRANSPARENT, s.Transparent ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog_, IDC_OPTIONS_SYSTEM_CURSOR, s.bUseOSCursor ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(dialog_, IDC_OPTIONS_COLOUR_RGB, IDC_OPTIONS_COLOUR_HEX,
-                     s.DisplayRGBColourPanel ? IDC_OPTIONS_COLOUR_RGB : IDC_OPTIONS_COLOUR_HEX);
+                     StoredColourFormat(s) == ColourFormat::Rgb ? IDC_OPTIONS_COLOUR_RGB : IDC_OPTIONS_COLOUR_HEX);
     // The dialog lists the hot keys last row first.
     for (auto key = std::rbegin(kHotKeys); key != std::rend(kHotKeys); ++key) ShowHotKey(dialog_, *key);
     return TRUE;
@@ -138,7 +139,7 @@ BOOL OptionsDialog::OnOk() {
     Settings& s = g_settings;
     for (int i = 0; i < kRateFieldCount; ++i) *StoredInterval(s, i) = IntervalFromRate(rates[i]);
     s.DisplayMouseWhenFollowing = IsChecked(dialog_, IDC_OPTIONS_CURSOR_WHEN_FOLLOWING);
-    s.DisplayRGBColourPanel = IsChecked(dialog_, IDC_OPTIONS_COLOUR_RGB);
+    StoreColourFormat(s, IsChecked(dialog_, IDC_OPTIONS_COLOUR_RGB) ? ColourFormat::Rgb : ColourFormat::Hexadecimal);
     s.SingleInstance = IsChecked(dialog_, IDC_OPTIONS_SINGLE_INSTANCE);
     s.RelativeCoords = IsChecked(dialog_, IDC_OPTIONS_RELATIVE_COORDINATES);
     s.Transparent = IsChecked(dialog_, IDC_OPTIONS_TRANSPARENT);

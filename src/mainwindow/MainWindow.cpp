@@ -1,9 +1,9 @@
 #include "mainwindow/MainWindow.h"
 
 #include <commctrl.h>
-#include <string.h>
 #include <windowsx.h>
 
+#include "app/Application.h"
 #include "common/Names.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
@@ -12,7 +12,6 @@
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "text/Strings.h"
 #include "view/Render.h"
 
 #ifndef _WIN64
@@ -20,8 +19,6 @@ static_assert(sizeof(WINDOWPLACEMENT) == 44, "WINDOWPLACEMENT keeps its 32-bit s
 #endif
 
 namespace {
-
-constexpr int kMenuHelpLength = 256;
 
 // The legacy wheel message exists only on Windows 95 (4.0) and NT 3.0 systems.
 UINT RegisterLegacyWheelMessage() {
@@ -111,7 +108,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnSetCursor()) return TRUE;
         break;
     case WM_DRAWITEM:
-        OnDrawItem(static_cast<UINT>(wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        status.Draw(static_cast<UINT>(wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), sampledColour);
         return 0;
     case WM_NOTIFY:
         OnNotify(reinterpret_cast<NMHDR*>(lParam));
@@ -219,16 +216,11 @@ LRESULT MainWindow::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
     // The window and its children are gone: no late call may reach their
     // handles, which the system may give to other windows.
     window = nullptr;
-    toolbar = nullptr;
-    toolbarBand = nullptr;
-    zoomSlider = nullptr;
-    updateSlider = nullptr;
-    statusBar = nullptr;
+    band.Forget();
+    status.Forget();
     controlTips.Forget();
     viewRegion.reset();
     frame.Release();
-    colourShown = false;
-    shownCoordinates[0] = '\0';
     sourceWidth = 0;
     sourceHeight = 0;
     return result;
@@ -288,16 +280,24 @@ bool MainWindow::OnSysCommand(WPARAM command) {
 }
 
 void MainWindow::OnMenuSelect(WORD item, WORD flags, HMENU menu) {
-    char text[kMenuHelpLength];
-    lstrcpynA(text, g_strings.pressF1.Text(), kMenuHelpLength);
-    if (menu && flags != 0xFFFF && item != 0) {
-        // A command's string is "tooltip\nprompt": the prompt goes to the status bar.
-        ResString help(item);
-        const char* full = help.Text();
-        const char* lineBreak = full ? strchr(full, '\n') : nullptr;
-        if (lineBreak) lstrcpynA(text, lineBreak + 1, kMenuHelpLength);
+    // Closing the menu (no menu, flags 0xFFFF) and pop-up items show the resting prompt.
+    status.ShowCommandPrompt(menu && flags != 0xFFFF ? item : 0);
+}
+
+bool MainWindow::OnSetCursor() {
+    POINT cursor;
+    if (!GetCursorPos(&cursor) || !status.LinkAt(cursor)) return false;
+    SetCursor(g_handCursor);
+    return true;
+}
+
+void MainWindow::OnNotify(NMHDR* header) {
+    // The tooltip's request is ours to fill in: the header heads its record.
+    if (header->code == TTN_NEEDTEXTA) {
+        ToolbarBand::FillButtonTip(*reinterpret_cast<NMTTDISPINFOA*>(header));
+    } else {
+        status.OnClick(*header);
     }
-    if (statusBar) SendMessageA(statusBar, SB_SETTEXTA, kMessagePane | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text));
 }
 
 void MainWindow::OnTimer(UINT_PTR id) {

@@ -4,9 +4,13 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <stdint.h>
 
 #include "common/Handles.h"
+#include "mainwindow/StatusPanes.h"
 #include "mainwindow/ToolTipControl.h"
+#include "mainwindow/ToolbarBand.h"
+#include "view/ColourText.h"
 #include "view/MarqueeWindow.h"
 #include "view/TrackingToolTip.h"
 #include "view/ViewFrame.h"
@@ -16,15 +20,9 @@ constexpr UINT_PTR kRefreshTimerId = 1;
 constexpr UINT_PTR kTrackingTimerId = 2;
 constexpr UINT kTrackingIntervalMs = 100;
 
-// Status bar panes, left to right.
-enum StatusPane : UINT {
-    kMessagePane,      // the menu prompts and "Press F1 for help"
-    kColourPane,       // the colour text
-    kSwatchPane,       // the colour itself, owner-drawn
-    kCoordinatesPane,  // the mouse coordinates
-    kLinkPane,         // the maker's web site, owner-drawn
-};
-constexpr int kStatusPaneCount = kLinkPane + 1;
+// How the coordinates pane shows the mouse: on the screen, or in the client area
+// of the window under it. The values are the byte that RelativeCoords stores.
+enum class CoordinateMode : uint8_t { Screen = 0, WindowClient = 1 };
 
 // What the main window knows, in the order the rest of the program relies on.
 // Only MainWindow reads and writes it (the tests look in through
@@ -50,22 +48,11 @@ struct MainWindowState {
     Palette identityPalette;
     Region viewRegion;
     HCURSOR viewCursor = nullptr;          // a resource cursor: shared, never destroyed
-    bool rebarUsed = false;
-    int toolbarBandHeight = 0;
-    HWND toolbar = nullptr;
-    HWND toolbarBand = nullptr;
-    HWND zoomSlider = nullptr;
-    HWND updateSlider = nullptr;
-    int statusBarHeight = 0;
-    HWND statusBar = nullptr;
+    ToolbarBand band;
+    StatusPanes status;
     bool viewHidden = false;
     // The picture's memory, kept while the view keeps its size.
     ViewFrame frame;
-    // The colour pane has been written since the window was made: until then it
-    // is written whatever the colour, so that black shows too.
-    bool colourShown = false;
-    // The coordinates text the status bar shows.
-    char shownCoordinates[32] = "";
 };
 
 class MainWindow : private MainWindowState {
@@ -100,6 +87,8 @@ public:
     void Layout();
     void SizeStatusPanes();
     void KeepOnDesktop();
+    // Applies Transparent and nTransparency to the window.
+    void ApplyTranslucency();
 
     // --- Rendering (view/Render.cpp)
     // Paints the whole view into a DC of the main window.
@@ -116,9 +105,17 @@ public:
     void MoveZoomPoint(int dx, int dy);
     void UpdateZoomFrame();
     void InvertZoomFrame();
+    // Highlight: the zoom frame's outline blinks four times on the screen, which
+    // is left as it was.
+    void FlashZoomFrame();
     void EndPicking();
     void RefreshFollowButton();
     void RefreshGridButton();
+    // The colour pane's format and the coordinates pane's mode; the colour text
+    // shows the new format at the next change of colour, the coordinates at the
+    // next tick.
+    void SetColourFormat(ColourFormat format);
+    void SetCoordinateMode(CoordinateMode mode);
 
     // --- Selection (view/Selection.cpp)
     RECT SelectionRect() const;
@@ -155,6 +152,10 @@ private:
     void OnSysKeyDown();
     bool OnSysCommand(WPARAM command);
     void OnMenuSelect(WORD item, WORD flags, HMENU menu);
+    // The hand over the status bar's link.
+    bool OnSetCursor();
+    // The toolbar's tooltip texts and the status bar's link click.
+    void OnNotify(NMHDR* header);
     void OnTimer(UINT_PTR id);
     void OnMouseMove(int x, int y);
     void OnMButtonDown(int x, int y);
@@ -165,13 +166,7 @@ private:
 
     // --- Window construction (Construction.cpp)
     bool OnCreate();
-    void BuildStatusBar();
     void AddControlTips();
-
-    // --- Status bar (StatusBar.cpp)
-    bool OnSetCursor();
-    void OnDrawItem(UINT control, const DRAWITEMSTRUCT& item);
-    void OnNotify(NMHDR* header);
 
     // --- Rendering (view/Render.cpp)
     FrameLook CurrentLook() const;

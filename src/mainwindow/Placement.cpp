@@ -2,6 +2,7 @@
 
 #include "common/Clamp.h"
 #include "mainwindow/MainWindow.h"
+#include "settings/Settings.h"
 
 DesktopRect g_desktop = {0, 0, 0, 0};
 
@@ -81,4 +82,8 @@ void ApplyTransparency(HWND window, bool on, int opacity) {
         setLayeredAttributes(window, 0, LayeredAlpha(opacity), LWA_ALPHA);
     }
     FreeLibrary(user32);
+}
+
+void MainWindow::ApplyTranslucency() {
+    ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
 }

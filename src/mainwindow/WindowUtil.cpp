@@ -11,6 +11,12 @@ bool PointInWindow(HWND window, POINT screenPoint) {
     return window && IsWindow(window) && GetWindowRect(window, &bounds) && PtInRect(&bounds, screenPoint);
 }
 
+int WindowHeight(HWND window) {
+    RECT rect = {0, 0, 0, 0};
+    GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
 HRESULT GetCommonControlsVersion(DWORD* major, DWORD* minor) {
     // A null check rather than probing the memory: probing can swallow a stack
     // guard page and crash later in a place that has nothing to do with this.

@@ -7,6 +7,9 @@
 // rectangle (left and top edges inside, right and bottom edges outside).
 bool PointInWindow(HWND window, POINT screenPoint);
 
+// The height of a window's rectangle; 0 for no window.
+int WindowHeight(HWND window);
+
 // The version of the common controls this process uses. S_OK or another
 // non-negative code on success; E_INVALIDARG for a missing output, E_FAIL when
 // the library cannot be loaded or refuses to tell. A library without

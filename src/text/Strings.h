@@ -4,6 +4,7 @@
 
 #include "resources/resource.h"
 #include "text/ResString.h"
+#include "view/ColourText.h"
 
 struct ProcessStrings {
     ResString emailLink{IDS_EMAIL_LINK};
@@ -23,3 +24,12 @@ struct ProcessStrings {
 };
 
 extern ProcessStrings g_strings;
+
+// The template a colour text is formatted with: the colour pane's from the
+// string table (kept above, since the tracking tick uses them), the
+// clipboard's fixed.
+inline const char* ColourTemplate(ColourFormat format, ColourUse use) {
+    const bool rgb = format == ColourFormat::Rgb;
+    if (use == ColourUse::Clipboard) return rgb ? "%d,%d,%d" : "#%02x%02x%02x";
+    return (rgb ? g_strings.colourRgbFormat : g_strings.colourHexFormat).Text();
+}

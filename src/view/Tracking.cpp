@@ -3,16 +3,14 @@
 // coordinates under the mouse for the status bar.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "app/Application.h"
-#include "common/Format.h"
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "text/Strings.h"
+#include "view/ColourText.h"
 #include "view/TrackingMath.h"
 #include "view/ViewGeometry.h"
 
@@ -21,25 +19,11 @@ namespace {
 // The tracking tooltip sits this far above the zoom frame while picking.
 constexpr int kPickingTipGap = 3;
 
-constexpr int kTipTextLength = 128;
-constexpr int kPaneTextLength = 64;
+constexpr int kHighlightFlashes = 4;
+constexpr DWORD kHighlightPauseMs = 100;
 
 bool ControlKeyDown() {
     return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
-}
-
-void SetPaneText(HWND statusBar, int pane, const char* text) {
-    if (statusBar) SendMessageA(statusBar, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
-}
-
-void SetMessagePaneText(HWND statusBar, const char* text) {
-    SetPaneText(statusBar, kMessagePane | SBT_NOBORDERS, text);
-}
-
-void SetToolbarButtonChecked(HWND toolbar, int command, bool checked) {
-    if (!toolbar) return;
-    LPARAM state = checked ? (TBSTATE_ENABLED | TBSTATE_CHECKED) : TBSTATE_ENABLED;
-    SendMessageA(toolbar, TB_SETSTATE, command, MAKELPARAM(state, 0));
 }
 
 }  // namespace
@@ -52,35 +36,29 @@ void MainWindow::SetZoom(int zoom) {
     g_settings.ZoomFactor = zoom;
     Layout();
     Redraw();
-    if (zoomSlider) SendMessageA(zoomSlider, TBM_SETPOS, TRUE, zoom);
-    char tip[kTipTextLength];
-    FormatText(tip, g_strings.zoomLevelTip.Text(), zoom);
-    if (zoomSlider) controlTips.UpdateToolText(zoomSlider, tip);
+    band.ShowZoom(zoom);
 }
 
 void MainWindow::SetUpdateSpeed(int index, bool force) {
     index = ClampUpdateSpeed(index);
     if (index == g_settings.Update && !force) return;
-    char tip[kTipTextLength];
-    FormatText(tip, g_strings.autoUpdateTip.Text(), UpdateSpeedName(index));
-    if (updateSlider) controlTips.UpdateToolText(updateSlider, tip);
+    band.ShowUpdateSpeed(index);
     // Killing a timer that does not run is harmless, and it covers a stored
     // speed that was out of range.
     if (index == kSpeedNone) KillTimer(window, kRefreshTimerId);
     g_settings.Update = index;
-    if (updateSlider) SendMessageA(updateSlider, TBM_SETPOS, TRUE, index);
     UINT interval = RefreshIntervalMs(index, g_settings.Update1, g_settings.Update2, g_settings.Update3);
     if (interval) SetTimer(window, kRefreshTimerId, interval, nullptr);
     RefreshFollowButton();
 }
 
 void MainWindow::RefreshFollowButton() {
-    SetToolbarButtonChecked(toolbar, IDM_FOLLOW_MOUSE, g_settings.MouseTracking != 0);
+    band.SetChecked(IDM_FOLLOW_MOUSE, g_settings.MouseTracking != 0);
     Redraw();
 }
 
 void MainWindow::RefreshGridButton() {
-    SetToolbarButtonChecked(toolbar, IDM_TOGGLE_GRID, g_settings.ShowGrid != 0);
+    band.SetChecked(IDM_TOGGLE_GRID, g_settings.ShowGrid != 0);
     Redraw();
 }
 
@@ -128,6 +106,17 @@ void MainWindow::InvertZoomFrame() {
     GetPixel(screen, 0, 0);
 }
 
+void MainWindow::FlashZoomFrame() {
+    // Each inversion is undone by the next, so the screen ends as it was.
+    UpdateZoomFrame();
+    for (int flash = 0; flash < kHighlightFlashes; ++flash) {
+        InvertZoomFrame();
+        Sleep(kHighlightPauseMs);
+        InvertZoomFrame();
+        Sleep(kHighlightPauseMs);
+    }
+}
+
 // --- Picking the zoom point with the left button
 
 void MainWindow::OnLButtonDown() {
@@ -139,7 +128,7 @@ void MainWindow::OnLButtonDown() {
     // has its outline on the screen: remove it before drawing a new one.
     if (picking) EndPicking();
     SetCapture(window);
-    SetMessagePaneText(statusBar, ResString(IDS_PICKING_HINT).Text());
+    status.SetPrompt(ResString(IDS_PICKING_HINT).Text());
     picking = true;
     GetCursorPos(&zoomPoint);
     UpdateZoomFrame();
@@ -168,7 +157,7 @@ void MainWindow::EndPicking() {
         picking = false;
         ReleaseCapture();
         InvertZoomFrame();
-        SetMessagePaneText(statusBar, g_strings.pressF1.Text());
+        status.ShowRestPrompt();
         trackingToolTip.Hide();
     }
     if (selecting) CancelSelection();
@@ -201,14 +190,7 @@ void MainWindow::OnTrackingTick() {
         HWND under = WindowFromPoint(cursor);
         if (under) ScreenToClient(under, &shown);
     }
-    char coordinates[kPaneTextLength];
-    FormatText(coordinates, g_strings.coordinatesFormat.Text(), static_cast<int>(shown.x), static_cast<int>(shown.y));
-    // Set only when it changes: every message to the status bar passes its
-    // tooltip's subclass, and setting the text repaints the pane.
-    if (lstrcmpA(coordinates, shownCoordinates) != 0) {
-        SetPaneText(statusBar, kCoordinatesPane, coordinates);
-        lstrcpynA(shownCoordinates, coordinates, sizeof(shownCoordinates));
-    }
+    status.ShowCoordinates(shown);
 
     // The last refresh's copy of the screen has the pixel when the mouse is
     // over the magnified area; otherwise it is read from the screen.
@@ -219,27 +201,34 @@ void MainWindow::OnTrackingTick() {
     }
     // Written at the first tick whatever the colour: a start over black would
     // otherwise leave the pane blank until the colour changes.
-    if (colourShown && colour == sampledColour) return;
-    colourShown = true;
+    if (status.ColourShown() && colour == sampledColour) return;
     sampledColour = colour;
-    char text[kPaneTextLength];
-    FormatColourText(colour, g_settings.DisplayRGBColourPanel != 0, g_strings.colourRgbFormat.Text(),
-                     g_strings.colourHexFormat.Text(), text);
-    SetPaneText(statusBar, kColourPane, text);
-    // Set again as owner-drawn, so the swatch repaints in the new colour.
-    SetPaneText(statusBar, kSwatchPane | SBT_OWNERDRAW, "");
-    SetPaneText(statusBar, kLinkPane | SBT_OWNERDRAW, "");
+    status.ShowColour(colour, StoredColourFormat(g_settings));
+}
+
+void MainWindow::SetColourFormat(ColourFormat format) {
+    StoreColourFormat(g_settings, format);
+    status.Invalidate();
+}
+
+void MainWindow::SetCoordinateMode(CoordinateMode mode) {
+    g_settings.RelativeCoords = static_cast<uint8_t>(mode);
+    status.Invalidate();
 }
 
 // --- Sliders, wheel and keys
 
 void MainWindow::OnHScroll(HWND slider, WORD code, WORD position) {
-    // Other windows' scroll notifications are not ours.
-    if (!slider) return;
-    if (slider == zoomSlider) {
+    switch (band.SliderOf(slider)) {
+    case ToolbarBand::Slider::Zoom:
         SetZoom(SliderValue(g_settings.ZoomFactor, code, position));
-    } else if (slider == updateSlider) {
+        break;
+    case ToolbarBand::Slider::UpdateSpeed:
         SetUpdateSpeed(SliderValue(g_settings.Update, code, position), false);
+        break;
+    case ToolbarBand::Slider::None:
+        // Other windows' scroll notifications are not ours.
+        break;
     }
 }
 
@@ -249,7 +238,7 @@ void MainWindow::OnMouseWheel(short delta, WORD keys) {
     // Shift wins when both keys are held.
     if (keys & MK_SHIFT) {
         g_settings.nTransparency = WheelTransparency(g_settings.nTransparency, delta);
-        ApplyTransparency(window, g_settings.Transparent != 0, g_settings.nTransparency);
+        ApplyTranslucency();
     } else if (keys & MK_CONTROL) {
         SetZoom(WheelZoom(g_settings.ZoomFactor, delta));
     }

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "common/Clamp.h"
-#include "common/Format.h"
 
 namespace {
 
@@ -128,8 +127,4 @@ FrameStrips OutlineStrips(const RECT& frame) {
         if (frame.right != frame.left) result.strips[result.count++] = Strip{frame.right, frame.top + 1, 1, innerHeight};
     }
     return result;
-}
-
-void FormatColourText(COLORREF colour, bool asRgb, const char* rgbFormat, const char* hexFormat, char (&text)[64]) {
-    FormatText(text, asRgb ? rgbFormat : hexFormat, GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }

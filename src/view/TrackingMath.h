@@ -1,5 +1,5 @@
-// The arithmetic behind zoom and tracking: sliders, wheel, keys, the zoom frame
-// and the colour text. Plain values in and out, no windows.
+// The arithmetic behind zoom and tracking: sliders, wheel, keys and the zoom
+// frame. Plain values in and out, no windows.
 #pragma once
 
 #include <windows.h>
@@ -67,8 +67,3 @@ struct FrameStrips {
     int count;
 };
 FrameStrips OutlineStrips(const RECT& frame);
-
-// The colour text of the status bar: decimal red, green, blue with rgbFormat
-// ("Colour (rgb): %03d,%03d,%03d ") or hexadecimal with hexFormat. A colour
-// that could not be read (CLR_INVALID) shows as white.
-void FormatColourText(COLORREF colour, bool asRgb, const char* rgbFormat, const char* hexFormat, char (&text)[64]);

@@ -69,7 +69,7 @@ bool ViewFrame::Capture(const FrameLook& look) {
         shown_ = false;
         return false;
     }
-    if (!screen_) screen_ = GetDC(nullptr);
+    if (!screen_) screen_.reset(GetDC(nullptr));
     BitBlt(capture_.dc(), 0, 0, width, height, screen_, look.source.left, look.source.top, SRCCOPY);
     GdiFlush();
     capturedAt_ = GetTickCount();
@@ -108,8 +108,7 @@ bool ViewFrame::ColourAt(POINT screen, DWORD maxAgeMs, COLORREF* colour) const {
 }
 
 void ViewFrame::Release() {
-    if (screen_) ReleaseDC(nullptr, screen_);
-    screen_ = nullptr;
+    screen_.reset();
     capture_.Reset();
     picture_.Reset();
     shown_ = false;

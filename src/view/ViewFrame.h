@@ -68,7 +68,7 @@ public:
 private:
     // The screen's DC, kept with the memory: taking it afresh for every
     // refresh costs more than the copy itself.
-    HDC screen_ = nullptr;
+    KeptScreenDC screen_;
     DibSurface capture_;   // screen pixels, source size
     DibSurface picture_;   // enlarged, view size
     FrameLook look_ = {};  // of the last capture

@@ -177,9 +177,9 @@ POINT MainWindowTest::ToClient(POINT screen) const {
 
 POINT MainWindowTest::StatusPaneCentre(int pane) const {
     RECT rect = {};
-    SendMessageA(test::State().statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(test::State().status.Window(), SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
     POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ClientToScreen(test::State().statusBar, &centre);
+    ClientToScreen(test::State().status.Window(), &centre);
     return centre;
 }
 

@@ -16,6 +16,14 @@
 class MainWindowTestAccess {
 public:
     static MainWindowState& State(MainWindow& mainWindow) { return mainWindow; }
+    // Puts stand-ins, or nothing, in the places of the window's two bars, with their heights.
+    static void SetBars(MainWindow& mainWindow, HWND band, int bandHeight, HWND statusBar, int statusHeight) {
+        MainWindowState& state = mainWindow;
+        state.band.band_ = band;
+        state.band.height_ = bandHeight;
+        state.status.window_ = statusBar;
+        state.status.height_ = statusHeight;
+    }
 };
 
 namespace test {
@@ -23,6 +31,11 @@ namespace test {
 // The state of this process's main window, to read and to set up.
 inline MainWindowState& State() {
     return MainWindowTestAccess::State(g_mainWindow);
+}
+
+// Puts stand-ins, or nothing, in the places of the main window's two bars, with their heights.
+inline void SetBars(HWND band, int bandHeight, HWND statusBar, int statusHeight) {
+    MainWindowTestAccess::SetBars(g_mainWindow, band, bandHeight, statusBar, statusHeight);
 }
 
 // Removes the program's settings key and everything in it.

@@ -161,20 +161,6 @@ TEST(TrackingMath, OutlineStripsCoverEachOutlinePixelOnce) {
     EXPECT_EQ(OutlineStrips(RECT{10, 10, 9, 20}).count, 0);
 }
 
-TEST(TrackingMath, ColourText) {
-    char text[64];
-    FormatColourText(RGB(255, 0, 0), true, "Colour (rgb): %03d,%03d,%03d ", "Colour: #%02x%02x%02x", text);
-    EXPECT_STREQ(text, "Colour (rgb): 255,000,000 ");
-    FormatColourText(RGB(255, 0, 0), false, "Colour (rgb): %03d,%03d,%03d ", "Colour: #%02x%02x%02x", text);
-    EXPECT_STREQ(text, "Colour: #ff0000");
-    FormatColourText(RGB(1, 0xab, 0x0c), false, "Colour (rgb): %03d,%03d,%03d ", "Colour: #%02x%02x%02x", text);
-    EXPECT_STREQ(text, "Colour: #01ab0c");
-    FormatColourText(CLR_INVALID, true, "Colour (rgb): %03d,%03d,%03d ", "Colour: #%02x%02x%02x", text);
-    EXPECT_STREQ(text, "Colour (rgb): 255,255,255 ");
-    FormatColourText(RGB(1, 2, 3), true, nullptr, "x", text);
-    EXPECT_STREQ(text, "");
-}
-
 TEST(TrackingMath, TipSize) {
     SIZE tiny = TrackingTipSize(SIZE{3, 5});
     EXPECT_EQ(tiny.cx, 27);

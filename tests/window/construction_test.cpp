@@ -37,7 +37,7 @@ LONG Style(HWND window) {
 
 RECT OptionsButtonRect() {
     RECT button = {0, 0, 0, 0};
-    SendMessageA(test::State().toolbar, TB_GETRECT, 4017, reinterpret_cast<LPARAM>(&button));
+    SendMessageA(test::State().band.Toolbar(), TB_GETRECT, 4017, reinterpret_cast<LPARAM>(&button));
     return button;
 }
 
@@ -57,7 +57,7 @@ int NaturalThumbLength(HWND like) {
 
 std::string ToolbarTip(UINT_PTR command) {
     NMTTDISPINFOA info = {};
-    info.hdr.hwndFrom = test::State().toolbar;
+    info.hdr.hwndFrom = test::State().band.Toolbar();
     info.hdr.idFrom = command;
     info.hdr.code = TTN_NEEDTEXTA;
     lstrcpyA(info.szText, "stale");
@@ -86,7 +86,7 @@ protected:
 
     // Replaces the toolbar band by one built for the given common controls version.
     void RebuildBand(DWORD major, DWORD minor, bool known) {
-        DestroyWindow(test::State().toolbarBand);
+        DestroyWindow(test::State().band.Window());
         g_mainWindow.BuildToolbarBand(major, minor, known);
     }
 };
@@ -115,8 +115,8 @@ TEST_F(Construction, CommonControlsSixAreInUseThroughTheManifest) {
 TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
     Create();
     HWND window = g_mainWindow.Window();
-    ASSERT_TRUE(test::State().rebarUsed);
-    HWND rebar = test::State().toolbarBand;
+    ASSERT_TRUE(test::State().band.RebarUsed());
+    HWND rebar = test::State().band.Window();
     ASSERT_TRUE(IsWindow(rebar));
     EXPECT_EQ(test::ClassName(rebar), "ReBarWindow32");
     EXPECT_EQ(GetDlgCtrlID(rebar), 1);
@@ -126,10 +126,10 @@ TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
     // The rebar's top border lies above the client area: the view starts where the band ends.
     RECT rebarRect = test::RectIn(rebar, window);
     EXPECT_LE(rebarRect.top, 0);
-    EXPECT_EQ(test::State().toolbarBandHeight, rebarRect.bottom - rebarRect.top - 2);
-    EXPECT_EQ(test::State().toolbarBandHeight, rebarRect.bottom);
+    EXPECT_EQ(test::State().band.Height(), rebarRect.bottom - rebarRect.top - 2);
+    EXPECT_EQ(test::State().band.Height(), rebarRect.bottom);
 
-    HWND toolbar = test::State().toolbar;
+    HWND toolbar = test::State().band.Toolbar();
     EXPECT_EQ(test::ClassName(toolbar), "ToolbarWindow32");
     EXPECT_EQ(GetDlgCtrlID(toolbar), 115);
     EXPECT_EQ(GetParent(toolbar), rebar);
@@ -154,9 +154,9 @@ TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
     g_settings.ZoomFactor = 7;
     g_settings.Update = 3;
     Create();
-    HWND toolbar = test::State().toolbar;
-    HWND zoom = test::State().zoomSlider;
-    HWND update = test::State().updateSlider;
+    HWND toolbar = test::State().band.Toolbar();
+    HWND zoom = test::State().band.ZoomSlider();
+    HWND update = test::State().band.UpdateSlider();
     for (HWND slider : {zoom, update}) {
         EXPECT_EQ(test::ClassName(slider), "msctls_trackbar32");
         EXPECT_EQ(GetParent(slider), toolbar);
@@ -192,11 +192,11 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
     Create();
     HWND window = g_mainWindow.Window();
     RebuildBand(4, 70, true);
-    EXPECT_FALSE(test::State().rebarUsed);
+    EXPECT_FALSE(test::State().band.RebarUsed());
     EXPECT_EQ(GetDlgItem(window, 1), nullptr);
-    HWND toolbar = test::State().toolbar;
+    HWND toolbar = test::State().band.Toolbar();
     ASSERT_TRUE(IsWindow(toolbar));
-    EXPECT_EQ(test::State().toolbarBand, toolbar);
+    EXPECT_EQ(test::State().band.Window(), toolbar);
     EXPECT_EQ(GetParent(toolbar), window);
     EXPECT_EQ(GetDlgCtrlID(toolbar), 115);
     EXPECT_EQ(Style(toolbar) & 0x50800141, 0x50800141);
@@ -204,10 +204,10 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
     EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 13);
     RECT toolbarRect = test::RectIn(toolbar, window);
     EXPECT_LE(toolbarRect.top, 0);
-    EXPECT_EQ(test::State().toolbarBandHeight, toolbarRect.bottom - toolbarRect.top - 2);
+    EXPECT_EQ(test::State().band.Height(), toolbarRect.bottom - toolbarRect.top - 2);
 
-    HWND zoom = test::State().zoomSlider;
-    HWND update = test::State().updateSlider;
+    HWND zoom = test::State().band.ZoomSlider();
+    HWND update = test::State().band.UpdateSlider();
     EXPECT_EQ(GetParent(zoom), toolbar);
     EXPECT_EQ(GetParent(update), toolbar);
     RECT button = OptionsButtonRect();
@@ -218,17 +218,17 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
 
     // A version that cannot be read is taken as too old as well.
     RebuildBand(6, 0, false);
-    EXPECT_FALSE(test::State().rebarUsed);
-    EXPECT_EQ(GetParent(test::State().toolbar), window);
+    EXPECT_FALSE(test::State().band.RebarUsed());
+    EXPECT_EQ(GetParent(test::State().band.Toolbar()), window);
     // 4.71 is the first with a rebar.
     RebuildBand(4, 71, true);
-    EXPECT_TRUE(test::State().rebarUsed);
-    EXPECT_EQ(GetParent(test::State().toolbar), GetDlgItem(window, 1));
+    EXPECT_TRUE(test::State().band.RebarUsed());
+    EXPECT_EQ(GetParent(test::State().band.Toolbar()), GetDlgItem(window, 1));
 }
 
 TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
     Create();
-    HWND statusBar = test::State().statusBar;
+    HWND statusBar = test::State().status.Window();
     EXPECT_EQ(test::ClassName(statusBar), "msctls_statusbar32");
     EXPECT_EQ(GetDlgCtrlID(statusBar), 3);
     EXPECT_EQ(GetParent(statusBar), g_mainWindow.Window());
@@ -240,15 +240,15 @@ TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(statusBar, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
     RECT rect;
     GetWindowRect(statusBar, &rect);
-    EXPECT_EQ(test::State().statusBarHeight, rect.bottom - rect.top);
-    EXPECT_GT(test::State().statusBarHeight, 0);
+    EXPECT_EQ(test::State().status.Height(), rect.bottom - rect.top);
+    EXPECT_GT(test::State().status.Height(), 0);
     EXPECT_EQ(test::State().viewCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(106)));
 }
 
 // Needs the status panes that SizeStatusPanes sets.
 TEST_F(Construction, TheStatusBarHasFivePanesWithTheSwatchAndLinkOwnerDrawn) {
     Create();
-    HWND statusBar = test::State().statusBar;
+    HWND statusBar = test::State().status.Window();
     ASSERT_EQ(test::PaneEdges(statusBar).size(), 5u);
     UINT flags = 0;
     test::PaneText(statusBar, 2, &flags);
@@ -277,11 +277,12 @@ TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
     EXPECT_TRUE(Style(tips) & TTS_ALWAYSTIP);
 
     std::vector<test::Tool> tools = test::ToolsOf(tips);
-    const test::Tool* zoom = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().zoomSlider));
+    const test::Tool* zoom = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().band.ZoomSlider()));
     ASSERT_NE(zoom, nullptr);
     EXPECT_EQ(zoom->flags & (TTF_IDISHWND | TTF_SUBCLASS), static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
     EXPECT_EQ(zoom->text, "Zoom Level x12");
-    const test::Tool* update = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().updateSlider));
+    const test::Tool* update =
+        test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().band.UpdateSlider()));
     ASSERT_NE(update, nullptr);
     EXPECT_EQ(update->text, "Auto Update - Fast");
 
@@ -293,17 +294,17 @@ TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
         "A link to Quillfern. Click it to see more cool developer tools.",
     };
     for (UINT_PTR pane = 1; pane <= 4; ++pane) {
-        const test::Tool* tool = test::FindTool(tools, test::State().statusBar, pane);
+        const test::Tool* tool = test::FindTool(tools, test::State().status.Window(), pane);
         ASSERT_NE(tool, nullptr) << "pane " << pane;
         EXPECT_EQ(tool->flags & TTF_IDISHWND, 0u);
         EXPECT_TRUE(tool->flags & TTF_SUBCLASS);
         EXPECT_EQ(tool->text, paneTexts[pane]);
     }
     // The toolbar's buttons use the same control and get their texts from the main window.
-    const test::Tool* grid = test::FindTool(tools, test::State().toolbar, 4027);
+    const test::Tool* grid = test::FindTool(tools, test::State().band.Toolbar(), 4027);
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->text, "Toggle the grid (Ctrl+G)");
-    const test::Tool* options = test::FindTool(tools, test::State().toolbar, 4017);
+    const test::Tool* options = test::FindTool(tools, test::State().band.Toolbar(), 4017);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->text, "Displays the options dialog (Ctrl+O).");
 }
@@ -325,7 +326,7 @@ TEST_F(Construction, ToolbarTipsAreTheTextBeforeTheLineBreak) {
 
 TEST_F(Construction, MenuHelpShowsThePromptAfterTheLineBreak) {
     Create();
-    HWND statusBar = test::State().statusBar;
+    HWND statusBar = test::State().status.Window();
     HMENU menu = CreatePopupMenu();
     ASSERT_NE(menu, nullptr);
     SendMessageA(g_mainWindow.Window(), WM_MENUSELECT, MAKEWPARAM(4015, MF_STRING), reinterpret_cast<LPARAM>(menu));
@@ -367,33 +368,33 @@ bool Topmost(HWND window) {
 TEST_F(Construction, AlwaysOnTopRaisesTheWindowAndPressesItsButton) {
     Create();
     EXPECT_FALSE(Topmost(test::State().controlTips.Window()));
-    EXPECT_EQ(SendMessageA(test::State().toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
+    EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
     test::DestroyMainWindowForTest();
 
     g_settings.AlwaysOnTop = 1;
     Create();
     EXPECT_TRUE(Topmost(test::State().controlTips.Window()));
-    EXPECT_EQ(SendMessageA(test::State().toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED | TBSTATE_CHECKED);
+    EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED | TBSTATE_CHECKED);
 
     g_settings.AlwaysOnTop = 0;
     g_mainWindow.ApplyTopmost();
     EXPECT_FALSE(Topmost(g_mainWindow.Window()));
-    EXPECT_EQ(SendMessageA(test::State().toolbar, TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
+    EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
 }
 
 TEST_F(Construction, TheToolbarAndStatusBarFollowTheirSettings) {
     g_settings.DisplayToolbar = 0;
     g_settings.DisplayStatusbar = 0;
     Create();
-    EXPECT_FALSE(IsWindowVisible(test::State().toolbarBand));
-    EXPECT_FALSE(IsWindowVisible(test::State().statusBar));
+    EXPECT_FALSE(IsWindowVisible(test::State().band.Window()));
+    EXPECT_FALSE(IsWindowVisible(test::State().status.Window()));
     g_settings.DisplayToolbar = 1;
     g_mainWindow.ShowToolbarBand();
-    EXPECT_TRUE(IsWindowVisible(test::State().toolbarBand));
-    EXPECT_TRUE(IsWindowVisible(test::State().zoomSlider));
+    EXPECT_TRUE(IsWindowVisible(test::State().band.Window()));
+    EXPECT_TRUE(IsWindowVisible(test::State().band.ZoomSlider()));
     g_settings.DisplayStatusbar = 1;
     g_mainWindow.ShowStatusBar();
-    EXPECT_TRUE(IsWindowVisible(test::State().statusBar));
+    EXPECT_TRUE(IsWindowVisible(test::State().status.Window()));
 }
 
 // Needs Layout, which places the view between the band and the status bar.
@@ -403,14 +404,14 @@ TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
     RECT client;
     GetClientRect(window, &client);
     RECT view = g_mainWindow.GetViewRect();
-    EXPECT_EQ(view.top, client.top + test::State().toolbarBandHeight);
-    EXPECT_EQ(view.bottom, client.bottom - test::State().statusBarHeight);
+    EXPECT_EQ(view.top, client.top + test::State().band.Height());
+    EXPECT_EQ(view.bottom, client.bottom - test::State().status.Height());
 
     g_settings.DisplayToolbar = 0;
     g_mainWindow.ShowToolbarBand();
     view = g_mainWindow.GetViewRect();
     EXPECT_EQ(view.top, client.top);
-    EXPECT_EQ(view.bottom, client.bottom - test::State().statusBarHeight);
+    EXPECT_EQ(view.bottom, client.bottom - test::State().status.Height());
 
     g_settings.DisplayStatusbar = 0;
     g_mainWindow.ShowStatusBar();
@@ -420,7 +421,7 @@ TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
 
     g_settings.DisplayToolbar = 1;
     g_mainWindow.ShowToolbarBand();
-    EXPECT_EQ(g_mainWindow.GetViewRect().top, client.top + test::State().toolbarBandHeight);
+    EXPECT_EQ(g_mainWindow.GetViewRect().top, client.top + test::State().band.Height());
 }
 
 TEST_F(Construction, TheTrackingTimerRuns) {
@@ -436,8 +437,8 @@ TEST_F(Construction, ChildrenNeverKeepTheFocus) {
     SetForegroundWindow(window);
     SetFocus(window);
     ASSERT_EQ(GetFocus(), window);
-    for (HWND child : {test::State().zoomSlider, test::State().updateSlider, test::State().toolbar,
-                       test::State().statusBar}) {
+    for (HWND child : {test::State().band.ZoomSlider(), test::State().band.UpdateSlider(), test::State().band.Toolbar(),
+                       test::State().status.Window()}) {
         SetFocus(child);
         EXPECT_EQ(GetFocus(), window) << test::ClassName(child);
     }

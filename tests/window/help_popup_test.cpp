@@ -63,9 +63,9 @@ protected:
 
 TEST_F(HelpPopupTest, WhatsThisShowsTheTopicOfAToolbarButtonAndOfTheView) {
     RECT button = {};
-    SendMessageA(test::State().toolbar, TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
+    SendMessageA(test::State().band.Toolbar(), TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
     POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    ClientToScreen(test::State().toolbar, &onButton);
+    ClientToScreen(test::State().band.Toolbar(), &onButton);
     WhatsThisAt(onButton);
     ASSERT_TRUE(test::PumpUntil(PopupShown, 3000));
     EXPECT_EQ(0u, g_helpPopup.Text().find("Grid (Ctrl+G):")) << g_helpPopup.Text();
@@ -106,9 +106,9 @@ TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheSc
     // Where a user found it drawn nowhere.
     SetWindowPos(Window(), nullptr, 700, 450, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT button = {};
-    SendMessageA(test::State().toolbar, TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
+    SendMessageA(test::State().band.Toolbar(), TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
     POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    ClientToScreen(test::State().toolbar, &onButton);
+    ClientToScreen(test::State().band.Toolbar(), &onButton);
     SetCursorPos(onButton.x, onButton.y);
     UINT_PTR timer = SetTimer(nullptr, 0, 30, PressWWhenTheMenuIsOpen);
     Send(INPUT_MOUSE, MOUSEEVENTF_RIGHTDOWN);

@@ -75,8 +75,8 @@ TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
     ASSERT_EQ(OBJ_REGION, static_cast<int>(GetObjectType(region)));
     DestroyWindow(g_mainWindow.Window());
     EXPECT_EQ(nullptr, g_mainWindow.Window());
-    EXPECT_EQ(nullptr, test::State().statusBar);
-    EXPECT_EQ(nullptr, test::State().toolbar);
+    EXPECT_EQ(nullptr, test::State().status.Window());
+    EXPECT_EQ(nullptr, test::State().band.Toolbar());
     EXPECT_EQ(0u, GetObjectType(region)) << "the view region outlived the window";
     // A late call finds no window to draw on.
     g_mainWindow.Redraw();
@@ -89,7 +89,7 @@ TEST_F(MainWindowShell, TheColourPaneIsWrittenAtTheFirstTickAlsoOverBlack) {
     ASSERT_TRUE(SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
-    HWND statusBar = test::State().statusBar;
+    HWND statusBar = test::State().status.Window();
     EXPECT_TRUE(test::PumpUntil([&] { return test::PaneText(statusBar, kColourPane) != ""; }, 5000));
     EXPECT_EQ("Colour (rgb): 000,000,000 ", test::PaneText(statusBar, kColourPane));
 }

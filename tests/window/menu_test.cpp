@@ -45,7 +45,7 @@ protected:
     };
     std::vector<ToolbarItem> ToolbarItems() const {
         std::vector<ToolbarItem> items;
-        HWND toolbar = test::State().toolbar;
+        HWND toolbar = test::State().band.Toolbar();
         int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
         for (int index = 0; index < count; ++index) {
             TBBUTTON button = {};
@@ -211,7 +211,7 @@ TEST_F(MenuTest, StatusBarItemHidesTheStatusBar) {
     probe.Choose(IDM_TOGGLE_STATUS_BAR);
     ContextMenuAt(StatusPaneCentre(1));
     EXPECT_EQ(0, g_settings.DisplayStatusbar);
-    EXPECT_FALSE(IsWindowVisible(test::State().statusBar));
+    EXPECT_FALSE(IsWindowVisible(test::State().status.Window()));
 }
 
 TEST_F(MenuTest, EveryPlaceHasItsHelpId) {
@@ -221,8 +221,8 @@ TEST_F(MenuTest, EveryPlaceHasItsHelpId) {
 
     RECT zoomSlider = {};
     RECT updateSlider = {};
-    GetWindowRect(test::State().zoomSlider, &zoomSlider);
-    GetWindowRect(test::State().updateSlider, &updateSlider);
+    GetWindowRect(test::State().band.ZoomSlider(), &zoomSlider);
+    GetWindowRect(test::State().band.UpdateSlider(), &updateSlider);
     EXPECT_EQ(HELP_ID_ZOOM_SLIDER, HelpIdAt(POINT{zoomSlider.left + 2, zoomSlider.top + 2}));
     EXPECT_EQ(HELP_ID_UPDATE_SLIDER, HelpIdAt(POINT{updateSlider.left + 2, updateSlider.top + 2}));
 
@@ -399,7 +399,7 @@ protected:
     }
 
     static bool ButtonChecked(int command) {
-        return SendMessageA(test::State().toolbar, TB_ISBUTTONCHECKED, command, 0) != 0;
+        return SendMessageA(test::State().band.Toolbar(), TB_ISBUTTONCHECKED, command, 0) != 0;
     }
 
     HACCEL accelerators_ = nullptr;
@@ -445,7 +445,7 @@ TEST_F(AcceleratorTest, NumericPadChangesZoomAndSpeedWithinRange) {
     EXPECT_EQ(32, g_settings.ZoomFactor);
     ASSERT_TRUE(Press(VK_ADD));
     EXPECT_EQ(32, g_settings.ZoomFactor);
-    EXPECT_EQ(32, SendMessageA(test::State().zoomSlider, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(32, SendMessageA(test::State().band.ZoomSlider(), TBM_GETPOS, 0, 0));
     ASSERT_TRUE(Press(VK_SUBTRACT));
     EXPECT_EQ(31, g_settings.ZoomFactor);
 
@@ -453,7 +453,7 @@ TEST_F(AcceleratorTest, NumericPadChangesZoomAndSpeedWithinRange) {
     ASSERT_TRUE(Press(VK_ADD, true));
     EXPECT_EQ(2, g_settings.Update);
     EXPECT_EQ(31, g_settings.ZoomFactor);
-    EXPECT_EQ(2, SendMessageA(test::State().updateSlider, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(2, SendMessageA(test::State().band.UpdateSlider(), TBM_GETPOS, 0, 0));
     ASSERT_TRUE(Press(VK_SUBTRACT, true));
     ASSERT_TRUE(Press(VK_SUBTRACT, true));
     EXPECT_EQ(1, g_settings.Update);

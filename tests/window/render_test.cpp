@@ -68,12 +68,7 @@ protected:
         delete pattern_;
         pattern_ = nullptr;
         // Stand-ins for the bars went with the window; forget them.
-        if (ownBars_) {
-            test::State().toolbarBand = nullptr;
-            test::State().toolbarBandHeight = 0;
-            test::State().statusBar = nullptr;
-            test::State().statusBarHeight = 0;
-        }
+        if (ownBars_) test::SetBars(nullptr, 0, nullptr, 0);
         test::State().viewCursor = nullptr;
         test::DeleteSettingsKey();
         test::ReloadSettings();
@@ -123,19 +118,16 @@ protected:
     // Stand-ins for the toolbar band and the status bar when the window has none
     // of its own.
     void GiveWindowBars() {
-        if (test::State().toolbarBand && test::State().statusBar) return;
+        if (test::State().band.Window() && test::State().status.Window()) return;
         ownBars_ = true;
-        test::State().toolbarBand = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 10,
-                                                   10, g_mainWindow.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
-        test::State().toolbarBandHeight = 26;
-        test::State().statusBar =
-            CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP | CCS_BOTTOM, "",
-                                g_mainWindow.Window(), IDC_STATUS_BAR);
-        SendMessageA(test::State().statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                     FALSE);
+        HWND band = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 10, 10,
+                                    g_mainWindow.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP | CCS_BOTTOM, "",
+                                             g_mainWindow.Window(), IDC_STATUS_BAR);
+        SendMessageA(statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         RECT bar;
-        GetWindowRect(test::State().statusBar, &bar);
-        test::State().statusBarHeight = bar.bottom - bar.top;
+        GetWindowRect(statusBar, &bar);
+        test::SetBars(band, 26, statusBar, bar.bottom - bar.top);
     }
 
     test::PatternWindow* pattern_ = nullptr;
@@ -265,22 +257,22 @@ TEST_F(RenderTest, ViewSitsBetweenTheBandAndTheStatusBar) {
     RECT client;
     GetClientRect(g_mainWindow.Window(), &client);
     const RECT view = g_mainWindow.GetViewRect();
-    EXPECT_EQ(view.top, test::State().toolbarBandHeight);
-    EXPECT_EQ(view.bottom, client.bottom - test::State().statusBarHeight);
+    EXPECT_EQ(view.top, test::State().band.Height());
+    EXPECT_EQ(view.bottom, client.bottom - test::State().status.Height());
     EXPECT_FALSE(test::State().viewHidden);
 
     // The band spans the width at the top, the status bar sits right under the view.
     RECT band;
-    GetWindowRect(test::State().toolbarBand, &band);
+    GetWindowRect(test::State().band.Window(), &band);
     MapWindowPoints(nullptr, g_mainWindow.Window(), reinterpret_cast<POINT*>(&band), 2);
     // The rebar keeps its border just outside the client area; its inside ends
     // where the view begins.
     EXPECT_LE(band.top, 0);
     EXPECT_LE(band.left, 0);
     EXPECT_GE(band.right, client.right);
-    EXPECT_EQ(band.bottom, test::State().toolbarBandHeight);
+    EXPECT_EQ(band.bottom, test::State().band.Height());
     RECT status;
-    GetWindowRect(test::State().statusBar, &status);
+    GetWindowRect(test::State().status.Window(), &status);
     MapWindowPoints(nullptr, g_mainWindow.Window(), reinterpret_cast<POINT*>(&status), 2);
     EXPECT_EQ(status.left, 0);
     EXPECT_EQ(status.top, view.bottom);
@@ -297,7 +289,8 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
     g_settings.DisplayStatusbar = 1;
     GiveWindowBars();
     auto paneEdges = [](int (&edges)[5]) {
-        return static_cast<int>(SendMessageA(test::State().statusBar, SB_GETPARTS, 5, reinterpret_cast<LPARAM>(edges)));
+        HWND statusBar = test::State().status.Window();
+        return static_cast<int>(SendMessageA(statusBar, SB_GETPARTS, 5, reinterpret_cast<LPARAM>(edges)));
     };
 
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX - 300, kMainY, 600, kViewHeight));
@@ -305,7 +298,7 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
     int wide[5];
     ASSERT_EQ(paneEdges(wide), 5);
     // The panes end a size grip's width (the bar's height) from the right, plus 3.
-    EXPECT_EQ(wide[4], 600 - test::State().statusBarHeight + 3);
+    EXPECT_EQ(wide[4], 600 - test::State().status.Height() + 3);
     EXPECT_EQ(wide[2] - wide[1], 31);
     for (int i = 1; i < 5; ++i) EXPECT_GT(wide[i], wide[i - 1]);
 
@@ -338,12 +331,9 @@ TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     // Bar heights alone, without windows: the layout must cope with absent bars.
     // Bars the window may have of its own are hidden, so that only the view could paint.
     ownBars_ = true;
-    if (test::State().toolbarBand) ShowWindow(test::State().toolbarBand, SW_HIDE);
-    if (test::State().statusBar) ShowWindow(test::State().statusBar, SW_HIDE);
-    test::State().toolbarBand = nullptr;
-    test::State().statusBar = nullptr;
-    test::State().toolbarBandHeight = 40;
-    test::State().statusBarHeight = 40;
+    if (test::State().band.Window()) ShowWindow(test::State().band.Window(), SW_HIDE);
+    if (test::State().status.Window()) ShowWindow(test::State().status.Window(), SW_HIDE);
+    test::SetBars(nullptr, 40, nullptr, 40);
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, 60));
     EXPECT_TRUE(test::State().viewHidden);
     RECT view = g_mainWindow.GetViewRect();

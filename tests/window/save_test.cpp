@@ -258,7 +258,7 @@ TEST_F(SaveTest, ThePictureIsTheScreenOnceTheDialogHasGone) {
     SetWindowPos(Window(), nullptr, 300, 400, 600, 160, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT frame, band;
     GetWindowRect(Window(), &frame);
-    GetWindowRect(test::State().toolbarBand, &band);
+    GetWindowRect(test::State().band.Window(), &band);
     Show(8, POINT{frame.right, (band.top + band.bottom) / 2});
     const RECT source = g_mainWindow.SourceRect();
     BusyProgramWindow other(RECT{frame.right, source.top - 20, frame.right + 200, source.bottom + 20});

@@ -209,9 +209,9 @@ TEST_F(SelectionTest, ReleasingOverTheToolbarOpensTheSelectionMenuThere) {
     UseZoom(4);
     test::PressRight(Window(), InView(20, 20));
     RECT button = {};
-    ASSERT_TRUE(SendMessageA(test::State().toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button)));
+    ASSERT_TRUE(SendMessageA(test::State().band.Toolbar(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button)));
     POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    MapWindowPoints(test::State().toolbar, Window(), &onButton, 1);
+    MapWindowPoints(test::State().band.Toolbar(), Window(), &onButton, 1);
     test::MoveMouse(Window(), onButton);
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(onButton));
 }

@@ -30,7 +30,7 @@ int TextWidth(const char* text) {
 
 RECT PaneRect(int pane) {
     RECT rect = {0, 0, 0, 0};
-    SendMessageA(test::State().statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(test::State().status.Window(), SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
     return rect;
 }
 
@@ -43,17 +43,18 @@ POINT ScreenPoint(HWND window, int x, int y) {
 // Five parts with fixed right edges inside the narrowest status bar, as the layout would set them.
 void SetFixedPanes() {
     int edges[5] = {100, 200, 231, 300, 400};
-    SendMessageA(test::State().statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
-    SendMessageA(test::State().statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 2, 0);
-    SendMessageA(test::State().statusBar, SB_SETTEXTA, SBT_OWNERDRAW | 4, 0);
+    SendMessageA(test::State().status.Window(), SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
+    SendMessageA(test::State().status.Window(), SB_SETTEXTA, SBT_OWNERDRAW | 2, 0);
+    SendMessageA(test::State().status.Window(), SB_SETTEXTA, SBT_OWNERDRAW | 4, 0);
 }
 
 // Sends WM_SETCURSOR with the real cursor at a point of the status bar; true when the hand shows.
 bool HandShownAt(int x, int y) {
-    POINT point = ScreenPoint(test::State().statusBar, x, y);
+    HWND statusBar = test::State().status.Window();
+    POINT point = ScreenPoint(statusBar, x, y);
     SetCursorPos(point.x, point.y);
     SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
-    LRESULT result = SendMessageA(g_mainWindow.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(test::State().statusBar),
+    LRESULT result = SendMessageA(g_mainWindow.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(statusBar),
                                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     bool hand = GetCursor() == g_handCursor;
     EXPECT_EQ(result == 1, hand);
@@ -111,10 +112,10 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
     const int w3 = TextWidth(" 99999,99999 ") + 6;
     const int w4 = TextWidth("www.quillfern.com") + 12;
 
-    std::vector<int> edges = test::PaneEdges(test::State().statusBar);
+    std::vector<int> edges = test::PaneEdges(test::State().status.Window());
     ASSERT_EQ(edges.size(), 5u);
     RECT view = g_mainWindow.GetViewRect();
-    int available = view.right - test::State().statusBarHeight - view.left;
+    int available = view.right - test::State().status.Height() - view.left;
     ASSERT_GT(available + 3, w0 + w1 + 31 + w3 + w4);
     EXPECT_EQ(edges[4], available + 3);
     EXPECT_EQ(edges[4] - edges[3], w4);
@@ -125,7 +126,7 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
 
     // Too narrow for all: pane 0 keeps its text's width and the rest run past the edge.
     SetWindowPos(g_mainWindow.Window(), nullptr, 0, 0, 160, 300, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    edges = test::PaneEdges(test::State().statusBar);
+    edges = test::PaneEdges(test::State().status.Window());
     ASSERT_EQ(edges.size(), 5u);
     EXPECT_EQ(edges[0], w0);
     EXPECT_EQ(edges[4], w0 + w1 + 31 + w3 + w4);
@@ -161,15 +162,16 @@ TEST_F(StatusBar, TheSwatchShowsTheSampledColourAndTheLinkIsBlueUnderlined) {
     KillTimer(g_mainWindow.Window(), kTrackingTimerId);
     SetFixedPanes();
     test::State().sampledColour = RGB(200, 30, 60);
-    RedrawWindow(test::State().statusBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    RedrawWindow(test::State().status.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     test::PumpMessages(50);
 
     RECT swatch = PaneRect(2);
-    POINT centre = ScreenPoint(test::State().statusBar, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    HWND statusBar = test::State().status.Window();
+    POINT centre = ScreenPoint(statusBar, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
     EXPECT_EQ(test::ScreenPixel(centre.x, centre.y), RGB(200, 30, 60));
 
     RECT link = PaneRect(4);
-    MapWindowPoints(test::State().statusBar, nullptr, reinterpret_cast<POINT*>(&link), 2);
+    MapWindowPoints(test::State().status.Window(), nullptr, reinterpret_cast<POINT*>(&link), 2);
     HDC screen = GetDC(nullptr);
     PixelBox blue = FindColour(screen, link, kBlue);
     ReleaseDC(nullptr, screen);
@@ -192,7 +194,7 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
 
     DRAWITEMSTRUCT item = {};
     item.CtlID = 3;
-    item.hwndItem = test::State().statusBar;
+    item.hwndItem = test::State().status.Window();
     item.hDC = dc;
     item.rcItem = RECT{10, 2, 210, 22};
     item.itemID = 4;

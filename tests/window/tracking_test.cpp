@@ -82,7 +82,7 @@ protected:
     void Scroll(HWND slider, WORD code, WORD position = 0) {
         SendMessageA(main, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(slider));
     }
-    std::string Pane(int pane) const { return test::StatusText(test::State().statusBar, pane); }
+    std::string Pane(int pane) const { return test::StatusText(test::State().status.Window(), pane); }
     std::string SliderTip(HWND slider) const {
         HWND tips = test::State().controlTips.Window();
         return test::ToolText(tips, tips, slider);
@@ -95,7 +95,7 @@ protected:
 
 TEST_F(Tracking, SetZoomIsLimitedAndMovesTheSliderOnlyOnAChange) {
     Create();
-    HWND slider = test::State().zoomSlider;
+    HWND slider = test::State().band.ZoomSlider();
     ASSERT_NE(slider, nullptr);
     g_mainWindow.SetZoom(0);
     EXPECT_EQ(g_settings.ZoomFactor, 1);
@@ -115,7 +115,7 @@ TEST_F(Tracking, SetZoomIsLimitedAndMovesTheSliderOnlyOnAChange) {
 
 TEST_F(Tracking, SpeedNoneRunsNoRefreshTimerAndFastDoes) {
     Create();
-    HWND slider = test::State().updateSlider;
+    HWND slider = test::State().band.UpdateSlider();
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(g_settings.Update, 1);
     EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
@@ -142,7 +142,7 @@ TEST_F(Tracking, SpeedNoneRunsNoRefreshTimerAndFastDoes) {
 
 TEST_F(Tracking, ForceRewritesTheTipAndRestartsTheTimer) {
     Create();
-    HWND slider = test::State().updateSlider;
+    HWND slider = test::State().band.UpdateSlider();
     ASSERT_NE(slider, nullptr);
     // Fast in the settings but no timer running, and a stale tip.
     g_settings.Update = 4;
@@ -160,7 +160,7 @@ TEST_F(Tracking, StoredSpeedsOutOfRangeAreLimitedAtCreation) {
     g_settings.Update = 9;
     Create();
     EXPECT_EQ(g_settings.Update, 4);
-    EXPECT_EQ(SendMessageA(test::State().updateSlider, TBM_GETPOS, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(test::State().band.UpdateSlider(), TBM_GETPOS, 0, 0), 4);
     EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 1, 2000));
     test::DestroyMainWindowForTest();
 
@@ -200,8 +200,8 @@ TEST_F(Tracking, ScreenChangesReachTheViewOnlyWhileRefreshing) {
 
 TEST_F(Tracking, SliderCodes) {
     Create();
-    HWND zoom = test::State().zoomSlider;
-    HWND speed = test::State().updateSlider;
+    HWND zoom = test::State().band.ZoomSlider();
+    HWND speed = test::State().band.UpdateSlider();
     ASSERT_NE(zoom, nullptr);
     ASSERT_NE(speed, nullptr);
     ASSERT_EQ(g_settings.ZoomFactor, 3);
@@ -405,7 +405,7 @@ TEST_F(Tracking, FollowsTheCursorExceptWhileSelecting) {
 
 TEST_F(Tracking, StatusBarShowsCoordinatesInScreenAndWindowTerms) {
     Create();
-    ASSERT_NE(test::State().statusBar, nullptr);
+    ASSERT_NE(test::State().status.Window(), nullptr);
     test::ColourWindow patch(kPatchRect, kPatch);
     ASSERT_TRUE(test::MoveCursor(kPatchRect.left + 5, kPatchRect.top + 7));
     EXPECT_TRUE(test::PumpUntil([&] { return Pane(3) == " 105, 507 "; }, 1000)) << Pane(3);
@@ -416,14 +416,14 @@ TEST_F(Tracking, StatusBarShowsCoordinatesInScreenAndWindowTerms) {
 
 TEST_F(Tracking, StatusBarColourIsWrittenOnlyWhenItChanges) {
     Create();
-    ASSERT_NE(test::State().statusBar, nullptr);
+    ASSERT_NE(test::State().status.Window(), nullptr);
     test::ColourWindow patch(kPatchRect, kRed);
     ASSERT_TRUE(test::MoveCursor(300, 700));
     EXPECT_TRUE(test::PumpUntil([&] { return Pane(1) == "Colour (rgb): 255,000,000 "; }, 1000)) << Pane(1);
     EXPECT_EQ(test::State().sampledColour, kRed);
 
     // The same colour on later ticks leaves the pane alone.
-    SendMessageA(test::State().statusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>("untouched"));
+    SendMessageA(test::State().status.Window(), SB_SETTEXTA, 1, reinterpret_cast<LPARAM>("untouched"));
     g_settings.DisplayRGBColourPanel = 0;
     EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
     EXPECT_EQ(Pane(1), "untouched");
@@ -577,9 +577,9 @@ TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
 
 TEST_F(Tracking, ToolbarButtonsFollowTheSettings) {
     Create();
-    ASSERT_NE(test::State().toolbar, nullptr);
+    ASSERT_NE(test::State().band.Toolbar(), nullptr);
     auto checked = [](int command) {
-        return (SendMessageA(test::State().toolbar, TB_GETSTATE, command, 0) & TBSTATE_CHECKED) != 0;
+        return (SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, command, 0) & TBSTATE_CHECKED) != 0;
     };
     g_settings.MouseTracking = 1;
     g_mainWindow.RefreshFollowButton();
