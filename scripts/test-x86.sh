@@ -9,6 +9,13 @@
 # happens in a mount and process namespace of its own, so its mounts, Xvfb and
 # Wine processes end with it; the binfmt_misc entry for i386 it adds is removed
 # when it ends, also on failure or interruption.
+#
+# OCULARIX_X86_EXEC='shell command' runs that command in the prepared root, Xvfb
+# and Wine instead of the tests, to look into a failure; OCULARIX_X86_SERVER=emulated
+# uses the root's own, emulated wineserver.
+#
+# The whole script is one block, read before it runs: editing it during a run is safe.
+{
 set -uo pipefail
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
@@ -19,6 +26,7 @@ sysroot="$cache/bookworm-i386"
 # Inside the root: the x86 build, and the prefix the tests share.
 build_mount=/ocularix
 prefix=/root/ocularix-prefix
+prefix_recipe="2: unmanaged windows, no debugger"
 
 if [ "$(id -u)" -ne 0 ]; then
   exec sudo --preserve-env=OCULARIX_X86_CACHE,TEST_TIMEOUT "$0" "$build" "$@"
@@ -35,6 +43,9 @@ if [ -z "${OCULARIX_X86_NAMESPACE:-}" ]; then
   fi
   mkdir -p "$cache"
   export OCULARIX_X86_NAMESPACE=1
+  if ! flock -n "$cache/lock" true; then
+    echo "test-x86: waiting for another run of make test-x86 on this machine to end" >&2
+  fi
   exec flock "$cache/lock" unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
     "$0" "$build" "$@"
 fi
@@ -54,6 +65,12 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'echo "test-x86: interrupted" >&2; cleanup; exit 130' INT TERM HUP
+# Long steps run in the background and are waited for, so that an interruption
+# is handled at once rather than when the step ends.
+run() {
+  "$@" &
+  wait $!
+}
 
 # --- binfmt_misc: 32-bit ELF programs run through qemu-i386-static ------------
 binfmt=/proc/sys/fs/binfmt_misc
@@ -115,7 +132,7 @@ make_root() {
     say "making the i386 Debian root in $sysroot from $mirror (once; several minutes)"
     t0=$(date +%s)
     rm -rf "$partial"
-    if ! debootstrap --arch=i386 --variant=minbase bookworm "$partial" "$mirror" >"$cache/debootstrap.log" 2>&1; then
+    if ! run debootstrap --arch=i386 --variant=minbase bookworm "$partial" "$mirror" >"$cache/debootstrap.log" 2>&1; then
       tail -20 "$cache/debootstrap.log" >&2
       echo "test-x86: debootstrap failed (log: $cache/debootstrap.log)" >&2
       return 1
@@ -130,7 +147,7 @@ make_root() {
     local mounts_before=${#cleanups[@]}
     mount_system
     cp /etc/resolv.conf "$sysroot/etc/resolv.conf"
-    if ! in_root sh -c "export DEBIAN_FRONTEND=noninteractive
+    if ! run in_root sh -c "export DEBIAN_FRONTEND=noninteractive
         dpkg --add-architecture amd64 && apt-get update -qq && apt-get install -y -qq --no-install-recommends ${root_packages[*]}" \
         >"$cache/root-packages.log" 2>&1; then
       tail -20 "$cache/root-packages.log" >&2
@@ -192,15 +209,11 @@ start_wine() {
   local t0
   native_server
   if [ ! -f "$sysroot$prefix/.ocularix-booted" ]; then
-    say "booting the 32-bit Wine prefix (once; several minutes)"
+    say "booting the 32-bit Wine prefix (once; about a minute)"
     t0=$(date +%s)
     rm -rf "$sysroot$prefix"
-    wine_in_root wineboot -i >"$cache/wineboot.log" 2>&1
-    wine_in_root wineserver -w
-    # Without a window manager, Wine waits up to two seconds for one whenever a
-    # managed window is hidden or destroyed; unmanaged windows need no such wait.
-    wine_in_root wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$cache/wineboot.log" 2>&1
-    wine_in_root wineserver -w
+    run wine_in_root wineboot -i >"$cache/wineboot.log" 2>&1
+    run wine_in_root wineserver -w
     if [ ! -f "$sysroot$prefix/system.reg" ]; then
       tail -20 "$cache/wineboot.log" >&2
       echo "test-x86: the prefix did not boot (log: $cache/wineboot.log)" >&2
@@ -210,6 +223,16 @@ start_wine() {
     say "booting the prefix took $(elapsed "$t0") s"
   fi
   wine_in_root wineserver -p >/dev/null 2>&1
+  if [ "$(cat "$sysroot$prefix/.ocularix-booted")" != "$prefix_recipe" ]; then
+    # Without a window manager, Wine waits up to two seconds for one whenever a
+    # managed window is hidden or destroyed; unmanaged windows need no such wait.
+    run wine_in_root wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$cache/wineboot.log" 2>&1
+    # A program that crashes ends at once: the debugger Wine would start hangs
+    # under the emulator until the test's time-out.
+    run wine_in_root wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+      /v Debugger /d '' /f >>"$cache/wineboot.log" 2>&1
+    echo "$prefix_recipe" >"$sysroot$prefix/.ocularix-booted"
+  fi
   at_exit "chroot $sysroot /usr/bin/env WINEPREFIX=$prefix wineserver -k"
 }
 
@@ -254,3 +277,4 @@ if [ -n "$skips" ]; then
 fi
 say "$(if [ $status -eq 0 ]; then echo passed; else echo FAILED; fi) in $(elapsed "$started") s"
 exit $status
+}
