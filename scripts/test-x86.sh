@@ -10,9 +10,9 @@
 # Wine processes end with it; the binfmt_misc entry for i386 it adds is removed
 # when it ends, also on failure or interruption.
 #
-# OCULARIX_X86_EXEC='shell command' runs that command in the prepared root, Xvfb
-# and Wine instead of the tests, to look into a failure; OCULARIX_X86_SERVER=emulated
-# uses the root's own, emulated wineserver.
+# OCULARIX_X86_ROOT_ONLY=1 only makes the root; OCULARIX_X86_EXEC='shell command'
+# runs that command in the prepared root, Xvfb and Wine instead of the tests, to look
+# into a failure; OCULARIX_X86_SERVER=emulated uses the root's own, emulated wineserver.
 #
 # The whole script is one block, read before it runs: editing it during a run is safe.
 {
@@ -144,7 +144,6 @@ make_root() {
   if [ "$(cat "$sysroot/.ocularix-root")" != "$root_recipe" ]; then
     say "installing 32-bit Wine in the root (once; several minutes)"
     t0=$(date +%s)
-    local mounts_before=${#cleanups[@]}
     mount_system
     cp /etc/resolv.conf "$sysroot/etc/resolv.conf"
     if ! run in_root sh -c "export DEBIAN_FRONTEND=noninteractive

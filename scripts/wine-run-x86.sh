@@ -4,7 +4,8 @@
 # sets up the root, its mounts and Wine, and so only it can run this.
 #   wine-run-x86.sh <program in the x86 build> [arguments]
 # A test listed in tests/emulator-skips.txt for this program is left out, and the
-# reason is printed.
+# reason is printed. WINEDEBUG passes through, and so does WINELOADERNOEXEC (set, it
+# runs Wine without its preloader: for measuring what the preloader saves).
 set -uo pipefail
 if [ -z "${OCULARIX_X86_SYSROOT:-}" ]; then
   echo "wine-run-x86.sh: the x86 programs run only under make test-x86" >&2
