@@ -265,14 +265,15 @@ say "running $(if [ ${#selection[@]} -eq 0 ]; then echo "every test program"; el
 ctest --test-dir "$build/x86" --output-on-failure --timeout $((TEST_TIMEOUT + 60)) "${regex[@]}" &
 wait $!
 status=$?
-skips=$(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-skips.txt" 2>/dev/null)
-if [ -n "$skips" ]; then
+skipped=()
+while read -r program pattern reason; do
+  if [ ${#selection[@]} -eq 0 ] || printf '%s\n' "${selection[@]}" | grep -qx "$program"; then
+    skipped+=("  $program $pattern: $reason")
+  fi
+done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-skips.txt" 2>/dev/null)
+if [ ${#skipped[@]} -gt 0 ]; then
   say "skipped under emulation (tests/emulator-skips.txt):"
-  while read -r program pattern reason; do
-    if [ ${#selection[@]} -eq 0 ] || printf '%s\n' "${selection[@]}" | grep -qx "$program"; then
-      echo "  $program $pattern: $reason"
-    fi
-  done <<<"$skips"
+  printf '%s\n' "${skipped[@]}"
 fi
 say "$(if [ $status -eq 0 ]; then echo passed; else echo FAILED; fi) in $(elapsed "$started") s"
 exit $status
