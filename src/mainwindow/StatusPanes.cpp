@@ -228,6 +228,7 @@ int StatusPanes::HelpIdAt(POINT screenPoint) const {
 
 void StatusPanes::Forget() {
     window_ = nullptr;
+    height_ = 0;
     colourShown_ = false;
     shownCoordinates_[0] = '\0';
 }

@@ -255,6 +255,7 @@ void ToolbarBand::FillButtonTip(NMTTDISPINFOA& info) {
 }
 
 void ToolbarBand::Forget() {
+    height_ = 0;
     toolbar_ = nullptr;
     band_ = nullptr;
     zoomSlider_ = nullptr;
