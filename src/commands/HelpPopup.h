@@ -7,11 +7,6 @@
 
 #include "view/PopupWindow.h"
 
-// Where a popup of the given size goes: centred under the anchor (a control,
-// or the mouse), above it when there is no room below, and kept inside the
-// work area of the monitor.
-RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea);
-
 class HelpPopup : public PopupWindow {
 public:
     HelpPopup();

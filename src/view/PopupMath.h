@@ -1,5 +1,6 @@
-// The arithmetic of the program's two pop-up windows: the tracking tooltip's
-// size and the marquee's dashes and shape. Plain values in and out, no windows.
+// The arithmetic of the program's pop-up windows: the tracking tooltip's size,
+// the marquee's dashes and shape, and the help popup's place. Plain values in
+// and out, no windows.
 #pragma once
 
 #include <windows.h>
@@ -15,3 +16,8 @@ int NextMarqueePhase(int phase);
 // one-pixel ring remains; empty when the rectangle is too thin to have an
 // inside, so that a one- or two-pixel wide frame stays whole.
 RECT MarqueeInnerRect(int width, int height);
+
+// Where a help popup of the given size goes: centred under the anchor (a
+// control, or the mouse), above it when there is no room below, and kept inside
+// the work area of the monitor.
+RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea);

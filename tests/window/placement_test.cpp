@@ -20,32 +20,6 @@ bool SameRect(const RECT& a, const RECT& b) {
                                          << ", " << bottom << ")";
 }
 
-TEST(MoveOntoDesktop, HalfOffTheRightEdgeComesFullyInsideKeepingItsSize) {
-    const DesktopRect desktop = {0, 0, 1280, 1024};
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{1000, 100, 1400, 400}, desktop), 880, 100, 1280, 400));
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-30, -40, 370, 260}, desktop), 0, 0, 400, 300));
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{100, 900, 500, 1200}, desktop), 100, 724, 500, 1024));
-    // Already inside, touching the edges: unchanged.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{0, 0, 1280, 1024}, desktop), 0, 0, 1280, 1024));
-}
-
-TEST(MoveOntoDesktop, LargerThanTheDesktopEndsOnTheRightAndBottomEdges) {
-    const DesktopRect desktop = {0, 0, 1280, 1024};
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-50, -10, 1500, 1100}, desktop), -270, -86, 1280, 1024));
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{200, 300, 1600, 1400}, desktop), -120, -76, 1280, 1024));
-}
-
-TEST(MoveOntoDesktop, NegativeVirtualOrigin) {
-    // A second monitor left of and above the primary one.
-    const DesktopRect desktop = {-1280, -300, 2560, 1324};
-    // Left of the virtual desktop: moved in.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-1500, -400, -1100, -100}, desktop), -1280, -300, -880, 0));
-    // On the second monitor: left where it is.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-1000, -200, -600, 100}, desktop), -1000, -200, -600, 100));
-    // A position from a monitor that has since gone, far to the right.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{3000, 500, 3400, 800}, desktop), 880, 500, 1280, 800));
-}
-
 class PlacementTest : public ::testing::Test {
 protected:
     void SetUp() override {
