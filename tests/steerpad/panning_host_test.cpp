@@ -8,8 +8,8 @@
 
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
+#include "support/Fixtures.h"
 #include "support/SteerpadSupport.h"
-#include "support/TestSupport.h"
 
 namespace {
 
@@ -61,13 +61,11 @@ int MainWindowWatch::postedUpdates = 0;
 HHOOK MainWindowWatch::sent = nullptr;
 HHOOK MainWindowWatch::posted = nullptr;
 
-class PanningHostTest : public ::testing::Test {
+class PanningHostTest : public test::PlacedMainWindow {
 protected:
     void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
         ASSERT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
-        ASSERT_TRUE(test::CreateMainWindowForTest());
+        PlacedMainWindow::SetUp();
         // Away from every edge of the screen, so that steps are not limited.
         test::State().zoomPoint.x = GetSystemMetrics(SM_CXSCREEN) / 2;
         test::State().zoomPoint.y = GetSystemMetrics(SM_CYSCREEN) / 2;
@@ -75,8 +73,7 @@ protected:
     }
     void TearDown() override {
         MainWindowWatch::Stop();
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
+        PlacedMainWindow::TearDown();
         EXPECT_EQ(nullptr, test::FindOriginWindow());
     }
 
@@ -200,17 +197,9 @@ TEST_F(PanningHostTest, AForgedEndMessageDoesNotUnloadTheLibrary) {
 
 // Real mouse input, as the system delivers it: to the window under the mouse,
 // or to the one holding the capture.
-void MouseInput(DWORD flags, DWORD data = 0) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.mouseData = data;
-    SendInput(1, &input, sizeof(input));
-}
-
 void Click(DWORD down, DWORD up) {
-    MouseInput(down);
-    MouseInput(up);
+    test::MouseInput(down);
+    test::MouseInput(up);
 }
 
 TEST_F(PanningHostTest, AWheelTurnEndsTheSessionAndTheNextSessionEndsCleanlyToo) {
@@ -228,7 +217,7 @@ TEST_F(PanningHostTest, AWheelTurnEndsTheSessionAndTheNextSessionEndsCleanlyToo)
 
     Click(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
     ASSERT_TRUE(test::PumpUntil([] { return test::FindOriginWindow() != nullptr; }, 3000));
-    MouseInput(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
+    test::MouseInput(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
     ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::ends == 1; }, 3000)) << "the wheel left the mark";
     EXPECT_EQ(nullptr, test::FindOriginWindow());
 

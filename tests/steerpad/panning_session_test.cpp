@@ -267,7 +267,7 @@ TEST_F(PanningSessionTest, ASecondStartEndsTheRunningSessionFirst) {
     ASSERT_TRUE(owner.Start(300, 200));
     EXPECT_FALSE(IsWindow(first));
     ASSERT_TRUE(owner.WaitForEnds(1));
-    EXPECT_EQ(1, test::CountOriginWindows());
+    EXPECT_EQ(1, test::CountThreadWindows(test::kOriginWindowClass));
     HWND second = test::FindOriginWindow();
     ASSERT_NE(nullptr, second);
     RECT frame;

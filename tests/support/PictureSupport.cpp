@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
-#include "support/TestSupport.h"
 
 namespace test {
 
@@ -105,26 +103,11 @@ std::string FileBytes(const std::string& path) {
 }
 
 void PatternMainWindowTest::SetUp() {
-    pattern_.reset(new PatternWindow(0, 0, 256, 192));
-    ASSERT_TRUE(pattern_->WaitUntilOnScreen());
-    MainWindowTest::SetUp();
     // Far from the pattern, so that no menu, dialog or outline of ours covers what is copied.
-    SetWindowPos(Window(), nullptr, kMainLeft, kMainTop, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    PatternOnScreen::SetUp();
     g_settings.ShowGrid = 1;
     g_settings.GridSize = 1;
     g_settings.GridColor = kGridColour;
-}
-
-void PatternMainWindowTest::TearDown() {
-    MainWindowTest::TearDown();
-    pattern_.reset();
-}
-
-void PatternMainWindowTest::Show(int zoom, POINT zoomPoint) {
-    g_settings.ZoomFactor = zoom;
-    test::State().zoomPoint = zoomPoint;
-    g_mainWindow.Layout();
-    g_mainWindow.Redraw();
 }
 
 void PatternMainWindowTest::ExpectPattern(const Picture& picture, int width, int height, POINT origin, int scale) {

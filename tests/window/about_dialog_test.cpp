@@ -14,8 +14,7 @@
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "support/DialogSupport.h"
-#include "support/MenuSupport.h"
-#include "support/TestSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -64,10 +63,10 @@ void ClickLink(HWND dialog, int link) {
     SendDlgItemMessageA(dialog, link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
-class AboutDialogTest : public test::MainWindowTest {
+class AboutDialogTest : public test::PlacedMainWindow {
 protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlacedMainWindow::SetUp();
         g_opened.clear();
         g_beeps = 0;
         g_linkShellOpen = &RecordOpen;
@@ -76,7 +75,7 @@ protected:
     void TearDown() override {
         g_linkShellOpen = &ShellExecuteA;
         g_linkBeep = &MessageBeep;
-        MainWindowTest::TearDown();
+        PlacedMainWindow::TearDown();
     }
 };
 

@@ -8,26 +8,19 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "support/ConstructionSupport.h"
-#include "support/TestSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
-class MainWindowShell : public ::testing::Test {
+// Each test makes the window itself, where it opens.
+class MainWindowShell : public test::PlacedMainWindow {
 protected:
-    void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
+    MainWindowShell() : PlacedMainWindow(RECT{}, kEachTestMakesIt) {}
 };
 
 TEST_F(MainWindowShell, TheObjectKnowsItsWindowAndTheClassIsAsRegistered) {
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     EXPECT_EQ(g_mainWindow.Window(), FindWindowA("OcularixMainWnd", nullptr));
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
@@ -44,7 +37,7 @@ TEST_F(MainWindowShell, TheObjectKnowsItsWindowAndTheClassIsAsRegistered) {
 }
 
 TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQuits) {
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     HWND window = g_mainWindow.Window();
     ASSERT_TRUE(SetWindowPos(window, nullptr, 40, 50, 400, 300, SWP_NOZORDER));
     WINDOWPLACEMENT maximised = {};
@@ -70,7 +63,7 @@ TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQ
 }
 
 TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     HGDIOBJ region = test::State().viewRegion;
     ASSERT_EQ(OBJ_REGION, static_cast<int>(GetObjectType(region)));
     DestroyWindow(g_mainWindow.Window());
@@ -88,14 +81,14 @@ TEST_F(MainWindowShell, TheColourPaneIsWrittenAtTheFirstTickAlsoOverBlack) {
     // The screen's far corner shows the bare, black root window.
     ASSERT_TRUE(SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     HWND statusBar = test::State().status.Window();
     EXPECT_TRUE(test::PumpUntil([&] { return test::PaneText(statusBar, kColourPane) != ""; }, 5000));
     EXPECT_EQ("Colour (rgb): 000,000,000 ", test::PaneText(statusBar, kColourPane));
 }
 
 TEST_F(MainWindowShell, UnknownSystemCommandsKeepTheirDefaultEffect) {
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     SendMessageA(g_mainWindow.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsIconic(g_mainWindow.Window()));
     SendMessageA(g_mainWindow.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
@@ -104,7 +97,7 @@ TEST_F(MainWindowShell, UnknownSystemCommandsKeepTheirDefaultEffect) {
 
 TEST_F(MainWindowShell, AnotherRunningInstanceIsFoundAndRestored) {
     EXPECT_FALSE(ActivateRunningInstance());
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     ShowWindow(g_mainWindow.Window(), SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(g_mainWindow.Window()));
     EXPECT_TRUE(ActivateRunningInstance());

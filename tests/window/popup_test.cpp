@@ -4,7 +4,7 @@
 #include <string>
 
 #include "support/TestSupport.h"
-#include "support/TrackingSupport.h"
+#include "support/ViewSupport.h"
 #include "view/MarqueeWindow.h"
 #include "view/TrackingToolTip.h"
 

@@ -10,8 +10,8 @@
 #include "app/Application.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
-#include "support/ConstructionSupport.h"
-#include "support/TestSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -26,12 +26,6 @@ int TextWidth(const char* text) {
     SelectObject(dc, old);
     ReleaseDC(g_mainWindow.Window(), dc);
     return size.cx;
-}
-
-RECT PaneRect(int pane) {
-    RECT rect = {0, 0, 0, 0};
-    SendMessageA(test::State().status.Window(), SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
-    return rect;
 }
 
 POINT ScreenPoint(HWND window, int x, int y) {
@@ -89,20 +83,9 @@ PixelBox FindColour(HDC dc, const RECT& area, COLORREF colour) {
     return box;
 }
 
-class StatusBar : public ::testing::Test {
+class StatusBar : public test::PlacedMainWindow {
 protected:
-    void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-        ASSERT_TRUE(test::CreateMainWindowForTest());
-        SetWindowPos(g_mainWindow.Window(), nullptr, 40, 60, 640, 300, SWP_NOZORDER | SWP_NOACTIVATE);
-        test::PumpMessages(50);
-    }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
+    StatusBar() : PlacedMainWindow(RECT{40, 60, 680, 360}) {}
 };
 
 // Needs SizeStatusPanes.
@@ -134,14 +117,14 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
 
 TEST_F(StatusBar, TheHandShowsOverTheLinkPaneOnly) {
     SetFixedPanes();
-    RECT link = PaneRect(4);
+    RECT link = test::PaneRect(test::State().status.Window(), 4);
     ASSERT_GT(link.right, link.left);
     int middle = (link.top + link.bottom) / 2;
     EXPECT_TRUE(HandShownAt((link.left + link.right) / 2, middle));
     EXPECT_TRUE(HandShownAt(link.left, middle));
     EXPECT_FALSE(HandShownAt(link.right, middle));
     EXPECT_FALSE(HandShownAt(link.left - 1, middle));
-    RECT coordinates = PaneRect(3);
+    RECT coordinates = test::PaneRect(test::State().status.Window(), 3);
     EXPECT_FALSE(HandShownAt((coordinates.left + coordinates.right) / 2, middle));
 
     // Over the view, away from the status bar.
@@ -165,12 +148,12 @@ TEST_F(StatusBar, TheSwatchShowsTheSampledColourAndTheLinkIsBlueUnderlined) {
     RedrawWindow(test::State().status.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     test::PumpMessages(50);
 
-    RECT swatch = PaneRect(2);
+    RECT swatch = test::PaneRect(test::State().status.Window(), 2);
     HWND statusBar = test::State().status.Window();
-    POINT centre = ScreenPoint(statusBar, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    POINT centre = ScreenPoint(statusBar, test::Centre(swatch).x, test::Centre(swatch).y);
     EXPECT_EQ(test::ScreenPixel(centre.x, centre.y), RGB(200, 30, 60));
 
-    RECT link = PaneRect(4);
+    RECT link = test::PaneRect(test::State().status.Window(), 4);
     MapWindowPoints(test::State().status.Window(), nullptr, reinterpret_cast<POINT*>(&link), 2);
     HDC screen = GetDC(nullptr);
     PixelBox blue = FindColour(screen, link, kBlue);

@@ -1,4 +1,4 @@
-#include "support/ConstructionSupport.h"
+#include "support/ControlSupport.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -26,11 +26,43 @@ std::vector<int> PaneEdges(HWND statusBar) {
     return std::vector<int>(edges, edges + count);
 }
 
+RECT PaneRect(HWND statusBar, int pane) {
+    RECT rect = {0, 0, 0, 0};
+    SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+RECT ButtonRect(HWND toolbar, int command) {
+    RECT rect = {0, 0, 0, 0};
+    SendMessageA(toolbar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
 RECT RectIn(HWND window, HWND reference) {
     RECT rect = {0, 0, 0, 0};
     GetWindowRect(window, &rect);
     MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+POINT Centre(const RECT& rect) {
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    return centre;
+}
+
+std::string ToolText(HWND toolTip, HWND window, UINT_PTR id) {
+    // Asked for in its wide form: the narrow one is cut at 80 characters by
+    // some versions of the control.
+    wchar_t wide[INFOTIPSIZE] = {};
+    TTTOOLINFOW query = {};
+    query.cbSize = TTTOOLINFOW_V2_SIZE;
+    query.hwnd = window;
+    query.uId = id;
+    query.lpszText = wide;
+    SendMessageW(toolTip, TTM_GETTEXTW, INFOTIPSIZE, reinterpret_cast<LPARAM>(&query));
+    char text[INFOTIPSIZE] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
 }
 
 std::vector<Tool> ToolsOf(HWND toolTip) {
@@ -40,18 +72,7 @@ std::vector<Tool> ToolsOf(HWND toolTip) {
         TOOLINFOA info = {};
         info.cbSize = TTTOOLINFOA_V2_SIZE;
         if (!SendMessageA(toolTip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info))) continue;
-        // The text is asked for separately, in its wide form: the narrow one is
-        // cut at 80 characters by some versions of the control.
-        wchar_t wide[INFOTIPSIZE] = {};
-        TTTOOLINFOW query = {};
-        query.cbSize = TTTOOLINFOW_V2_SIZE;
-        query.hwnd = info.hwnd;
-        query.uId = info.uId;
-        query.lpszText = wide;
-        SendMessageW(toolTip, TTM_GETTEXTW, INFOTIPSIZE, reinterpret_cast<LPARAM>(&query));
-        char text[INFOTIPSIZE] = {};
-        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
-        tools.push_back(Tool{info.uFlags, info.hwnd, info.uId, info.rect, text});
+        tools.push_back(Tool{info.uFlags, info.hwnd, info.uId, info.rect, ToolText(toolTip, info.hwnd, info.uId)});
     }
     return tools;
 }

@@ -1,11 +1,13 @@
 // Helpers for the tests of the main window's child controls: class names,
-// status pane texts, and the tools of the shared tooltip control.
+// status pane texts, rectangles, and the tools of the shared tooltip control.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "support/RectSupport.h"
 
 namespace test {
 
@@ -14,8 +16,13 @@ std::string ClassName(HWND window);
 std::string PaneText(HWND statusBar, int pane, UINT* flags = nullptr);
 // The right edges of the status bar's parts.
 std::vector<int> PaneEdges(HWND statusBar);
-// A window's rectangle in the client coordinates of another window.
-RECT RectIn(HWND window, HWND reference);
+// A pane's rectangle in the status bar's client coordinates.
+RECT PaneRect(HWND statusBar, int pane);
+// A toolbar button's rectangle, by command, in the toolbar's client coordinates.
+RECT ButtonRect(HWND toolbar, int command);
+// A window's rectangle in the client coordinates of another window, or on the screen.
+RECT RectIn(HWND window, HWND reference = nullptr);
+POINT Centre(const RECT& rect);
 
 struct Tool {
     UINT flags;
@@ -28,5 +35,7 @@ struct Tool {
 std::vector<Tool> ToolsOf(HWND toolTip);
 // The tool with that window and id, or null.
 const Tool* FindTool(const std::vector<Tool>& tools, HWND window, UINT_PTR id);
+// The text of the tool with that window and id.
+std::string ToolText(HWND toolTip, HWND window, UINT_PTR id);
 
 }  // namespace test
