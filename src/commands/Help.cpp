@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "commands/HelpPopup.h"
+#include "common/Dpi.h"
 #include "common/Handles.h"
 #include "resources/resource.h"
 
@@ -60,7 +61,10 @@ BOOL ShowPopupTopic(HWND control, const DWORD* list, bool atMouse) {
     } else {
         GetWindowRect(control, &anchor);
     }
-    return g_helpPopup.Show(GetAncestor(control, GA_ROOT), text.c_str(), anchor) ? TRUE : FALSE;
+    // Sized for the monitor of the window that asks: the main window, or a dialog
+    // that the dialog manager laid out at its monitor's scale.
+    HWND owner = GetAncestor(control, GA_ROOT);
+    return g_helpPopup.Show(owner, text.c_str(), anchor, dpi::ForWindow(owner)) ? TRUE : FALSE;
 }
 
 }  // namespace

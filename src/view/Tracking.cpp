@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/Application.h"
+#include "common/Dpi.h"
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
@@ -134,7 +135,8 @@ void MainWindow::OnLButtonDown() {
     UpdateZoomFrame();
     InvertZoomFrame();
     SetCursor(LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
-    trackingToolTip.Show(window, zoomPoint.x, zoomPoint.y - halfHeight - kPickingTipGap, g_strings.dragHint.Text());
+    trackingToolTip.Show(window, zoomPoint.x, zoomPoint.y - halfHeight - kPickingTipGap, g_strings.dragHint.Text(),
+                         dpi::ForWindow(window));
 }
 
 void MainWindow::OnPickingMouseMove() {
