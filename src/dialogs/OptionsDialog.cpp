@@ -7,7 +7,9 @@
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
+#include "common/Dpi.h"
 #include "dialogs/BoundDialog.h"
+#include "dialogs/DialogFit.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/RateMath.h"
 #include "resources/resource.h"
@@ -105,6 +107,7 @@ BOOL OptionsDialog::OnInitDialog() {
                      StoredColourFormat(s) == ColourFormat::Rgb ? IDC_OPTIONS_COLOUR_RGB : IDC_OPTIONS_COLOUR_HEX);
     ShowHotKey(dialog_, IDC_OPTIONS_COLOUR_HOT_KEY, s.nHotKeyColourVK, s.nHotKeyColourModifiers);
     ShowHotKey(dialog_, IDC_OPTIONS_BITMAP_HOT_KEY, s.nHotKeyBitmapVK, s.nHotKeyBitmapModifiers);
+    FitDialogTexts(dialog_, dpi::ForWindow(dialog_));
     return TRUE;
 }
 
