@@ -60,11 +60,18 @@ HCURSOR ChooseDirectionCursor(PanningSession* session, int x, int y) {
 }
 
 HCURSOR DirectionCursor(PanningSession* session, WORD id) {
-    HCURSOR own = LoadCursorA(g_library.instance, MAKEINTRESOURCEA(id));
-    if (session->enlargement == 1 || id < IDC_PAN_WEST || id > IDC_PAN_EAST) return own;
-    OwnedCursor& enlarged = session->directionCursors[id - IDC_PAN_WEST];
-    if (!enlarged) enlarged.reset(pixelart::EnlargeCursor(own, session->enlargement));
-    return enlarged ? enlarged.get() : own;
+    if (session->enlargement > 1 && id >= IDC_PAN_WEST && id <= IDC_PAN_EAST) {
+        OwnedCursor& enlarged = session->directionCursors[id - IDC_PAN_WEST];
+        if (!enlarged) {
+            // Enlarged from the art as drawn: LoadCursor may hand out a copy the
+            // system has already stretched to its own scale.
+            OwnedCursor art(static_cast<HCURSOR>(LoadImageA(g_library.instance, MAKEINTRESOURCEA(id), IMAGE_CURSOR,
+                                                             kCursorArtSize, kCursorArtSize, LR_DEFAULTCOLOR)));
+            if (art) enlarged.reset(pixelart::EnlargeCursor(art, session->enlargement));
+        }
+        if (enlarged) return enlarged;
+    }
+    return LoadCursorA(g_library.instance, MAKEINTRESOURCEA(id));
 }
 
 namespace {

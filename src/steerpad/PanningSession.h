@@ -25,8 +25,9 @@ struct PanningLibrary {
 
 extern PanningLibrary g_library;
 
-// The eleven direction cursors, IDC_PAN_WEST to IDC_PAN_EAST.
+// The eleven direction cursors, IDC_PAN_WEST to IDC_PAN_EAST, drawn 32 x 32.
 constexpr int kDirectionCursorCount = IDC_PAN_EAST - IDC_PAN_WEST + 1;
+constexpr int kCursorArtSize = 32;
 
 // One session, from the middle-button press to its end. Allocated by
 // StartPanning; owned by its origin window from the window's creation on, and
