@@ -5,9 +5,13 @@
 
 #include <functional>
 
+#include "common/Dpi.h"
+#include "common/PixelArt.h"
 #include "steerpad/PanningSession.h"
+#include "support/PictureSupport.h"
 #include "support/SteerpadSupport.h"
 #include "support/TestSupport.h"
+#include "support/TrackingSupport.h"
 
 namespace {
 
@@ -22,6 +26,11 @@ HCURSOR LibraryCursor(int id) {
     return LoadCursorA(GetModuleHandleA(test::kPanningLibrary), MAKEINTRESOURCEA(id));
 }
 
+// A direction cursor as drawn, 32 x 32, whatever the system's scale; destroyed by the caller.
+HCURSOR CursorArt(HMODULE library, int id) {
+    return static_cast<HCURSOR>(LoadImageA(library, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 32, 32, 0));
+}
+
 bool SameStep(const POINT& step, int x, int y) {
     return step.x == x && step.y == y;
 }
@@ -31,6 +40,34 @@ bool SameStep(const POINT& step, int x, int y) {
     owner.steps.clear();
     if (owner.WaitForSteps(n)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "only " << owner.steps.size() << " steps arrived";
+}
+
+// A cursor's hot spot and the picture of its mask (the AND and XOR halves of
+// a monochrome cursor, one above the other).
+struct CursorShape {
+    POINT hotSpot = {-1, -1};
+    test::Picture mask;
+};
+
+CursorShape ShapeOf(HCURSOR cursor) {
+    CursorShape shape;
+    ICONINFO info = {};
+    if (!GetIconInfo(cursor, &info)) return shape;
+    shape.hotSpot = POINT{static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
+    shape.mask = test::BitmapPicture(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return shape;
+}
+
+// Pixels of the large picture that are not the small one's pixel they were
+// enlarged from; -1 when the sizes are not factor times as large.
+int EnlargementMismatches(const test::Picture& small, const test::Picture& large, int factor) {
+    if (small.width == 0 || large.width != small.width * factor || large.height != small.height * factor) return -1;
+    int mismatches = 0;
+    for (int y = 0; y < large.height; ++y) {
+        for (int x = 0; x < large.width; ++x) mismatches += large.At(x, y) != small.At(x / factor, y / factor);
+    }
+    return mismatches;
 }
 
 class PanningSessionTest : public ::testing::Test {
@@ -117,6 +154,74 @@ TEST_F(PanningSessionTest, OriginWindowIsARoundMarkAtThePressPointThatNeverTakes
 
     SendMessageA(origin, WM_CANCELMODE, 0, 0);
     EXPECT_TRUE(owner.WaitForEnds(1));
+}
+
+// The mark and the direction cursors at the scale of the owner's monitor: at
+// 100 % the library's own pictures; at 150 and 200 % twice as large, pixel for
+// pixel, with the hot spots and the dead zone grown alike.
+TEST_F(PanningSessionTest, MarkAndCursorsFollowTheScaleOfTheOwnersMonitor) {
+    test::PanningOwner owner(true);
+    const int factor = dpi::WholeFactor(static_cast<int>(dpi::ForWindow(owner.window())));
+    SCOPED_TRACE("enlarged " + std::to_string(factor) + " times");
+    HWND origin = StartResting(owner);
+    ASSERT_NE(nullptr, origin);
+    test::PumpMessages(100);
+
+    POINT press = owner.ToScreen(kPressX, kPressY);
+    RECT frame;
+    GetWindowRect(origin, &frame);
+    EXPECT_EQ(press.x - 14 * factor, frame.left);
+    EXPECT_EQ(press.y - 14 * factor, frame.top);
+    EXPECT_EQ(28 * factor, frame.right - frame.left);
+    EXPECT_EQ(28 * factor, frame.bottom - frame.top);
+    // On the screen, inside the round region: mark 142 with every pixel a block.
+    test::Picture mark = test::BitmapPicture(LoadBitmapA(GetModuleHandleA(test::kPanningLibrary), MAKEINTRESOURCEA(142)));
+    ASSERT_EQ(28, mark.width);
+    test::ScreenCapture shot(frame);
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(origin, shape));
+    int compared = 0, mismatches = 0;
+    for (int y = 0; y < 28 * factor; ++y) {
+        for (int x = 0; x < 28 * factor; ++x) {
+            if (!PtInRegion(shape, x, y)) continue;
+            ++compared;
+            mismatches += shot.At(frame.left + x, frame.top + y) != mark.At(x / factor, y / factor);
+        }
+    }
+    DeleteObject(shape);
+    EXPECT_GT(compared, 500 * factor * factor);
+    EXPECT_EQ(0, mismatches);
+
+    // The dead zone is the mark: 14 pixels a factor less one still rest.
+    owner.MoveMouseTo(kPressX + 14 * factor - 1, kPressY);
+    ASSERT_TRUE(NextSteps(owner, 2));
+    EXPECT_TRUE(SameStep(owner.steps.back(), 0, 0));
+    CursorShape rest = ShapeOf(GetCursor());
+    EXPECT_EQ(16 * factor, rest.hotSpot.x);
+    EXPECT_EQ(15 * factor, rest.hotSpot.y);
+    owner.MoveMouseTo(kPressX + 40 * factor, kPressY);
+    ASSERT_TRUE(NextSteps(owner, 2));
+    EXPECT_TRUE(SameStep(owner.steps.back(), 40 * factor / 16, 0));
+    HCURSOR east = GetCursor();
+    CursorShape heading = ShapeOf(east);
+    EXPECT_EQ(10 * factor, heading.hotSpot.x);
+    EXPECT_EQ(14 * factor, heading.hotSpot.y);
+    HCURSOR art = CursorArt(GetModuleHandleA(test::kPanningLibrary), 139);
+    EXPECT_EQ(0, EnlargementMismatches(ShapeOf(art).mask, heading.mask, factor));
+    DestroyCursor(art);
+    // At 100 % it is the library's own cursor, as it always was.
+    if (factor == 1) {
+        EXPECT_EQ(LibraryCursor(139), east);
+    }
+
+    SendMessageA(origin, WM_CANCELMODE, 0, 0);
+    ASSERT_TRUE(owner.WaitForEnds(1));
+    EXPECT_EQ(restingCursor, GetCursor());
+    // An enlarged cursor went with the session, once it was no longer current.
+    ICONINFO gone = {};
+    if (factor > 1) {
+        EXPECT_FALSE(GetIconInfo(east, &gone));
+    }
 }
 
 TEST_F(PanningSessionTest, StepsArriveOnEveryTickAndFollowTheMouse) {
@@ -381,6 +486,31 @@ TEST(PanningLibrary, CarriesItsPicturesVersionAndSystemImportsOnly) {
     }
     FreeLibrary(library);
     EXPECT_FALSE(LibraryLoaded());
+}
+
+// Its pictures enlarged for a larger scale keep every pixel, as a block.
+TEST(PanningLibrary, ItsCursorsAndMarksGrowPixelForPixel) {
+    HMODULE library = LoadLibraryA(test::kPanningLibrary);
+    ASSERT_NE(nullptr, library);
+    for (int factor : {2, 3}) {
+        SCOPED_TRACE(factor);
+        HCURSOR art = CursorArt(library, 130);
+        HCURSOR enlarged = pixelart::EnlargeCursor(art, factor);
+        ASSERT_NE(nullptr, enlarged);
+        CursorShape small = ShapeOf(art);
+        DestroyCursor(art);
+        CursorShape large = ShapeOf(enlarged);
+        EXPECT_EQ(12 * factor, large.hotSpot.x);
+        EXPECT_EQ(18 * factor, large.hotSpot.y);
+        EXPECT_EQ(32 * factor, large.mask.width);
+        EXPECT_EQ(0, EnlargementMismatches(small.mask, large.mask, factor));
+        EXPECT_TRUE(DestroyCursor(enlarged));
+
+        HBITMAP mark = LoadBitmapA(library, MAKEINTRESOURCEA(141));
+        test::Picture largeMark = test::BitmapPicture(pixelart::Enlarge(mark, factor));
+        EXPECT_EQ(0, EnlargementMismatches(test::BitmapPicture(mark), largeMark, factor));
+    }
+    FreeLibrary(library);
 }
 
 TEST(PanningLibrary, ReloadsTwoHundredTimesWithoutLeavingAnythingBehind) {
