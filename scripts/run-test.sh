@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs one test program of the x64 build under Wine, with GoogleTest arguments:
 #   scripts/run-test.sh settings_test --gtest_filter=SettingsStore.*
+# A scaled test at one of its display scales:
+#   OCULARIX_DPI=192 scripts/run-test.sh mainwindow_scale_test
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 name="$1"
@@ -8,6 +10,9 @@ shift
 export OCULARIX_WINEPREFIX="${OCULARIX_TEST_WINEPREFIX:-${OCULARIX_BUILD:-$root/build}/wineprefix-test}"
 . "$root/scripts/wine-env.sh" "${OCULARIX_BUILD:-$root/build}"
 ensure_display || exit 1
+if [ -n "${OCULARIX_DPI:-}" ]; then
+  use_scaled_prefix "$OCULARIX_DPI" || exit 1
+fi
 trap 'stop_wine; stop_display' EXIT
 start_wine
 cd "${OCULARIX_BUILD:-$root/build}/x64/bin"

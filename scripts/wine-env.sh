@@ -39,22 +39,63 @@ stop_display() {
   fi
 }
 
-# Creates the prefix once, and keeps one wineserver alive for a batch of runs.
-start_wine() {
+# Creates the prefix once: quiet, and with unmanaged windows (without a window
+# manager, Wine waits up to two seconds for one whenever a managed window is
+# hidden or destroyed; unmanaged windows need no such wait).
+make_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  wineserver -p >/dev/null 2>&1 || true
-  # Without a window manager, Wine waits up to two seconds for one whenever a
-  # managed window is hidden or destroyed; unmanaged windows need no such wait.
   if [ ! -f "$WINEPREFIX/.unmanaged" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wineserver -w
     touch "$WINEPREFIX/.unmanaged"
   fi
 }
 
+# Creates the prefix once, and keeps one wineserver alive for a batch of runs.
+start_wine() {
+  make_prefix
+  wineserver -p >/dev/null 2>&1 || true
+}
+
+# Switches to a prefix whose display scale is the given DPI (96 = 100 %, 144,
+# 192 = 200 %): a copy of the current prefix, made once beside it as
+# <prefix>-dpi<DPI>, with LogPixels set in HKCU\Control Panel\Desktop. Wine
+# reads it when a process starts, as one scale for the whole screen. At 96 the
+# prefix itself is used. Call it before start_wine.
+use_scaled_prefix() {
+  local dpi="$1"
+  case "$dpi" in
+    '' | *[!0-9]*) echo "not a DPI: $dpi" >&2; return 1 ;;
+  esac
+  [ "$dpi" -eq 96 ] && return 0
+  local scaled="$WINEPREFIX-dpi$dpi"
+  if [ "$(cat "$scaled/.logpixels" 2>/dev/null)" != "$dpi" ]; then
+    make_prefix
+    rm -rf "$scaled" "$scaled.new"
+    # The prefix's own server may be running: it replaces its registry files
+    # whole, so the copy has each of them complete.
+    cp -a "$WINEPREFIX" "$scaled.new" || return 1
+    WINEPREFIX="$scaled.new" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+      >/dev/null 2>&1 || { echo "could not set LogPixels in $scaled.new" >&2; return 1; }
+    WINEPREFIX="$scaled.new" wineserver -w
+    echo "$dpi" >"$scaled.new/.logpixels"
+    mv "$scaled.new" "$scaled" || return 1
+  fi
+  export WINEPREFIX="$scaled"
+  export OCULARIX_WINEPREFIX="$scaled"
+}
+
+# Stops the prefix's server, and those of its scaled copies that programs run in them started.
 stop_wine() {
   wineserver -k >/dev/null 2>&1 || true
+  local scaled
+  for scaled in "$WINEPREFIX"-dpi*; do
+    if [ -f "$scaled/.logpixels" ]; then
+      WINEPREFIX="$scaled" wineserver -k >/dev/null 2>&1 || true
+    fi
+  done
 }

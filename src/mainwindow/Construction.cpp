@@ -21,6 +21,7 @@ void AppendSystemMenuItem(HMENU menu, UINT id, UINT textId) {
 }  // namespace
 
 bool MainWindow::OnCreate() {
+    currentDpi = dpi::ForWindow(window);
     RegisterHotKeys(window);
     viewCursor = LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_VIEW_ARROW));
     ApplyTranslucency();

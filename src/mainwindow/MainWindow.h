@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <stdint.h>
 
+#include "common/Dpi.h"
 #include "common/Handles.h"
 #include "mainwindow/StatusPanes.h"
 #include "mainwindow/ToolTipControl.h"
@@ -51,6 +52,9 @@ struct MainWindowState {
     ToolbarBand band;
     StatusPanes status;
     bool viewHidden = false;
+    // The DPI of the window's monitor, which its own parts are sized for: taken
+    // from the monitor when the window is made, and from WM_DPICHANGED after.
+    UINT currentDpi = dpi::kBase;
     // The picture's memory, kept while the view keeps its size.
     ViewFrame frame;
 };
@@ -68,6 +72,8 @@ public:
     // Binds the window handle; the window procedure calls it before the window's first message is handled.
     void Bind(HWND window);
     HWND Window() const { return window; }
+    // The DPI the window's parts are sized for; its pop-ups are made for it too.
+    UINT Dpi() const { return currentDpi; }
     // Dispatch of every message of the main window; the handle is the member.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
