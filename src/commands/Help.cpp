@@ -9,6 +9,7 @@
 #include "commands/HelpPopup.h"
 #include "common/Dpi.h"
 #include "common/Handles.h"
+#include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 
 const char kHelpFileName[] = "Ocularix.html";
@@ -61,10 +62,11 @@ BOOL ShowPopupTopic(HWND control, const DWORD* list, bool atMouse) {
     } else {
         GetWindowRect(control, &anchor);
     }
-    // Sized for the monitor of the window that asks: the main window, or a dialog
-    // that the dialog manager laid out at its monitor's scale.
+    // Sized for the window that asks: the main window's DPI, or that of a dialog,
+    // which the dialog manager laid out at its monitor's scale.
     HWND owner = GetAncestor(control, GA_ROOT);
-    return g_helpPopup.Show(owner, text.c_str(), anchor, dpi::ForWindow(owner)) ? TRUE : FALSE;
+    const UINT dpiValue = owner == g_mainWindow.Window() ? g_mainWindow.Dpi() : dpi::ForWindow(owner);
+    return g_helpPopup.Show(owner, text.c_str(), anchor, dpiValue) ? TRUE : FALSE;
 }
 
 }  // namespace

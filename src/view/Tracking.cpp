@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "app/Application.h"
-#include "common/Dpi.h"
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
@@ -136,7 +135,7 @@ void MainWindow::OnLButtonDown() {
     InvertZoomFrame();
     SetCursor(LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
     trackingToolTip.Show(window, zoomPoint.x, zoomPoint.y - halfHeight - kPickingTipGap, g_strings.dragHint.Text(),
-                         dpi::ForWindow(window));
+                         Dpi());
 }
 
 void MainWindow::OnPickingMouseMove() {

@@ -5,13 +5,11 @@
 
 #include <functional>
 
-#include "common/Dpi.h"
 #include "common/PixelArt.h"
 #include "steerpad/PanningSession.h"
 #include "support/PictureSupport.h"
 #include "support/SteerpadSupport.h"
 #include "support/TestSupport.h"
-#include "support/TrackingSupport.h"
 
 namespace {
 
@@ -154,74 +152,6 @@ TEST_F(PanningSessionTest, OriginWindowIsARoundMarkAtThePressPointThatNeverTakes
 
     SendMessageA(origin, WM_CANCELMODE, 0, 0);
     EXPECT_TRUE(owner.WaitForEnds(1));
-}
-
-// The mark and the direction cursors at the scale of the owner's monitor: at
-// 100 % the library's own pictures; at 150 and 200 % twice as large, pixel for
-// pixel, with the hot spots and the dead zone grown alike.
-TEST_F(PanningSessionTest, MarkAndCursorsFollowTheScaleOfTheOwnersMonitor) {
-    test::PanningOwner owner(true);
-    const int factor = dpi::WholeFactor(static_cast<int>(dpi::ForWindow(owner.window())));
-    SCOPED_TRACE("enlarged " + std::to_string(factor) + " times");
-    HWND origin = StartResting(owner);
-    ASSERT_NE(nullptr, origin);
-    test::PumpMessages(100);
-
-    POINT press = owner.ToScreen(kPressX, kPressY);
-    RECT frame;
-    GetWindowRect(origin, &frame);
-    EXPECT_EQ(press.x - 14 * factor, frame.left);
-    EXPECT_EQ(press.y - 14 * factor, frame.top);
-    EXPECT_EQ(28 * factor, frame.right - frame.left);
-    EXPECT_EQ(28 * factor, frame.bottom - frame.top);
-    // On the screen, inside the round region: mark 142 with every pixel a block.
-    test::Picture mark = test::BitmapPicture(LoadBitmapA(GetModuleHandleA(test::kPanningLibrary), MAKEINTRESOURCEA(142)));
-    ASSERT_EQ(28, mark.width);
-    test::ScreenCapture shot(frame);
-    HRGN shape = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(ERROR, GetWindowRgn(origin, shape));
-    int compared = 0, mismatches = 0;
-    for (int y = 0; y < 28 * factor; ++y) {
-        for (int x = 0; x < 28 * factor; ++x) {
-            if (!PtInRegion(shape, x, y)) continue;
-            ++compared;
-            mismatches += shot.At(frame.left + x, frame.top + y) != mark.At(x / factor, y / factor);
-        }
-    }
-    DeleteObject(shape);
-    EXPECT_GT(compared, 500 * factor * factor);
-    EXPECT_EQ(0, mismatches);
-
-    // The dead zone is the mark: 14 pixels a factor less one still rest.
-    owner.MoveMouseTo(kPressX + 14 * factor - 1, kPressY);
-    ASSERT_TRUE(NextSteps(owner, 2));
-    EXPECT_TRUE(SameStep(owner.steps.back(), 0, 0));
-    CursorShape rest = ShapeOf(GetCursor());
-    EXPECT_EQ(16 * factor, rest.hotSpot.x);
-    EXPECT_EQ(15 * factor, rest.hotSpot.y);
-    owner.MoveMouseTo(kPressX + 40 * factor, kPressY);
-    ASSERT_TRUE(NextSteps(owner, 2));
-    EXPECT_TRUE(SameStep(owner.steps.back(), 40 * factor / 16, 0));
-    HCURSOR east = GetCursor();
-    CursorShape heading = ShapeOf(east);
-    EXPECT_EQ(10 * factor, heading.hotSpot.x);
-    EXPECT_EQ(14 * factor, heading.hotSpot.y);
-    HCURSOR art = CursorArt(GetModuleHandleA(test::kPanningLibrary), 139);
-    EXPECT_EQ(0, EnlargementMismatches(ShapeOf(art).mask, heading.mask, factor));
-    DestroyCursor(art);
-    // At 100 % it is the library's own cursor, as it always was.
-    if (factor == 1) {
-        EXPECT_EQ(LibraryCursor(139), east);
-    }
-
-    SendMessageA(origin, WM_CANCELMODE, 0, 0);
-    ASSERT_TRUE(owner.WaitForEnds(1));
-    EXPECT_EQ(restingCursor, GetCursor());
-    // An enlarged cursor went with the session, once it was no longer current.
-    ICONINFO gone = {};
-    if (factor > 1) {
-        EXPECT_FALSE(GetIconInfo(east, &gone));
-    }
 }
 
 TEST_F(PanningSessionTest, StepsArriveOnEveryTickAndFollowTheMouse) {

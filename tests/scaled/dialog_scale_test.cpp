@@ -1,7 +1,6 @@
-// The dialogs as laid out at the scale the suite runs at (100 %, and 150 % and
-// 200 % in prefixes of their own): every control of Options, About and the Save
-// dialog's box lies inside its dialog, and its text fits it, measured in the
-// control's own font.
+// The dialogs as the dialog manager lays them out at 150 and 200 %: every
+// control of Options, About and the Save dialog's box lies inside its dialog,
+// clear of the others, and its text fits it, measured in the control's own font.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,6 +14,7 @@
 #include "resources/resource.h"
 #include "support/DialogSupport.h"
 #include "support/MenuSupport.h"
+#include "support/ScaleSupport.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -98,9 +98,7 @@ std::vector<std::string> Misfits(HWND dialog) {
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed), 2);
         IntersectRect(&inside, &placed, &parent);
         if (!EqualRect(&inside, &placed)) found.push_back(name + " leaves its dialog");
-        // At 100 % the template is shown as drawn. (Under Wine four of its texts
-        // are cut there: Wine's MS Sans Serif is wider than the one it was drawn in.)
-        const std::string misfit = dpiValue == dpi::kBase ? "" : TextMisfit(control, dpiValue);
+        const std::string misfit = TextMisfit(control, dpiValue);
         if (!misfit.empty()) found.push_back(name + ": " + misfit);
         // Nothing lies over another control but a group box around it.
         for (HWND other = GetWindow(control, GW_HWNDNEXT); other; other = GetWindow(other, GW_HWNDNEXT)) {
@@ -127,7 +125,13 @@ void ExpectWhole(HWND dialog, int* checked) {
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) ++*checked;
 }
 
-class DialogScaleTest : public test::MainWindowTest {};
+class DialogScaleTest : public test::MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_EQ(test::RequestedDpi(), dpi::ForWindow(Window()));
+    }
+};
 
 TEST_F(DialogScaleTest, OptionsAndAboutKeepEveryControlWholeAndInside) {
     SCOPED_TRACE("at " + std::to_string(dpi::ForWindow(Window())) + " DPI");
