@@ -5,12 +5,14 @@
 
 #include <string>
 
+#include "common/Dpi.h"
+#include "common/GuiFont.h"
 #include "view/PopupWindow.h"
 
 // Where a popup of the given size goes: centred under the anchor (a control,
-// or the mouse), above it when there is no room below, and kept inside the
-// work area of the monitor.
-RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea);
+// or the mouse), above it when there is no room below (two pixels at 100 % from
+// it either way), and kept inside the work area of the monitor.
+RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea, UINT dpiValue = dpi::kBase);
 
 class HelpPopup : public PopupWindow {
 public:
@@ -18,16 +20,21 @@ public:
     ~HelpPopup() override;
 
     // Replaces any popup shown with a new one owned by owner (a top-level
-    // window), placed at the anchor in screen coordinates, and activates it.
-    bool Show(HWND owner, const char* text, const RECT& anchor);
+    // window), placed at the anchor in screen coordinates, and activates it. Its
+    // font and margins are for a monitor at dpiValue (0: the owner's monitor).
+    bool Show(HWND owner, const char* text, const RECT& anchor, UINT dpiValue = 0);
     LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     const std::string& Text() const { return text_; }
+    // The font the text is measured and drawn in.
+    HFONT TextFont() const { return font_.get(); }
 
 private:
     void OnPaint(HWND window);
 
     std::string text_;
+    // DEFAULT_GUI_FONT's face at the DPI of the last Show.
+    GuiFont font_;
 };
 
 // The one help popup of the program.

@@ -82,6 +82,9 @@ struct ReleaseScreenDC {
 struct DestroyIconHandle {
     static void Free(HICON icon) { DestroyIcon(icon); }
 };
+struct DestroyCursorHandle {
+    static void Free(HCURSOR cursor) { DestroyCursor(cursor); }
+};
 
 // Any GDI object (pen, brush, bitmap, font, region, palette) deleted with DeleteObject.
 template <typename Handle>
@@ -99,6 +102,9 @@ using OwnedMemoryDC = OwnedHandle<HDC, DeleteDeviceContext>;
 using KeptScreenDC = OwnedHandle<HDC, ReleaseScreenDC>;
 // An icon made by LoadImage or CreateIcon (not a shared one), destroyed with DestroyIcon.
 using Icon = OwnedHandle<HICON, DestroyIconHandle>;
+// A cursor made by CreateIconIndirect (not a shared resource cursor), destroyed
+// with DestroyCursor once it is no longer the current cursor.
+using OwnedCursor = OwnedHandle<HCURSOR, DestroyCursorHandle>;
 
 // The painting of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.
 class PaintScope {
