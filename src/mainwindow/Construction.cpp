@@ -61,7 +61,7 @@ bool MainWindow::OnCreate() {
 
 void MainWindow::BuildToolbarBand(DWORD commonControlsMajor, DWORD commonControlsMinor, bool versionKnown) {
     band.Build(window, controlTips, commonControlsMajor, commonControlsMinor, versionKnown, g_settings.ZoomFactor,
-               g_settings.Update);
+               g_settings.Update, currentDpi);
 }
 
 void MainWindow::AddControlTips() {
