@@ -32,7 +32,7 @@ bool MainWindow::OnCreate() {
     bool versionKnown = SUCCEEDED(GetCommonControlsVersion(&major, &minor));
     BuildToolbarBand(major, minor, versionKnown);
 
-    status.Create(window);
+    status.Create(window, currentDpi);
     SizeStatusPanes();
     // Until the first colour change rewrites them, the swatch and the link
     // are drawn only when their panes are marked owner-drawn.
