@@ -64,6 +64,18 @@ void MainWindow::BuildToolbarBand(DWORD commonControlsMajor, DWORD commonControl
                g_settings.Update, currentDpi);
 }
 
+void MainWindow::RemakeForDpi(UINT newDpi) {
+    currentDpi = newDpi;
+    band.Rebuild(g_settings.ZoomFactor, g_settings.Update, currentDpi);
+    band.AddSliderTip(ToolbarBand::Slider::Zoom, g_settings.ZoomFactor);
+    band.AddSliderTip(ToolbarBand::Slider::UpdateSpeed, g_settings.Update);
+    band.SetChecked(IDM_ALWAYS_ON_TOP, g_settings.AlwaysOnTop != 0);
+    band.SetChecked(IDM_FOLLOW_MOUSE, g_settings.MouseTracking != 0);
+    band.SetChecked(IDM_TOGGLE_GRID, g_settings.ShowGrid != 0);
+    band.Show(g_settings.DisplayToolbar != 0);
+    status.SetDpi(currentDpi);
+}
+
 void MainWindow::AddControlTips() {
     band.AddSliderTip(ToolbarBand::Slider::Zoom, g_settings.ZoomFactor);
     controlTips.Activate(true);
