@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the cross toolchain, Wine and Xvfb when any of them is missing.
 # Quick and silent when everything is already present.
+#   scripts/install-deps.sh        what building and `make test` need
+#   scripts/install-deps.sh x86    also what `make test-x86` needs: qemu's
+#                                  user-mode emulator and debootstrap
 set -euo pipefail
 
 packages=(
@@ -8,6 +11,9 @@ packages=(
   cmake ninja-build googletest make python3
   wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick
 )
+if [ "${1:-}" = x86 ]; then
+  packages+=(qemu-user-static debootstrap binfmt-support util-linux)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

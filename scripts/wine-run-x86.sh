@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Runs one Windows program of the x86 build under 32-bit Wine in the i386 root
+# (ctest's emulator for the x86 build). Only `make test-x86` (scripts/test-x86.sh)
+# sets up the root, its mounts and Wine, and so only it can run this.
+#   wine-run-x86.sh <program in the x86 build> [arguments]
+# A test listed in tests/emulator-skips.txt for this program is left out, and the
+# reason is printed. WINEDEBUG passes through, and so does WINELOADERNOEXEC (set, it
+# runs Wine without its preloader: for measuring what the preloader saves).
+set -uo pipefail
+if [ -z "${OCULARIX_X86_SYSROOT:-}" ]; then
+  echo "wine-run-x86.sh: the x86 programs run only under make test-x86" >&2
+  exit 1
+fi
+source_dir="$(cd "$(dirname "$0")/.." && pwd)"
+program="$1"
+shift
+name=$(basename "$program" .exe)
+
+# Host paths in the x86 build are bound to $OCULARIX_X86_BUILD_MOUNT in the root.
+inside() {
+  case "$1" in
+    "$OCULARIX_X86_BUILD"/*) echo "$OCULARIX_X86_BUILD_MOUNT${1#"$OCULARIX_X86_BUILD"}" ;;
+    "$OCULARIX_X86_BUILD") echo "$OCULARIX_X86_BUILD_MOUNT" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+skipped=()
+while read -r skip_program pattern reason; do
+  [ "$skip_program" = "$name" ] || continue
+  skipped+=("$pattern")
+  echo "SKIPPED under emulation: $name $pattern: $reason"
+done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-skips.txt" 2>/dev/null)
+
+args=()
+filtered=0
+for arg in "$@"; do
+  if [ ${#skipped[@]} -gt 0 ] && [ "${arg#--gtest_filter=}" != "$arg" ]; then
+    filter="${arg#--gtest_filter=}"
+    case "$filter" in *-*) arg="--gtest_filter=$filter:$(IFS=:; echo "${skipped[*]}")" ;;
+      *) arg="--gtest_filter=$filter-$(IFS=:; echo "${skipped[*]}")" ;; esac
+    filtered=1
+  fi
+  args+=("$arg")
+done
+if [ ${#skipped[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
+  args+=("--gtest_filter=-$(IFS=:; echo "${skipped[*]}")")
+fi
+
+# The output goes through a file, as in wine-run.sh: Wine's background processes
+# inherit the first program's handles, and ctest would wait for them on a pipe.
+log=$(mktemp)
+cd_to=$(inside "$PWD")
+timeout -k 30 "${TEST_TIMEOUT:-1500}" chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i \
+  PATH=/usr/bin:/bin HOME=/root USER=root LANG=C.UTF-8 DISPLAY="$DISPLAY" \
+  ${WINELOADERNOEXEC:+WINELOADERNOEXEC=$WINELOADERNOEXEC} WINEPREFIX="$OCULARIX_X86_PREFIX" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}" \
+  WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+  sh -c 'cd "$1" && shift && exec wine "$@"' sh "$cd_to" "$(inside "$program")" "${args[@]}" >"$log" 2>&1
+status=$?
+cat "$log"
+rm -f "$log"
+exit $status
