@@ -50,9 +50,10 @@ constexpr int kSliderGap = 2;
 constexpr int kZoomSliderButtons = 3;
 // Without a rebar the toolbar is flatter and the thumbs would touch its edges.
 constexpr int kBareThumbReduction = 2;
-// At 100 % a slider's thumb reaches this far below the slider; at other
-// scales it may reach no further, scaled, so that as much of it shows.
-constexpr int kThumbOverhang = 2;
+// At 100 % a slider's thumb of 21 rows reaches 2 rows below the slider; at
+// other scales no greater share of it may, so that as much of it shows.
+constexpr int kThumbRows = 21;
+constexpr int kThumbRowsShown = 19;
 
 constexpr int kToolTipTextLength = 128;
 
@@ -129,9 +130,10 @@ HIMAGELIST CreateEnlargedStrip(int factor) {
 }
 
 // The thumb as long as the slider makes it at the system's scale, brought to
-// the band's (less the bare toolbar's reduction), and short enough not to
-// overhang the slider further than at 100 %. At 100 % on a 100 % system the
-// slider keeps the thumb it chose, less the bare toolbar's reduction.
+// the band's (less the bare toolbar's reduction), and short enough that no
+// greater share of it hangs below the slider than at 100 % (its top staying
+// where the slider puts it). At 100 % on a 100 % system the slider keeps the
+// thumb it chose, less the bare toolbar's reduction.
 void FitThumb(HWND slider, bool rebarUsed, UINT dpiValue, UINT systemDpi) {
     int length = static_cast<int>(SendMessageA(slider, TBM_GETTHUMBLENGTH, 0, 0));
     const int reduction = rebarUsed ? 0 : dpi::Scale(kBareThumbReduction, dpiValue);
@@ -145,8 +147,11 @@ void FitThumb(HWND slider, bool rebarUsed, UINT dpiValue, UINT systemDpi) {
     RECT client = {0, 0, 0, 0};
     SendMessageA(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     GetClientRect(slider, &client);
-    const int excess = thumb.bottom - client.bottom - dpi::Scale(kThumbOverhang, dpiValue);
-    if (excess > 0) SendMessageA(slider, TBM_SETTHUMBLENGTH, length - excess, 0);
+    const int overhang = thumb.bottom - client.bottom;
+    const int room = client.bottom - thumb.top;
+    if (room > 0 && overhang * kThumbRows > (thumb.bottom - thumb.top) * (kThumbRows - kThumbRowsShown)) {
+        SendMessageA(slider, TBM_SETTHUMBLENGTH, room * kThumbRows / kThumbRowsShown, 0);
+    }
 }
 
 // A slider's tip: "Zoom Level x%d" with the zoom factor, "Auto Update - %s" with the speed's name.
