@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release
 DIST = $(abspath $(BUILD))/dist
 
-.PHONY: all deps build build-x64 build-x86 run test test-x86 bench dist dist-check clean
+.PHONY: all deps build build-x64 build-x86 run test test-x86 check bench dist dist-check clean
 
 all: build
 
@@ -12,8 +12,10 @@ deps:
 
 build: build-x64 build-x86
 
+CONFIGURE_X64 = cmake -S . -B $(BUILD)/x64 -DOCULARIX_TESTS=ON $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
+
 build-x64: deps
-	@cmake -S . -B $(BUILD)/x64 -DOCULARIX_TESTS=ON $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x64.cmake -DOCULARIX_DIST_DIR=$(DIST) >/dev/null
+	@$(CONFIGURE_X64)
 	@cmake --build $(BUILD)/x64
 
 build-x86: deps
@@ -43,6 +45,12 @@ test: dist
 # every release). TESTS="settings_test tracking_test" runs only those.
 test-x86: build-x86
 	@scripts/test-x86.sh $(BUILD) $(TESTS)
+
+# The unit tests alone (the window-free code), built and run in seconds after a build.
+check: deps
+	@$(CONFIGURE_X64)
+	@cmake --build $(BUILD)/x64 --target unit_tests
+	@scripts/check.sh $(BUILD)
 
 bench: build-x64
 	@scripts/bench.sh $(BUILD)

@@ -5,7 +5,6 @@
 
 #include <string.h>
 
-#include "commands/HotKeys.h"
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
@@ -101,15 +100,14 @@ HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
     return copied ? bitmap.release() : nullptr;
 }
 
-void MainWindow::OnHotKey(WPARAM id) {
-    if (id == kBitmapHotKeyId) {
-        PutBitmapOnClipboard(window, CaptureImage(true, false));
-    } else if (id == kColourHotKeyId) {
-        // "255,0,128" as RGB, "#ff0080" as hexadecimal.
-        char text[kColourTextSize];
-        FormatColourText(ColourUnderMouse(), ColourTemplate(StoredColourFormat(g_settings), ColourUse::Clipboard),
-                         text);
-        // A clipboard held by another program leaves everything as it was, silently.
-        PutTextOnClipboard(window, text);
-    }
+void MainWindow::CopyZoomedView() {
+    PutBitmapOnClipboard(window, CaptureImage(true, false));
+}
+
+void MainWindow::CopyColourUnderMouse() {
+    // "255,0,128" as RGB, "#ff0080" as hexadecimal.
+    char text[kColourTextSize];
+    FormatColourText(ColourUnderMouse(), ColourTemplate(StoredColourFormat(g_settings), ColourUse::Clipboard), text);
+    // A clipboard held by another program leaves everything as it was, silently.
+    PutTextOnClipboard(window, text);
 }

@@ -9,10 +9,11 @@
 
 #include <string>
 
+#include "commands/HelpTopics.h"
+
 // The manual, looked up beside the program (and by its bare name in the
 // current directory for the start-up check).
 extern const char kHelpFileName[];
-constexpr DWORD kHelpPathLength = 520;
 
 // HELP_CONTEXT opens the manual (F1 beeps when there is none beside the
 // program); HELP_WM_HELP and HELP_CONTEXTMENU show the topic that the help list
@@ -25,24 +26,6 @@ BOOL ShowHelp(HWND window, UINT command, ULONG_PTR data);
 typedef bool (*ManualOpener)(HWND owner, const char* path);
 ManualOpener SetManualOpener(ManualOpener opener);
 
-// The topic that a help list maps a control id to; false when the list has none.
-bool FindTopicInHelpList(const DWORD* list, DWORD controlId, DWORD* topic);
-// A topic's text from the table of "number<TAB>text" lines ('#' starts a
-// comment); false when the table has no such topic.
-bool FindTopicText(const char* table, size_t size, DWORD topic, std::string* text);
-// The same from the table in the program's resources.
+// A topic's text from the topic table in the program's resources; false when
+// the table has no such topic.
 bool LoadTopicText(DWORD topic, std::string* text);
-
-// Fills the buffer with the module's file path cut after its last backslash;
-// an empty text when the path cannot be had.
-void GetProgramFolder(HMODULE module, char* buffer, DWORD size);
-// Cuts a file path just after its last backslash; a path without one names
-// no folder and becomes empty.
-void CutAfterLastBackslash(char* path);
-
-// The last-write time of the first file matching the name; false when none.
-bool GetFileLastWriteTime(const char* fileName, FILETIME* lastWrite);
-
-// True when the file exists and was written later than the stored time; the
-// stored time then becomes the file's.
-bool TakeNewerFileTime(const char* fileName, FILETIME* stored);

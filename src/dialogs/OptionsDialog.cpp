@@ -50,17 +50,16 @@ DWORD ControlHelpId(int controlId, DWORD systemHelpId) {
     return OPTIONS_HELP_ID_BASE + static_cast<DWORD>(controlId);
 }
 
-// Hot keys travel as the control's word: the virtual key in the low byte, the
-// HOTKEYF_* modifiers in the high byte.
-void ShowHotKey(HWND dialog, int controlId, uint32_t virtualKey, uint32_t modifiers) {
-    WORD hotKey = MAKEWORD(virtualKey & 0xFF, modifiers & 0xFF);
-    SendDlgItemMessageA(dialog, controlId, HKM_SETHOTKEY, hotKey, 0);
+void ShowHotKey(HWND dialog, const HotKey& key) {
+    const Settings& s = g_settings;
+    WORD controlWord = HotKeyControlWord(s.*key.virtualKey, s.*key.modifiers);
+    SendDlgItemMessageA(dialog, key.optionsControl, HKM_SETHOTKEY, controlWord, 0);
 }
 
-void ReadHotKey(HWND dialog, int controlId, uint32_t* virtualKey, uint32_t* modifiers) {
-    WORD hotKey = LOWORD(SendDlgItemMessageA(dialog, controlId, HKM_GETHOTKEY, 0, 0));
-    *virtualKey = LOBYTE(hotKey);
-    *modifiers = HIBYTE(hotKey);
+void ReadHotKey(HWND dialog, const HotKey& key) {
+    Settings& s = g_settings;
+    WORD controlWord = LOWORD(SendDlgItemMessageA(dialog, key.optionsControl, HKM_GETHOTKEY, 0, 0));
+    SplitHotKeyControlWord(controlWord, &(s.*key.virtualKey), &(s.*key.modifiers));
 }
 
 uint8_t IsChecked(HWND dialog, int controlId) {
@@ -103,8 +102,8 @@ BOOL OptionsDialog::OnInitDialog() {
     CheckDlgButton(dialog_, IDC_OPTIONS_SYSTEM_CURSOR, s.bUseOSCursor ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(dialog_, IDC_OPTIONS_COLOUR_RGB, IDC_OPTIONS_COLOUR_HEX,
                      StoredColourFormat(s) == ColourFormat::Rgb ? IDC_OPTIONS_COLOUR_RGB : IDC_OPTIONS_COLOUR_HEX);
-    ShowHotKey(dialog_, IDC_OPTIONS_COLOUR_HOT_KEY, s.nHotKeyColourVK, s.nHotKeyColourModifiers);
-    ShowHotKey(dialog_, IDC_OPTIONS_BITMAP_HOT_KEY, s.nHotKeyBitmapVK, s.nHotKeyBitmapModifiers);
+    // The dialog lists the hot keys last row first.
+    for (auto key = std::rbegin(kHotKeys); key != std::rend(kHotKeys); ++key) ShowHotKey(dialog_, *key);
     return TRUE;
 }
 
@@ -147,8 +146,7 @@ BOOL OptionsDialog::OnOk() {
     s.bUseOSCursor = IsChecked(dialog_, IDC_OPTIONS_SYSTEM_CURSOR);
     s.GridSize = gridSize;
     s.GridColor = pendingGridColour_;
-    ReadHotKey(dialog_, IDC_OPTIONS_COLOUR_HOT_KEY, &s.nHotKeyColourVK, &s.nHotKeyColourModifiers);
-    ReadHotKey(dialog_, IDC_OPTIONS_BITMAP_HOT_KEY, &s.nHotKeyBitmapVK, &s.nHotKeyBitmapModifiers);
+    for (auto key = std::rbegin(kHotKeys); key != std::rend(kHotKeys); ++key) ReadHotKey(dialog_, *key);
     // The new hot keys are registered once the dialog has gone (RunOptionsDialog).
     EndDialog(dialog_, IDOK);
     return TRUE;

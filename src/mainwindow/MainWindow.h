@@ -145,6 +145,10 @@ public:
     // Asks for a file name in the system's Save As dialog, then writes the view
     // or the selection there.
     void SaveImageAs(bool useSelection);
+    // The hot keys' work: the whole view at zoomed size, and the text of the
+    // colour under the mouse now, onto the clipboard.
+    void CopyZoomedView();
+    void CopyColourUnderMouse();
 
 private:
     // --- Message handlers (MainWindow.cpp)
@@ -204,7 +208,8 @@ private:
     // The Options dialog; after OK the settings are saved and applied.
     void RunOptions();
 
-    // --- Hot keys (commands/Capture.cpp)
+    // --- Hot keys (commands/HotKeys.cpp)
+    // Runs the operation of the hot key with that id.
     void OnHotKey(WPARAM id);
 };
 

@@ -1,12 +1,31 @@
 #include "settings/Settings.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 #include <string.h>
+
+#include <type_traits>
 
 #include "common/Clamp.h"
 
 const char* const kSettingsKeyPath = "Software\\Quillfern\\Ocularix\\1";
 
+namespace {
+
+// A field's default from its row: a number or flag as the row says (a value the
+// field cannot hold does not compile); a record or a text all zero.
+template <long long initial, typename T>
+void SetTo(T& field) {
+    if constexpr (std::is_arithmetic_v<T>) {
+        constexpr T value{initial};
+        field = value;
+    } else {
+        static_assert(initial == 0, "a record or a text starts all zero");
+        memset(&field, 0, sizeof(field));
+    }
+}
+
+}  // namespace
 
 Settings::Settings(HKEY root, const char* path) : root_(root), path_(path), key_(nullptr) {
     BuildTable();
@@ -17,78 +36,17 @@ Settings::~Settings() {
     CloseSettings();
 }
 
-void Settings::Add(Setting value, const char* name, DWORD size, void* field, DWORD type) {
-    table_[static_cast<int>(value)] = SettingsEntry{name, size, field, type, 0};
-}
-
 void Settings::BuildTable() {
-    Add(Setting::Transparent, "Transparent", sizeof(Transparent), &Transparent, REG_BINARY);
-    Add(Setting::InitialDirectory, "InitialDirectory", sizeof(InitialDirectory), InitialDirectory, REG_SZ);
-    Add(Setting::WindowPos, "WindowPos", sizeof(WindowPos), &WindowPos, REG_BINARY);
-    Add(Setting::AlwaysOnTop, "AlwaysOnTop", sizeof(AlwaysOnTop), &AlwaysOnTop, REG_BINARY);
-    Add(Setting::HelpFileTime, "HelpFileTime", sizeof(HelpFileTime), &HelpFileTime, REG_BINARY);
-    Add(Setting::Update, "Update", sizeof(Update), &Update, REG_DWORD);
-    Add(Setting::ZoomFactor, "ZoomFactor", sizeof(ZoomFactor), &ZoomFactor, REG_DWORD);
-    Add(Setting::ZoomPoint, "ZoomPoint", sizeof(ZoomPoint), &ZoomPoint, REG_BINARY);
-    Add(Setting::Emailed, "Emailed", sizeof(Emailed), &Emailed, REG_DWORD);
-    Add(Setting::SaveZoomedImage, "SaveZoomedImage", sizeof(SaveZoomedImage), &SaveZoomedImage, REG_BINARY);
-    Add(Setting::Update1, "Update1", sizeof(Update1), &Update1, REG_DWORD);
-    Add(Setting::Update2, "Update2", sizeof(Update2), &Update2, REG_DWORD);
-    Add(Setting::Update3, "Update3", sizeof(Update3), &Update3, REG_DWORD);
-    Add(Setting::MouseTracking, "MouseTracking", sizeof(MouseTracking), &MouseTracking, REG_BINARY);
-    Add(Setting::DisplayToolbar, "DisplayToolbar", sizeof(DisplayToolbar), &DisplayToolbar, REG_BINARY);
-    Add(Setting::Visited, "Visited", sizeof(Visited), &Visited, REG_BINARY);
-    Add(Setting::DisplayStatusbar, "DisplayStatusbar", sizeof(DisplayStatusbar), &DisplayStatusbar, REG_BINARY);
-    Add(Setting::DisplayMouseWhenFollowing, "DisplayMouseWhenFollowing", sizeof(DisplayMouseWhenFollowing), &DisplayMouseWhenFollowing, REG_BINARY);
-    Add(Setting::DisplayRGBColourPanel, "DisplayRGBColourPanel", sizeof(DisplayRGBColourPanel), &DisplayRGBColourPanel, REG_BINARY);
-    Add(Setting::SingleInstance, "SingleInstance", sizeof(SingleInstance), &SingleInstance, REG_BINARY);
-    Add(Setting::ShowGrid, "ShowGrid", sizeof(ShowGrid), &ShowGrid, REG_BINARY);
-    Add(Setting::GridColor, "GridColor", sizeof(GridColor), &GridColor, REG_DWORD);
-    Add(Setting::GridSize, "GridSize", sizeof(GridSize), &GridSize, REG_DWORD);
-    Add(Setting::RelativeCoords, "RelativeCoords", sizeof(RelativeCoords), &RelativeCoords, REG_BINARY);
-    Add(Setting::nTransparency, "nTransparency", sizeof(nTransparency), &nTransparency, REG_DWORD);
-    Add(Setting::nSlowScrollRate, "nSlowScrollRate", sizeof(nSlowScrollRate), &nSlowScrollRate, REG_DWORD);
-    Add(Setting::nFastScrollRate, "nFastScrollRate", sizeof(nFastScrollRate), &nFastScrollRate, REG_DWORD);
-    Add(Setting::nHotKeyColourVK, "nHotKeyColourVK", sizeof(nHotKeyColourVK), &nHotKeyColourVK, REG_DWORD);
-    Add(Setting::nHotKeyBitmapVK, "nHotKeyBitmapVK", sizeof(nHotKeyBitmapVK), &nHotKeyBitmapVK, REG_DWORD);
-    Add(Setting::nHotKeyColourModifiers, "nHotKeyColourModifiers", sizeof(nHotKeyColourModifiers), &nHotKeyColourModifiers, REG_DWORD);
-    Add(Setting::nHotKeyBitmapModifiers, "nHotKeyBitmapModifiers", sizeof(nHotKeyBitmapModifiers), &nHotKeyBitmapModifiers, REG_DWORD);
-    Add(Setting::bUseOSCursor, "bUseOSCursor", sizeof(bUseOSCursor), &bUseOSCursor, REG_BINARY);
+#define OCULARIX_SETTING_ENTRY(name, type, initial) \
+    table_[static_cast<int>(Setting::name)] = SettingsEntry{#name, sizeof(name), &name, type, 0};
+    OCULARIX_SETTINGS_TABLE(OCULARIX_SETTING_ENTRY)
+#undef OCULARIX_SETTING_ENTRY
 }
 
 void Settings::SetDefaults() {
-    AlwaysOnTop = 0;
-    Update = 1;
-    ZoomFactor = 3;
-    WindowPos = RECT{0, 0, 0, 0};
-    ZoomPoint = POINT{0, 0};
-    InitialDirectory[0] = '\0';
-    Emailed = 0;
-    SaveZoomedImage = 0;
-    Update1 = 1000;
-    Update2 = 100;
-    Update3 = 50;
-    MouseTracking = 0;
-    DisplayToolbar = 1;
-    Visited = 0;
-    HelpFileTime = FILETIME{0, 0};
-    DisplayStatusbar = 1;
-    DisplayMouseWhenFollowing = 1;
-    DisplayRGBColourPanel = 1;
-    SingleInstance = 0;
-    ShowGrid = 0;
-    GridColor = RGB(0, 0, 0);
-    GridSize = 1;
-    RelativeCoords = 0;
-    Transparent = 0;
-    nTransparency = 178;
-    bUseOSCursor = 1;
-    nSlowScrollRate = 1;
-    nFastScrollRate = 16;
-    nHotKeyColourVK = 'C';
-    nHotKeyBitmapVK = 'B';
-    nHotKeyColourModifiers = 3;
-    nHotKeyBitmapModifiers = 3;
+#define OCULARIX_SETTING_DEFAULT(name, type, initial) SetTo<initial>(name);
+    OCULARIX_SETTINGS_TABLE(OCULARIX_SETTING_DEFAULT)
+#undef OCULARIX_SETTING_DEFAULT
     for (SettingsEntry& entry : table_) entry.read = 0;
 }
 

@@ -19,44 +19,52 @@ struct SettingsEntry {
 // The program's key under HKEY_CURRENT_USER.
 extern const char* const kSettingsKeyPath;
 
-// The stored values, in the order they are read and written.
+// The stored values, one row each, in the order they are read and written:
+// X(name, registry type, default). The name is both the registry value's and the
+// field's, and the field gives the size; the default of a RECT, POINT, FILETIME
+// or text can only be 0, all of it. A new value is a row at the end and a field
+// in the record.
+#define OCULARIX_SETTINGS_TABLE(X)                                        \
+    X(Transparent, REG_BINARY, 0)                                         \
+    X(InitialDirectory, REG_SZ, 0)                                        \
+    X(WindowPos, REG_BINARY, 0)                                           \
+    X(AlwaysOnTop, REG_BINARY, 0)                                         \
+    X(HelpFileTime, REG_BINARY, 0)                                        \
+    X(Update, REG_DWORD, 1)                                               \
+    X(ZoomFactor, REG_DWORD, 3)                                           \
+    X(ZoomPoint, REG_BINARY, 0)                                           \
+    X(Emailed, REG_DWORD, 0)                                              \
+    X(SaveZoomedImage, REG_BINARY, 0)                                     \
+    X(Update1, REG_DWORD, 1000)                                           \
+    X(Update2, REG_DWORD, 100)                                            \
+    X(Update3, REG_DWORD, 50)                                             \
+    X(MouseTracking, REG_BINARY, 0)                                       \
+    X(DisplayToolbar, REG_BINARY, 1)                                      \
+    X(Visited, REG_BINARY, 0)                                             \
+    X(DisplayStatusbar, REG_BINARY, 1)                                    \
+    X(DisplayMouseWhenFollowing, REG_BINARY, 1)                           \
+    X(DisplayRGBColourPanel, REG_BINARY, 1)                               \
+    X(SingleInstance, REG_BINARY, 0)                                      \
+    X(ShowGrid, REG_BINARY, 0)                                            \
+    X(GridColor, REG_DWORD, RGB(0, 0, 0))                                 \
+    X(GridSize, REG_DWORD, 1)                                             \
+    X(RelativeCoords, REG_BINARY, 0)                                      \
+    X(nTransparency, REG_DWORD, 178)                                      \
+    X(nSlowScrollRate, REG_DWORD, 1)                                      \
+    X(nFastScrollRate, REG_DWORD, 16)                                     \
+    X(nHotKeyColourVK, REG_DWORD, 'C')                                    \
+    X(nHotKeyBitmapVK, REG_DWORD, 'B')                                    \
+    X(nHotKeyColourModifiers, REG_DWORD, HOTKEYF_SHIFT | HOTKEYF_CONTROL) \
+    X(nHotKeyBitmapModifiers, REG_DWORD, HOTKEYF_SHIFT | HOTKEYF_CONTROL) \
+    X(bUseOSCursor, REG_BINARY, 1)
+
 enum class Setting {
-    Transparent,
-    InitialDirectory,
-    WindowPos,
-    AlwaysOnTop,
-    HelpFileTime,
-    Update,
-    ZoomFactor,
-    ZoomPoint,
-    Emailed,
-    SaveZoomedImage,
-    Update1,
-    Update2,
-    Update3,
-    MouseTracking,
-    DisplayToolbar,
-    Visited,
-    DisplayStatusbar,
-    DisplayMouseWhenFollowing,
-    DisplayRGBColourPanel,
-    SingleInstance,
-    ShowGrid,
-    GridColor,
-    GridSize,
-    RelativeCoords,
-    nTransparency,
-    nSlowScrollRate,
-    nFastScrollRate,
-    nHotKeyColourVK,
-    nHotKeyBitmapVK,
-    nHotKeyColourModifiers,
-    nHotKeyBitmapModifiers,
-    bUseOSCursor,
+#define OCULARIX_SETTING_NAME(name, type, initial) name,
+    OCULARIX_SETTINGS_TABLE(OCULARIX_SETTING_NAME)
+#undef OCULARIX_SETTING_NAME
     Count
 };
 constexpr int kSettingsCount = static_cast<int>(Setting::Count);
-static_assert(kSettingsCount == 32, "32 values are stored");
 
 class Settings {
 public:
@@ -117,7 +125,6 @@ public:
 
 private:
     void BuildTable();
-    void Add(Setting value, const char* name, DWORD size, void* field, DWORD type);
 
     HKEY root_;
     const char* path_;

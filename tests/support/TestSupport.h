@@ -10,6 +10,7 @@
 
 #include "common/Names.h"
 #include "mainwindow/MainWindow.h"
+#include "support/FileSupport.h"
 
 // The tests' way into the main window's state.
 class MainWindowTestAccess {
@@ -57,8 +58,6 @@ bool PumpUntil(Predicate predicate, DWORD ms) {
     }
     return true;
 }
-// The folder of the test program, with a trailing backslash.
-std::string ProgramFolder();
 // A header for 32-bit, top-down device-independent pixels.
 BITMAPINFO TopDown32(int width, int height);
 // Reads a pixel of a window's client area from the screen.

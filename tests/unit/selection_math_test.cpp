@@ -44,8 +44,8 @@ TEST(SelectionSnap, DirectionOfTheDragDoesNotMatter) {
     RECT forward = SnapSelection(P(5, 33), P(22, 49), kViewOrigin, 4);
     RECT backward = SnapSelection(P(22, 49), P(5, 33), kViewOrigin, 4);
     RECT crossed = SnapSelection(P(22, 33), P(5, 49), kViewOrigin, 4);
-    EXPECT_TRUE(EqualRect(&forward, &backward));
-    EXPECT_TRUE(EqualRect(&forward, &crossed));
+    ExpectRect(backward, forward.left, forward.top, forward.right, forward.bottom);
+    ExpectRect(crossed, forward.left, forward.top, forward.right, forward.bottom);
 }
 
 TEST(SelectionSnap, EmptinessAtZoomOne) {

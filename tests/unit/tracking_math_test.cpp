@@ -172,6 +172,11 @@ TEST(TrackingMath, TipSize) {
     EXPECT_EQ(tall.cy, 21);
 }
 
+// What IsRectEmpty says, without the window library.
+bool IsEmpty(const RECT& rect) {
+    return rect.right <= rect.left || rect.bottom <= rect.top;
+}
+
 TEST(TrackingMath, MarqueePhaseAndInside) {
     EXPECT_EQ(NextMarqueePhase(0), 2);
     EXPECT_EQ(NextMarqueePhase(2), 4);
@@ -183,10 +188,10 @@ TEST(TrackingMath, MarqueePhaseAndInside) {
     EXPECT_EQ(inner.right, 9);
     EXPECT_EQ(inner.bottom, 5);
     // Too thin for an inside: the whole rectangle is frame.
-    EXPECT_TRUE(IsRectEmpty(&(inner = MarqueeInnerRect(1, 1))));
-    EXPECT_TRUE(IsRectEmpty(&(inner = MarqueeInnerRect(2, 50))));
-    EXPECT_TRUE(IsRectEmpty(&(inner = MarqueeInnerRect(50, 2))));
-    EXPECT_FALSE(IsRectEmpty(&(inner = MarqueeInnerRect(3, 3))));
+    EXPECT_TRUE(IsEmpty(MarqueeInnerRect(1, 1)));
+    EXPECT_TRUE(IsEmpty(MarqueeInnerRect(2, 50)));
+    EXPECT_TRUE(IsEmpty(MarqueeInnerRect(50, 2)));
+    EXPECT_FALSE(IsEmpty(MarqueeInnerRect(3, 3)));
 }
 
 }  // namespace
