@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/Dpi.h"
 #include "common/Handles.h"
 #include "mainwindow/ToolTipControl.h"
 #include "view/ColourText.h"
@@ -97,7 +98,7 @@ private:
 
     HWND window_ = nullptr;
     int height_ = 0;
-    UINT dpi_ = 96;
+    UINT dpi_ = dpi::kBase;
     // The font made for a DPI other than the system's; empty while the stock one serves.
     ::Font ownFont_;
     bool colourShown_ = false;
