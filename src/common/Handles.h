@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 
 // A device context from GetDC, released to its window.
@@ -85,6 +86,9 @@ struct DestroyIconHandle {
 struct DestroyCursorHandle {
     static void Free(HCURSOR cursor) { DestroyCursor(cursor); }
 };
+struct DestroyImageListHandle {
+    static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
+};
 
 // Any GDI object (pen, brush, bitmap, font, region, palette) deleted with DeleteObject.
 template <typename Handle>
@@ -105,6 +109,8 @@ using Icon = OwnedHandle<HICON, DestroyIconHandle>;
 // A cursor made by CreateIconIndirect (not a shared resource cursor), destroyed
 // with DestroyCursor once it is no longer the current cursor.
 using OwnedCursor = OwnedHandle<HCURSOR, DestroyCursorHandle>;
+// An image list of our own making (not one a control made for itself).
+using ImageList = OwnedHandle<HIMAGELIST, DestroyImageListHandle>;
 
 // The painting of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.
 class PaintScope {
