@@ -20,14 +20,12 @@ public:
     void MakeFor(UINT dpiValue) {
         if (dpiValue == dpi_) return;
         dpi_ = dpiValue;
+        owned_.reset(dpi::CreateGuiFont(dpiValue));
+    }
+    // Lets the font go; the next MakeFor makes one again.
+    void Release() {
         owned_.reset();
-        const UINT system = dpi::System();
-        if (dpiValue == system) return;
-        LOGFONTA face = {};
-        if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face) != sizeof(face)) return;
-        face.lfHeight = MulDiv(face.lfHeight, static_cast<int>(dpiValue), static_cast<int>(system));
-        face.lfWidth = MulDiv(face.lfWidth, static_cast<int>(dpiValue), static_cast<int>(system));
-        owned_.reset(CreateFontIndirectA(&face));
+        dpi_ = 0;
     }
 
     // The font to select: the one made for the DPI, or the stock font.

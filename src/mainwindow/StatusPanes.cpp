@@ -80,21 +80,21 @@ void StatusPanes::Create(HWND parent, UINT dpiValue) {
     window_ = CreateStatusWindowA(kStatusBarStyle, pressF1, parent, IDC_STATUS_BAR);
     SetPrompt(pressF1);
     dpi_ = dpiValue;
-    ownFont_.reset(dpi::CreateGuiFont(dpiValue));
+    font_.MakeFor(dpiValue);
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     height_ = WindowHeight(window_);
 }
 
 HFONT StatusPanes::Font() const {
-    return ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return font_.get();
 }
 
 void StatusPanes::SetDpi(UINT dpiValue) {
     dpi_ = dpiValue;
     if (!window_) return;
-    // The bar lets go of the old font before it is deleted.
-    ::Font previous(ownFont_.release());
-    ownFont_.reset(dpi::CreateGuiFont(dpiValue));
+    // The bar only keeps the handle and draws nothing before it has the new one,
+    // so the old font may go first.
+    font_.MakeFor(dpiValue);
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
     height_ = WindowHeight(window_);
 }
@@ -248,7 +248,7 @@ int StatusPanes::HelpIdAt(POINT screenPoint) const {
 void StatusPanes::Forget() {
     window_ = nullptr;
     // The bar that used it went first.
-    ownFont_.reset();
+    font_.Release();
     colourShown_ = false;
     shownCoordinates_[0] = '\0';
 }

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "common/Dpi.h"
+#include "common/GuiFont.h"
 #include "common/Handles.h"
 #include "mainwindow/ToolTipControl.h"
 #include "view/ColourText.h"
@@ -99,8 +100,8 @@ private:
     HWND window_ = nullptr;
     int height_ = 0;
     UINT dpi_ = dpi::kBase;
-    // The font made for a DPI other than the system's; empty while the stock one serves.
-    ::Font ownFont_;
+    // The bar's font: the stock one at the system's DPI, one of its own at another.
+    GuiFont font_;
     bool colourShown_ = false;
     char shownCoordinates_[kPaneTextSize] = "";
 };

@@ -6,6 +6,7 @@
 #include "common/Dpi.h"
 #include "common/Format.h"
 #include "common/Limits.h"
+#include "common/PixelArt.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "text/CommandText.h"
@@ -109,20 +110,8 @@ RECT UpdateSliderRect(const RECT& zoomSlider, int gap) {
 // greys mapped to the button colours, the button face showing through.
 HIMAGELIST CreateEnlargedStrip(int factor) {
     Bitmap strip(CreateMappedBitmap(g_instance, IDB_TOOLBAR_STRIP, 0, nullptr, 0));
-    if (!strip) return nullptr;
-    const int width = kStripImageCount * kImageWidth * factor;
-    const int height = kImageHeight * factor;
-    WindowDC screen(nullptr);
-    Bitmap enlarged(CreateCompatibleBitmap(screen, width, height));
-    {
-        MemoryDC source(screen);
-        MemoryDC target(screen);
-        SelectionGuard sourceStrip(source, strip);
-        SelectionGuard targetStrip(target, enlarged);
-        SetStretchBltMode(target, COLORONCOLOR);
-        StretchBlt(target, 0, 0, width, height, source, 0, 0, kStripImageCount * kImageWidth, kImageHeight,
-                   SRCCOPY);
-    }
+    Bitmap enlarged(pixelart::Enlarge(strip, factor));
+    if (!enlarged) return nullptr;
     HIMAGELIST list =
         ImageList_Create(kImageWidth * factor, kImageHeight * factor, ILC_COLOR24 | ILC_MASK, kStripImageCount, 0);
     if (list) ImageList_AddMasked(list, enlarged, GetSysColor(COLOR_BTNFACE));
