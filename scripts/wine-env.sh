@@ -9,6 +9,7 @@ export OCULARIX_WINEPREFIX="$WINEPREFIX"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
+. "$_root/scripts/scaled-prefix.sh"
 unset _root _build
 
 # Starts Xvfb on a free display when there is no display yet; sets XVFB_PID.
@@ -62,31 +63,16 @@ start_wine() {
 }
 
 # Switches to a prefix whose display scale is the given DPI (96 = 100 %, 144,
-# 192 = 200 %): a copy of the current prefix, made once beside it as
-# <prefix>-dpi<DPI>, with LogPixels set in HKCU\Control Panel\Desktop. Wine
-# reads it when a process starts, as one scale for the whole screen. At 96 the
-# prefix itself is used. Call it before start_wine.
+# 192 = 200 %): a copy of the current prefix beside it, <prefix>-dpi<DPI>, with
+# LogPixels set (scripts/scaled-prefix.sh). At 96 the prefix itself is used.
+# Call it before start_wine.
 use_scaled_prefix() {
   local dpi="$1"
-  case "$dpi" in
-    '' | *[!0-9]*) echo "not a DPI: $dpi" >&2; return 1 ;;
-  esac
-  [ "$dpi" -eq 96 ] && return 0
-  local scaled="$WINEPREFIX-dpi$dpi"
-  if [ "$(cat "$scaled/.logpixels" 2>/dev/null)" != "$dpi" ]; then
-    make_prefix
-    rm -rf "$scaled" "$scaled.new"
-    # The prefix's own server may be running: it replaces its registry files
-    # whole, so the copy has each of them complete.
-    cp -a "$WINEPREFIX" "$scaled.new" || return 1
-    WINEPREFIX="$scaled.new" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
-      >/dev/null 2>&1 || { echo "could not set LogPixels in $scaled.new" >&2; return 1; }
-    WINEPREFIX="$scaled.new" wineserver -w
-    echo "$dpi" >"$scaled.new/.logpixels"
-    mv "$scaled.new" "$scaled" || return 1
-  fi
-  export WINEPREFIX="$scaled"
-  export OCULARIX_WINEPREFIX="$scaled"
+  [ "$dpi" = 96 ] && return 0
+  make_prefix
+  make_scaled_copy "$WINEPREFIX" "$WINEPREFIX-dpi$dpi" "$dpi" || return 1
+  export WINEPREFIX="$WINEPREFIX-dpi$dpi"
+  export OCULARIX_WINEPREFIX="$WINEPREFIX"
 }
 
 # Stops the prefix's server, and those of its scaled copies that programs run in them started.

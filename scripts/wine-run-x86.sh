@@ -47,14 +47,23 @@ if [ ${#skipped[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
   args+=("--gtest_filter=-$(IFS=:; echo "${skipped[*]}")")
 fi
 
+# A scaled test (OCULARIX_DPI, set by ctest) runs in a copy of the prefix at that
+# DPI, as in wine-run.sh.
+prefix="$OCULARIX_X86_PREFIX"
+if [ -n "${OCULARIX_DPI:-}" ] && [ "$OCULARIX_DPI" != 96 ]; then
+  . "$source_dir/scripts/scaled-prefix.sh"
+  prefix="$OCULARIX_X86_PREFIX-dpi$OCULARIX_DPI"
+  make_scaled_copy "$OCULARIX_X86_SYSROOT$OCULARIX_X86_PREFIX" "$OCULARIX_X86_SYSROOT$prefix" "$OCULARIX_DPI" || exit 1
+fi
+
 # The output goes through a file, as in wine-run.sh: Wine's background processes
 # inherit the first program's handles, and ctest would wait for them on a pipe.
 log=$(mktemp)
 cd_to=$(inside "$PWD")
 timeout -k 30 "${TEST_TIMEOUT:-1500}" chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i \
   PATH=/usr/bin:/bin HOME=/root USER=root LANG=C.UTF-8 DISPLAY="$DISPLAY" \
-  ${WINELOADERNOEXEC:+WINELOADERNOEXEC=$WINELOADERNOEXEC} WINEPREFIX="$OCULARIX_X86_PREFIX" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}" \
-  OCULARIX_TEST_PREFIX="$OCULARIX_X86_PREFIX" \
+  ${OCULARIX_DPI:+OCULARIX_DPI=$OCULARIX_DPI} ${WINELOADERNOEXEC:+WINELOADERNOEXEC=$WINELOADERNOEXEC} WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}" \
+  OCULARIX_TEST_PREFIX="$prefix" \
   WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
   sh -c 'cd "$1" && shift && exec wine "$@"' sh "$cd_to" "$(inside "$program")" "${args[@]}" >"$log" 2>&1
 status=$?

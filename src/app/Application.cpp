@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/Dpi.h"
 #include "common/Handles.h"
 #include "common/Names.h"
 #include "common/Format.h"
@@ -58,16 +59,20 @@ int Entry(HINSTANCE instance, int showCommand) {
 }
 
 bool CreateMainWindow(HINSTANCE instance, int showCommand) {
+    // A fresh window is 450 x 250 at 100 %, at the scale of the screen it
+    // opens on; a stored placement is in screen pixels and used as it is.
+    const bool stored = g_settings.WasRead(Setting::WindowPos);
+    const UINT systemDpi = dpi::System();
     int x = CW_USEDEFAULT;
     int y = CW_USEDEFAULT;
-    int width = kDefaultWidth;
-    int height = kDefaultHeight;
-    if (g_settings.WasRead(Setting::WindowPos)) {
-        const RECT& stored = g_settings.WindowPos;
-        x = stored.left;
-        y = stored.top;
-        width = stored.right - stored.left;
-        height = stored.bottom - stored.top;
+    int width = dpi::Scale(kDefaultWidth, static_cast<int>(systemDpi));
+    int height = dpi::Scale(kDefaultHeight, static_cast<int>(systemDpi));
+    if (stored) {
+        const RECT& placement = g_settings.WindowPos;
+        x = placement.left;
+        y = placement.top;
+        width = placement.right - placement.left;
+        height = placement.bottom - placement.top;
     }
 
     if (g_settings.SingleInstance && ActivateRunningInstance()) return false;
@@ -79,6 +84,12 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     if (!window) {
         ShowSystemError(nullptr, title);
         return false;
+    }
+    // A fresh window that opened on a monitor whose scale is not the system's takes that monitor's.
+    const int windowDpi = static_cast<int>(g_mainWindow.Dpi());
+    if (!stored && g_mainWindow.Dpi() != systemDpi) {
+        SetWindowPos(window, nullptr, 0, 0, dpi::Scale(kDefaultWidth, windowDpi), dpi::Scale(kDefaultHeight, windowDpi),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(window, showCommand);
     // A placement stored on a monitor that has gone is brought back onto the desktop.

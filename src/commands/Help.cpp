@@ -6,7 +6,9 @@
 
 #include "app/Application.h"
 #include "commands/HelpPopup.h"
+#include "common/Dpi.h"
 #include "common/Handles.h"
+#include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 
 const char kHelpFileName[] = "Ocularix.html";
@@ -59,7 +61,11 @@ BOOL ShowPopupTopic(HWND control, const DWORD* list, bool atMouse) {
     } else {
         GetWindowRect(control, &anchor);
     }
-    return g_helpPopup.Show(GetAncestor(control, GA_ROOT), text.c_str(), anchor) ? TRUE : FALSE;
+    // Sized for the window that asks: the main window's DPI, or that of a dialog,
+    // which the dialog manager laid out at its monitor's scale.
+    HWND owner = GetAncestor(control, GA_ROOT);
+    const UINT dpiValue = owner == g_mainWindow.Window() ? g_mainWindow.Dpi() : dpi::ForWindow(owner);
+    return g_helpPopup.Show(owner, text.c_str(), anchor, dpiValue) ? TRUE : FALSE;
 }
 
 }  // namespace

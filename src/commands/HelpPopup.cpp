@@ -33,7 +33,7 @@ HelpPopup::~HelpPopup() {
     UnregisterPopupClass(g_helpPopupAtom);
 }
 
-bool HelpPopup::Show(HWND owner, const char* text, const RECT& anchor) {
+bool HelpPopup::Show(HWND owner, const char* text, const RECT& anchor, UINT dpiValue) {
     // One topic at a time: a new request replaces the popup shown.
     Hide();
     if (!g_helpPopupAtom) {
@@ -46,25 +46,29 @@ bool HelpPopup::Show(HWND owner, const char* text, const RECT& anchor) {
     }
     if (!CreatePopup(g_helpPopupAtom, kPopupStyle, owner)) return false;
     text_ = text ? text : "";
+    if (!dpiValue) dpiValue = dpi::ForWindow(owner);
+    // The popup is hidden, so no DC holds the font made for another DPI.
+    font_.MakeFor(dpiValue);
+    const int margin = dpi::Scale(kTextMargin, static_cast<int>(dpiValue));
 
     RECT workArea = WorkAreaAt(anchor);
     RECT frame = {0, 0, 0, 0};
     {
         WindowDC dc(window_);
-        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SelectionGuard font(dc, font_.get());
         TEXTMETRICA metrics = {};
         GetTextMetricsA(dc, &metrics);
         int widest = metrics.tmAveCharWidth * kReadableCharacters;
-        int roomOnMonitor = (workArea.right - workArea.left) - 2 * kTextMargin - 2 * GetSystemMetrics(SM_CXBORDER);
+        int roomOnMonitor = (workArea.right - workArea.left) - 2 * margin - 2 * dpi::Metric(SM_CXBORDER, dpiValue);
         if (widest > roomOnMonitor) widest = roomOnMonitor;
         frame.right = widest;
         DrawTextA(dc, text_.c_str(), -1, &frame, kTextFormat | DT_CALCRECT);
     }
-    frame.right += 2 * kTextMargin;
-    frame.bottom += 2 * kTextMargin;
-    AdjustWindowRectEx(&frame, kPopupStyle, FALSE, 0);
+    frame.right += 2 * margin;
+    frame.bottom += 2 * margin;
+    dpi::AdjustRect(&frame, kPopupStyle, FALSE, 0, dpiValue);
     SIZE size = {frame.right - frame.left, frame.bottom - frame.top};
-    RECT placed = HelpPopupRect(size, anchor, workArea);
+    RECT placed = HelpPopupRect(size, anchor, workArea, dpiValue);
 
     // Shown active, so that the next key reaches it; the capture brings it the
     // next click in any window of the program.
@@ -108,7 +112,8 @@ void HelpPopup::OnPaint(HWND window) {
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
-    InflateRect(&client, -kTextMargin, -kTextMargin);
+    SelectionGuard font(dc, font_.get());
+    const int margin = dpi::Scale(kTextMargin, static_cast<int>(font_.Dpi()));
+    InflateRect(&client, -margin, -margin);
     DrawTextA(dc, text_.c_str(), -1, &client, kTextFormat);
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/Dpi.h"
+#include "common/GuiFont.h"
 #include "view/PopupWindow.h"
 
 class HelpPopup : public PopupWindow {
@@ -13,16 +15,21 @@ public:
     ~HelpPopup() override;
 
     // Replaces any popup shown with a new one owned by owner (a top-level
-    // window), placed at the anchor in screen coordinates, and activates it.
-    bool Show(HWND owner, const char* text, const RECT& anchor);
+    // window), placed at the anchor in screen coordinates, and activates it. Its
+    // font and margins are for a monitor at dpiValue (0: the owner's monitor).
+    bool Show(HWND owner, const char* text, const RECT& anchor, UINT dpiValue = 0);
     LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     const std::string& Text() const { return text_; }
+    // The font the text is measured and drawn in.
+    HFONT TextFont() const { return font_.get(); }
 
 private:
     void OnPaint(HWND window);
 
     std::string text_;
+    // DEFAULT_GUI_FONT's face at the DPI of the last Show.
+    GuiFont font_;
 };
 
 // The one help popup of the program.

@@ -13,7 +13,9 @@
 #include "commands/Help.h"
 #include "commands/PngFile.h"
 #include "commands/SafeFile.h"
+#include "common/Dpi.h"
 #include "common/Handles.h"
+#include "dialogs/DialogFit.h"
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -92,6 +94,7 @@ UINT_PTR CALLBACK SaveDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_INITDIALOG:
         CheckDlgButton(dialog, IDC_SAVE_ZOOMED_IMAGE, g_saveZoomed ? BST_CHECKED : BST_UNCHECKED);
+        FitDialogTexts(dialog, dpi::ForWindow(dialog));
         return 0;
     case WM_DESTROY:
         // Our dialog is a child of the system's one, which is what covers the screen.

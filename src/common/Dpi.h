@@ -18,6 +18,11 @@ constexpr int Scale(int length, int dpi) {
     return static_cast<int>(scaled >= 0 ? (scaled + kBase / 2) / kBase : -((-scaled + kBase / 2) / kBase));
 }
 
+// A length measured at one DPI, at another, rounded to the nearest pixel.
+inline int Convert(int length, UINT fromDpi, UINT toDpi) {
+    return fromDpi ? MulDiv(length, static_cast<int>(toDpi), static_cast<int>(fromDpi)) : length;
+}
+
 // The whole-number enlargement nearest to the scale, halves rounded up, never
 // below 1: 1 at 96 and 120, 2 at 144 and 192, 3 at 288. Pixel art is enlarged
 // by it, pixel for pixel, so that it stays crisp.
@@ -48,6 +53,19 @@ inline UINT ForWindow(HWND window) {
         reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void*>(User32Function("GetDpiForWindow")));
     const UINT value = (getDpiForWindow && window) ? getDpiForWindow(window) : 0;
     return value ? value : System();
+}
+
+// DEFAULT_GUI_FONT's face at a DPI, for the caller to own. Null where the DPI
+// is the system's, for the stock font itself serves there (it follows only the
+// system's scale, not each monitor's), and where no font can be made.
+inline HFONT CreateGuiFont(UINT dpiValue) {
+    const UINT system = System();
+    if (dpiValue == system) return nullptr;
+    LOGFONTA face;
+    if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face) != sizeof(face)) return nullptr;
+    face.lfHeight = Convert(face.lfHeight, system, dpiValue);
+    face.lfWidth = Convert(face.lfWidth, system, dpiValue);
+    return CreateFontIndirectA(&face);
 }
 
 // A system metric at a DPI; where the system cannot tell one for a DPI, its own.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 
 // A device context from GetDC, released to its window.
@@ -82,6 +83,12 @@ struct ReleaseScreenDC {
 struct DestroyIconHandle {
     static void Free(HICON icon) { DestroyIcon(icon); }
 };
+struct DestroyCursorHandle {
+    static void Free(HCURSOR cursor) { DestroyCursor(cursor); }
+};
+struct DestroyImageListHandle {
+    static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
+};
 
 // Any GDI object (pen, brush, bitmap, font, region, palette) deleted with DeleteObject.
 template <typename Handle>
@@ -99,6 +106,11 @@ using OwnedMemoryDC = OwnedHandle<HDC, DeleteDeviceContext>;
 using KeptScreenDC = OwnedHandle<HDC, ReleaseScreenDC>;
 // An icon made by LoadImage or CreateIcon (not a shared one), destroyed with DestroyIcon.
 using Icon = OwnedHandle<HICON, DestroyIconHandle>;
+// A cursor made by CreateIconIndirect (not a shared resource cursor), destroyed
+// with DestroyCursor once it is no longer the current cursor.
+using OwnedCursor = OwnedHandle<HCURSOR, DestroyCursorHandle>;
+// An image list of our own making (not one a control made for itself).
+using ImageList = OwnedHandle<HIMAGELIST, DestroyImageListHandle>;
 
 // The painting of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.
 class PaintScope {

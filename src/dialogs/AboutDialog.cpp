@@ -4,7 +4,9 @@
 
 #include "app/Application.h"
 #include "common/Handles.h"
+#include "common/Dpi.h"
 #include "dialogs/BoundDialog.h"
+#include "dialogs/DialogFit.h"
 #include "dialogs/Dialogs.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -82,6 +84,7 @@ BOOL AboutDialog::OnInitDialog() {
         SendMessageA(emailLink, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
         SendMessageA(webLink, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), FALSE);
     }
+    FitDialogTexts(dialog_, dpi::ForWindow(dialog_));
     return TRUE;
 }
 

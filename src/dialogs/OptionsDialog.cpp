@@ -7,7 +7,9 @@
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
+#include "common/Dpi.h"
 #include "dialogs/BoundDialog.h"
+#include "dialogs/DialogFit.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/RateMath.h"
 #include "resources/resource.h"
@@ -104,6 +106,7 @@ BOOL OptionsDialog::OnInitDialog() {
                      StoredColourFormat(s) == ColourFormat::Rgb ? IDC_OPTIONS_COLOUR_RGB : IDC_OPTIONS_COLOUR_HEX);
     // The dialog lists the hot keys last row first.
     for (auto key = std::rbegin(kHotKeys); key != std::rend(kHotKeys); ++key) ShowHotKey(dialog_, *key);
+    FitDialogTexts(dialog_, dpi::ForWindow(dialog_));
     return TRUE;
 }
 

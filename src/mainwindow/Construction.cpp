@@ -32,7 +32,7 @@ bool MainWindow::OnCreate() {
     bool versionKnown = SUCCEEDED(GetCommonControlsVersion(&major, &minor));
     BuildToolbarBand(major, minor, versionKnown);
 
-    status.Create(window);
+    status.Create(window, currentDpi);
     SizeStatusPanes();
     // Until the first colour change rewrites them, the swatch and the link
     // are drawn only when their panes are marked owner-drawn.
@@ -61,7 +61,19 @@ bool MainWindow::OnCreate() {
 
 void MainWindow::BuildToolbarBand(DWORD commonControlsMajor, DWORD commonControlsMinor, bool versionKnown) {
     band.Build(window, controlTips, commonControlsMajor, commonControlsMinor, versionKnown, g_settings.ZoomFactor,
-               g_settings.Update);
+               g_settings.Update, currentDpi);
+}
+
+void MainWindow::RemakeForDpi(UINT newDpi) {
+    currentDpi = newDpi;
+    band.Rebuild(g_settings.ZoomFactor, g_settings.Update, currentDpi);
+    band.AddSliderTip(ToolbarBand::Slider::Zoom, g_settings.ZoomFactor);
+    band.AddSliderTip(ToolbarBand::Slider::UpdateSpeed, g_settings.Update);
+    band.SetChecked(IDM_ALWAYS_ON_TOP, g_settings.AlwaysOnTop != 0);
+    band.SetChecked(IDM_FOLLOW_MOUSE, g_settings.MouseTracking != 0);
+    band.SetChecked(IDM_TOGGLE_GRID, g_settings.ShowGrid != 0);
+    band.Show(g_settings.DisplayToolbar != 0);
+    status.SetDpi(currentDpi);
 }
 
 void MainWindow::AddControlTips() {

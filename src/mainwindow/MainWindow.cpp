@@ -101,6 +101,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
         OnSettingChange();
         return 0;
+    case WM_DPICHANGED:
+        // Both words carry the new DPI; they are always equal.
+        OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CANCELMODE:
         EndPicking();
         return 0;
@@ -251,6 +255,20 @@ void MainWindow::OnSettingChange() {
     KeepOnDesktop();
     Layout();
     Redraw();
+}
+
+void MainWindow::OnDpiChanged(UINT newDpi, const RECT* suggested) {
+    if (newDpi == 0) return;
+    // The parts first, so that the resize below lays out the new ones.
+    if (newDpi != currentDpi) RemakeForDpi(newDpi);
+    if (suggested) {
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // As for WM_SIZE, which does not come when the size stays.
+    Layout();
+    Redraw();
+    SizeStatusPanes();
 }
 
 void MainWindow::OnSysKeyDown() {

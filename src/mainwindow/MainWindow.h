@@ -83,6 +83,10 @@ public:
     // can be exercised.
     void BuildToolbarBand(DWORD commonControlsMajor, DWORD commonControlsMinor, bool versionKnown);
     void ApplyTopmost();
+    // Makes the parts sized for the DPI again at another one: the toolbar band
+    // with its images and sliders, the status bar's font and height. The
+    // caller lays the window out.
+    void RemakeForDpi(UINT newDpi);
     void ShowToolbarBand();
     void ShowStatusBar();
 
@@ -153,6 +157,10 @@ private:
     void OnSize(UINT kind, int width, int height);
     void OnPaint();
     void OnSettingChange();
+    // The window has come onto a monitor of another scale, or that monitor's
+    // scale has changed: it takes the rectangle the system suggests and its
+    // parts are made again at the new DPI.
+    void OnDpiChanged(UINT newDpi, const RECT* suggested);
     void OnKillFocus(HWND gainingFocus);
     bool OnContextMenu(LPARAM lParam);
     void OnSysKeyDown();

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "common/Dpi.h"
 #include "common/Format.h"
 #include "common/Handles.h"
 #include "mainwindow/WindowUtil.h"
@@ -74,23 +75,41 @@ void DrawLink(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-void StatusPanes::Create(HWND parent) {
+void StatusPanes::Create(HWND parent, UINT dpiValue) {
     const char* pressF1 = g_strings.pressF1.Text();
     window_ = CreateStatusWindowA(kStatusBarStyle, pressF1, parent, IDC_STATUS_BAR);
     SetPrompt(pressF1);
-    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    dpi_ = dpiValue;
+    font_.MakeFor(dpiValue);
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    height_ = WindowHeight(window_);
+}
+
+HFONT StatusPanes::Font() const {
+    return font_.get();
+}
+
+void StatusPanes::SetDpi(UINT dpiValue) {
+    dpi_ = dpiValue;
+    if (!window_) return;
+    // The bar only keeps the handle and draws nothing before it has the new one,
+    // so the old font may go first.
+    font_.MakeFor(dpiValue);
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
     height_ = WindowHeight(window_);
 }
 
 void StatusPanes::Size(HWND parent, const RECT& view) {
     if (!window_) return;
+    const int scale = static_cast<int>(dpi_);
     int widths[kStatusPaneCount];
     {
         WindowDC dc(parent);
-        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SelectionGuard font(dc, Font());
         for (int pane = 0; pane < kStatusPaneCount; ++pane) {
             const PaneLook& look = kPaneLooks[pane];
-            widths[pane] = look.sample ? TextWidth(dc, g_strings.*look.sample) + look.margin : look.width;
+            widths[pane] = look.sample ? TextWidth(dc, g_strings.*look.sample) + dpi::Scale(look.margin, scale)
+                                       : dpi::Scale(look.width, scale);
         }
     }
 
@@ -229,6 +248,8 @@ int StatusPanes::HelpIdAt(POINT screenPoint) const {
 void StatusPanes::Forget() {
     window_ = nullptr;
     height_ = 0;
+    // The bar that used it went first.
+    font_.Release();
     colourShown_ = false;
     shownCoordinates_[0] = '\0';
 }

@@ -6,6 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/Dpi.h"
+#include "common/GuiFont.h"
+#include "common/Handles.h"
 #include "mainwindow/ToolTipControl.h"
 #include "view/ColourText.h"
 
@@ -31,15 +34,22 @@ public:
     StatusPanes& operator=(const StatusPanes&) = delete;
 
     // Creates the bar at the bottom of the parent, showing "Press F1 for help"
-    // in DEFAULT_GUI_FONT, and takes its height. The bar is a child of the
-    // parent and goes with it.
-    void Create(HWND parent);
+    // in DEFAULT_GUI_FONT's face at a DPI, and takes its height. The bar is a
+    // child of the parent and goes with it.
+    void Create(HWND parent, UINT dpi);
     HWND Window() const { return window_; }
     int Height() const { return height_; }
+    // The bar's font: the stock DEFAULT_GUI_FONT where the DPI is the system's,
+    // else its face at the DPI, owned here.
+    HFONT Font() const;
+    // Gives the bar its font for another DPI, releasing the one before, and
+    // takes the height the bar chose for it. The widths follow at the next Size.
+    void SetDpi(UINT dpi);
 
     // Sets the five panes' widths for a view: each text pane as wide as its
-    // sample text in the bar's font and a margin, measured in the parent's DC;
-    // the message pane takes all spare room, so the others stay at the right.
+    // sample text in the bar's font and a margin, measured in the parent's DC,
+    // the swatch and the margins scaled to the DPI; the message pane takes all
+    // spare room, so the others stay at the right.
     void Size(HWND parent, const RECT& view);
     // Puts the bar right under the view and as wide as it.
     void Place(const RECT& view);
@@ -89,6 +99,9 @@ private:
 
     HWND window_ = nullptr;
     int height_ = 0;
+    UINT dpi_ = dpi::kBase;
+    // The bar's font: the stock one at the system's DPI, one of its own at another.
+    GuiFont font_;
     bool colourShown_ = false;
     char shownCoordinates_[kPaneTextSize] = "";
 };

@@ -65,3 +65,17 @@ void ToolTipControl::SetToolRect(HWND owner, UINT_PTR id, const RECT& rect) {
 void ToolTipControl::Activate(bool active) {
     SendMessageA(window_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
 }
+
+void ToolTipControl::RemoveToolsOf(HWND window) {
+    if (!window_ || !window) return;
+    // From the last tool down, so that removing one leaves the indices still to
+    // come in place. No text buffer: only the tool's window and id are wanted.
+    for (int index = static_cast<int>(SendMessageA(window_, TTM_GETTOOLCOUNT, 0, 0)) - 1; index >= 0; --index) {
+        TOOLINFOA info = BlankToolInfo();
+        if (!SendMessageA(window_, TTM_ENUMTOOLSA, index, reinterpret_cast<LPARAM>(&info))) continue;
+        const bool coversWindow = (info.uFlags & TTF_IDISHWND) && info.uId == reinterpret_cast<UINT_PTR>(window);
+        if (info.hwnd == window || coversWindow) {
+            SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+        }
+    }
+}

@@ -20,6 +20,9 @@ public:
     void UpdateToolText(HWND tool, const char* text);
     void SetToolRect(HWND owner, UINT_PTR id, const RECT& rect);
     void Activate(bool active);
+    // Removes the tools on a window that is about to go: those covering it
+    // whole and those on its rectangles (a toolbar's buttons).
+    void RemoveToolsOf(HWND window);
     HWND Window() const { return window_; }
     // The control went with its owner: its handle is no longer ours.
     void Forget() { window_ = nullptr; }

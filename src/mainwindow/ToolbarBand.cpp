@@ -3,8 +3,10 @@
 #include <stddef.h>
 
 #include "app/Application.h"
+#include "common/Dpi.h"
 #include "common/Format.h"
 #include "common/Limits.h"
+#include "common/PixelArt.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "text/CommandText.h"
@@ -30,11 +32,15 @@ constexpr DWORD kSliderStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | T
 
 // The toolbar strip holds eight images; the About image (4) is not on the toolbar.
 constexpr int kToolbarImageCount = 6;
+constexpr int kStripImageCount = 8;
 constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
 constexpr int kImageWidth = 16;
 constexpr int kImageHeight = 15;
 constexpr int kToolbarIndent = 4;
+// Around each image in its button, at 100 %: the toolbar's own padding.
+constexpr int kButtonPaddingX = 7;
+constexpr int kButtonPaddingY = 6;
 
 constexpr int kBandMinChildHeight = 21;
 constexpr int kBandWidth = 100;
@@ -45,6 +51,10 @@ constexpr int kSliderGap = 2;
 constexpr int kZoomSliderButtons = 3;
 // Without a rebar the toolbar is flatter and the thumbs would touch its edges.
 constexpr int kBareThumbReduction = 2;
+// At 100 % a slider's thumb of 21 rows reaches 2 rows below the slider; at
+// other scales no greater share of it may, so that as much of it shows.
+constexpr int kThumbRows = 21;
+constexpr int kThumbRowsShown = 19;
 
 constexpr int kToolTipTextLength = 128;
 
@@ -82,17 +92,55 @@ void ToolbarButtons(TBBUTTON (&buttons)[kToolbarButtonCount]) {
 }
 
 // The zoom slider is three Options buttons wide and starts just right of that button.
-RECT ZoomSliderRect(const RECT& optionsButton) {
-    int left = optionsButton.right + kSliderGap;
+RECT ZoomSliderRect(const RECT& optionsButton, int gap) {
+    int left = optionsButton.right + gap;
     int width = kZoomSliderButtons * (optionsButton.right - optionsButton.left);
     return RECT{left, optionsButton.top, left + width, optionsButton.bottom};
 }
 
 // The update slider follows the zoom slider at half its width.
-RECT UpdateSliderRect(const RECT& zoomSlider) {
-    int left = zoomSlider.right + kSliderGap;
+RECT UpdateSliderRect(const RECT& zoomSlider, int gap) {
+    int left = zoomSlider.right + gap;
     int width = (zoomSlider.right - zoomSlider.left) / 2;
     return RECT{left, zoomSlider.top, left + width, zoomSlider.bottom};
+}
+
+// The toolbar strip enlarged by a whole factor, pixel for pixel, as the
+// toolbar makes its own list from the strip at a factor of 1: the strip's
+// greys mapped to the button colours, the button face showing through.
+HIMAGELIST CreateEnlargedStrip(int factor) {
+    Bitmap strip(CreateMappedBitmap(g_instance, IDB_TOOLBAR_STRIP, 0, nullptr, 0));
+    Bitmap enlarged(pixelart::Enlarge(strip, factor));
+    if (!enlarged) return nullptr;
+    HIMAGELIST list =
+        ImageList_Create(kImageWidth * factor, kImageHeight * factor, ILC_COLOR24 | ILC_MASK, kStripImageCount, 0);
+    if (list) ImageList_AddMasked(list, enlarged, GetSysColor(COLOR_BTNFACE));
+    return list;
+}
+
+// The thumb as long as the slider makes it at the system's scale, brought to
+// the band's (less the bare toolbar's reduction), and short enough that no
+// greater share of it hangs below the slider than at 100 % (its top staying
+// where the slider puts it). At 100 % on a 100 % system the slider keeps the
+// thumb it chose, less the bare toolbar's reduction.
+void FitThumb(HWND slider, bool rebarUsed, UINT dpiValue, UINT systemDpi) {
+    int length = static_cast<int>(SendMessageA(slider, TBM_GETTHUMBLENGTH, 0, 0));
+    const int reduction = rebarUsed ? 0 : dpi::Scale(kBareThumbReduction, dpiValue);
+    if (dpiValue == static_cast<UINT>(dpi::kBase) && systemDpi == static_cast<UINT>(dpi::kBase)) {
+        if (reduction) SendMessageA(slider, TBM_SETTHUMBLENGTH, length - reduction, 0);
+        return;
+    }
+    length = dpi::Convert(length, systemDpi, dpiValue) - reduction;
+    SendMessageA(slider, TBM_SETTHUMBLENGTH, length, 0);
+    RECT thumb = {0, 0, 0, 0};
+    RECT client = {0, 0, 0, 0};
+    SendMessageA(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    GetClientRect(slider, &client);
+    const int overhang = thumb.bottom - client.bottom;
+    const int room = client.bottom - thumb.top;
+    if (room > 0 && overhang * kThumbRows > (thumb.bottom - thumb.top) * (kThumbRows - kThumbRowsShown)) {
+        SendMessageA(slider, TBM_SETTHUMBLENGTH, room * kThumbRows / kThumbRowsShown, 0);
+    }
 }
 
 // A slider's tip: "Zoom Level x%d" with the zoom factor, "Auto Update - %s" with the speed's name.
@@ -106,9 +154,34 @@ void SliderTip(ToolbarBand::Slider slider, int value, char (&text)[kToolTipTextL
 
 }  // namespace
 
+void ToolbarBand::CreateToolbar(HWND parent, UINT dpiValue) {
+    const DWORD style = rebarUsed_ ? kToolbarInRebarStyle : kToolbarAloneStyle;
+    const int factor = dpi::WholeFactor(static_cast<int>(dpiValue));
+    if (factor == 1) {
+        toolbar_ = CreateToolbarEx(parent, style, IDC_TOOLBAR, kToolbarImageCount, g_instance, IDB_TOOLBAR_STRIP,
+                                   nullptr, 0, kButtonWidth, kButtonHeight, kImageWidth, kImageHeight,
+                                   sizeof(TBBUTTON));
+        return;
+    }
+    toolbar_ = CreateToolbarEx(parent, style, IDC_TOOLBAR, 0, nullptr, 0, nullptr, 0, kButtonWidth * factor,
+                               kButtonHeight * factor, kImageWidth * factor, kImageHeight * factor,
+                               sizeof(TBBUTTON));
+    images_.reset(CreateEnlargedStrip(factor));
+    SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+    // The padding around the images grows with the scale.
+    SendMessageA(toolbar_, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(kImageWidth * factor + dpi::Scale(kButtonPaddingX, static_cast<int>(dpiValue)),
+                            kImageHeight * factor + dpi::Scale(kButtonPaddingY, static_cast<int>(dpiValue))));
+}
+
 void ToolbarBand::Build(HWND parent, ToolTipControl& tips, DWORD commonControlsMajor, DWORD commonControlsMinor,
-                        bool versionKnown, int zoom, int updateSpeed) {
+                        bool versionKnown, int zoom, int updateSpeed, UINT dpiValue) {
+    parent_ = parent;
     tips_ = &tips;
+    commonControlsMajor_ = commonControlsMajor;
+    commonControlsMinor_ = commonControlsMinor;
+    versionKnown_ = versionKnown;
+    const int scale = static_cast<int>(dpiValue);
     rebarUsed_ = false;
     band_ = nullptr;
     if (CommonControlsHaveRebar(commonControlsMajor, commonControlsMinor, versionKnown)) {
@@ -120,16 +193,14 @@ void ToolbarBand::Build(HWND parent, ToolTipControl& tips, DWORD commonControlsM
         }
     }
 
-    toolbar_ = CreateToolbarEx(rebarUsed_ ? band_ : parent, rebarUsed_ ? kToolbarInRebarStyle : kToolbarAloneStyle,
-                               IDC_TOOLBAR, kToolbarImageCount, g_instance, IDB_TOOLBAR_STRIP, nullptr, 0,
-                               kButtonWidth, kButtonHeight, kImageWidth, kImageHeight, sizeof(TBBUTTON));
+    CreateToolbar(rebarUsed_ ? band_ : parent, dpiValue);
     if (!rebarUsed_) band_ = toolbar_;
 
     SendMessageA(toolbar_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips.Window()), 0);
     TBBUTTON buttons[kToolbarButtonCount];
     ToolbarButtons(buttons);
     SendMessageA(toolbar_, TB_ADDBUTTONSA, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
-    SendMessageA(toolbar_, TB_SETINDENT, kToolbarIndent, 0);
+    SendMessageA(toolbar_, TB_SETINDENT, dpi::Scale(kToolbarIndent, scale), 0);
 
     if (rebarUsed_) {
         REBARBANDINFOA band = {};
@@ -138,7 +209,8 @@ void ToolbarBand::Build(HWND parent, ToolTipControl& tips, DWORD commonControlsM
         band.fStyle = RBBS_CHILDEDGE | RBBS_TOPALIGN;
         band.hwndChild = toolbar_;
         band.cxMinChild = 0;
-        band.cyMinChild = kBandMinChildHeight;
+        // As tall as the buttons: at 100 % that is 21, grown with the images above it.
+        band.cyMinChild = images_ ? HIWORD(SendMessageA(toolbar_, TB_GETBUTTONSIZE, 0, 0)) : kBandMinChildHeight;
         band.cx = kBandWidth;
         SendMessageA(band_, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
     }
@@ -148,8 +220,9 @@ void ToolbarBand::Build(HWND parent, ToolTipControl& tips, DWORD commonControlsM
     // keeping their coordinates, so that they scroll and hide with it.
     RECT optionsButton = {0, 0, 0, 0};
     SendMessageA(toolbar_, TB_GETRECT, IDM_OPTIONS, reinterpret_cast<LPARAM>(&optionsButton));
-    RECT zoomRect = ZoomSliderRect(optionsButton);
-    RECT updateRect = UpdateSliderRect(zoomRect);
+    const int gap = dpi::Scale(kSliderGap, scale);
+    RECT zoomRect = ZoomSliderRect(optionsButton, gap);
+    RECT updateRect = UpdateSliderRect(zoomRect, gap);
     struct SliderPlan {
         HWND* slider;
         const RECT* rect;
@@ -160,6 +233,7 @@ void ToolbarBand::Build(HWND parent, ToolTipControl& tips, DWORD commonControlsM
         {&zoomSlider_, &zoomRect, kMinZoomFactor, kMaxZoomFactor, zoom},
         {&updateSlider_, &updateRect, kMinUpdateSpeed, kMaxUpdateSpeed, updateSpeed},
     };
+    const UINT systemDpi = dpi::System();
     for (const SliderPlan& plan : sliders) {
         const RECT& r = *plan.rect;
         HWND slider = CreateWindowExA(0, TRACKBAR_CLASSA, nullptr, kSliderStyle, r.left, r.top, r.right - r.left,
@@ -167,14 +241,29 @@ void ToolbarBand::Build(HWND parent, ToolTipControl& tips, DWORD commonControlsM
         SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(plan.low, plan.high));
         SendMessageA(slider, TBM_SETPOS, TRUE, plan.position);
         SetParent(slider, toolbar_);
+        FitThumb(slider, rebarUsed_, dpiValue, systemDpi);
         *plan.slider = slider;
     }
+}
 
-    if (!rebarUsed_) {
-        LRESULT thumb = SendMessageA(zoomSlider_, TBM_GETTHUMBLENGTH, 0, 0);
-        SendMessageA(zoomSlider_, TBM_SETTHUMBLENGTH, thumb - kBareThumbReduction, 0);
-        SendMessageA(updateSlider_, TBM_SETTHUMBLENGTH, thumb - kBareThumbReduction, 0);
+void ToolbarBand::Rebuild(int zoom, int updateSpeed, UINT dpiValue) {
+    HWND parent = parent_;
+    ToolTipControl* tips = tips_;
+    if (!parent || !tips) return;
+    Destroy();
+    Build(parent, *tips, commonControlsMajor_, commonControlsMinor_, versionKnown_, zoom, updateSpeed, dpiValue);
+}
+
+void ToolbarBand::Destroy() {
+    if (tips_) {
+        tips_->RemoveToolsOf(zoomSlider_);
+        tips_->RemoveToolsOf(updateSlider_);
+        tips_->RemoveToolsOf(toolbar_);
     }
+    // A toolbar destroys the tooltip control it was given: the shared one stays.
+    if (toolbar_) SendMessageA(toolbar_, TB_SETTOOLTIPS, 0, 0);
+    if (band_) DestroyWindow(band_);
+    Forget();
 }
 
 void ToolbarBand::Show(bool shown) {
@@ -256,6 +345,8 @@ void ToolbarBand::FillButtonTip(NMTTDISPINFOA& info) {
 
 void ToolbarBand::Forget() {
     height_ = 0;
+    // The toolbar that showed the images went before them.
+    images_.reset();
     toolbar_ = nullptr;
     band_ = nullptr;
     zoomSlider_ = nullptr;

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/Handles.h"
 #include "mainwindow/ToolTipControl.h"
 
 class ToolbarBand {
@@ -21,12 +22,16 @@ public:
 
     // Builds the rebar (from common controls 4.71 on) or the bare toolbar on the
     // parent, the buttons, and the two sliders at the given zoom factor and
-    // update speed, and takes the band's height. The toolbar's tooltips and the
-    // sliders' tips go through the shared control. The version is an input so
-    // that both forms can be built. The windows are children of the parent and
-    // go with it.
+    // update speed, all sized for a DPI, and takes the band's height. The
+    // toolbar's tooltips and the sliders' tips go through the shared control.
+    // The version is an input so that both forms can be built. The windows are
+    // children of the parent and go with it.
     void Build(HWND parent, ToolTipControl& tips, DWORD commonControlsMajor, DWORD commonControlsMinor,
-               bool versionKnown, int zoom, int updateSpeed);
+               bool versionKnown, int zoom, int updateSpeed, UINT dpi);
+    // Takes the band down and builds it again, for the same parent and common
+    // controls, sized for another DPI. The caller adds the sliders' tips, sets
+    // the check buttons and shows or hides it again.
+    void Rebuild(int zoom, int updateSpeed, UINT dpi);
     // The band's window: the rebar, or the toolbar itself when there is none.
     HWND Window() const { return band_; }
     HWND Toolbar() const { return toolbar_; }
@@ -64,8 +69,20 @@ public:
 private:
     HWND SliderWindow(Slider slider) const;
     void UpdateSliderTip(Slider slider, int value);
+    // The toolbar with the strip's images: at a whole-number enlargement of 1
+    // the toolbar loads the strip itself; above it, it shows the strip
+    // enlarged pixel for pixel from a list of our own, in buttons grown with it.
+    void CreateToolbar(HWND parent, UINT dpi);
+    // Removes the band's windows, their tooltip tools and the images.
+    void Destroy();
 
+    HWND parent_ = nullptr;
     ToolTipControl* tips_ = nullptr;
+    DWORD commonControlsMajor_ = 0;
+    DWORD commonControlsMinor_ = 0;
+    bool versionKnown_ = false;
+    // The enlarged strip the toolbar shows above a factor of 1; it outlives the toolbar.
+    ImageList images_;
     bool rebarUsed_ = false;
     int height_ = 0;
     HWND toolbar_ = nullptr;

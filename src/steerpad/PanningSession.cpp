@@ -1,9 +1,10 @@
 // The session object and what happens on each tick of the steering timer.
 #include "steerpad/PanningSession.h"
 
+#include "common/PixelArt.h"
 #include "steerpad/Steering.h"
 
-PanningSession::PanningSession(bool allowHorizontal, bool allowVertical, int x, int y)
+PanningSession::PanningSession(bool allowHorizontal, bool allowVertical, int x, int y, int enlargementFactor)
     : markWidth(0),
       markHeight(0),
       vertical(allowVertical ? TRUE : FALSE),
@@ -23,9 +24,12 @@ PanningSession::PanningSession(bool allowHorizontal, bool allowVertical, int x, 
       originWindow(nullptr),
       owner(nullptr),
       savedCursor(nullptr),
-      ending(FALSE) {
+      ending(FALSE),
+      enlargement(enlargementFactor > 1 ? enlargementFactor : 1) {
     WORD markId = steering::MarkBitmapFor(allowHorizontal, allowVertical);
     if (markId) markBitmap.reset(LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(markId)));
+    // Its size, the window's and the dead zone's follow from the bitmap.
+    if (markBitmap && enlargement > 1) markBitmap.reset(pixelart::Enlarge(markBitmap, enlargement));
     BITMAP size;
     if (markBitmap && GetObjectA(markBitmap, sizeof(size), &size)) {
         markWidth = size.bmWidth;
@@ -52,6 +56,21 @@ HCURSOR ChooseDirectionCursor(PanningSession* session, int x, int y) {
     session->offsetY = steering::AxisOffset(session->vertical != FALSE, y, session->originY, session->deadZoneTop,
                                             session->deadZoneBottom);
     WORD id = steering::DirectionCursorId(session->cursorTable, session->offsetX, session->offsetY);
+    return DirectionCursor(session, id);
+}
+
+HCURSOR DirectionCursor(PanningSession* session, WORD id) {
+    if (session->enlargement > 1 && id >= IDC_PAN_WEST && id <= IDC_PAN_EAST) {
+        OwnedCursor& enlarged = session->directionCursors[id - IDC_PAN_WEST];
+        if (!enlarged) {
+            // Enlarged from the art as drawn: LoadCursor may hand out a copy the
+            // system has already stretched to its own scale.
+            OwnedCursor art(static_cast<HCURSOR>(LoadImageA(g_library.instance, MAKEINTRESOURCEA(id), IMAGE_CURSOR,
+                                                             kCursorArtSize, kCursorArtSize, LR_DEFAULTCOLOR)));
+            if (art) enlarged.reset(pixelart::EnlargeCursor(art, session->enlargement));
+        }
+        if (enlarged) return enlarged;
+    }
     return LoadCursorA(g_library.instance, MAKEINTRESOURCEA(id));
 }
 

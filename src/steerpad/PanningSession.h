@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "common/Handles.h"
+#include "steerpad/SteerpadResource.h"
+
 // The origin window's steering timer.
 constexpr UINT_PTR kSteeringTimerId = 999;
 constexpr UINT kSteeringIntervalMs = 25;
@@ -23,11 +25,17 @@ struct PanningLibrary {
 
 extern PanningLibrary g_library;
 
+// The eleven direction cursors, IDC_PAN_WEST to IDC_PAN_EAST, drawn 32 x 32.
+constexpr int kDirectionCursorCount = IDC_PAN_EAST - IDC_PAN_WEST + 1;
+constexpr int kCursorArtSize = 32;
+
 // One session, from the middle-button press to its end. Allocated by
 // StartPanning; owned by its origin window from the window's creation on, and
 // freed when that window is gone.
 struct PanningSession {
-    PanningSession(bool allowHorizontal, bool allowVertical, int x, int y);
+    // enlargement: the whole factor by which the mark and the cursors are
+    // enlarged for the owner's monitor (1 at 100 %).
+    PanningSession(bool allowHorizontal, bool allowVertical, int x, int y, int enlargement = 1);
     ~PanningSession();
     PanningSession(const PanningSession&) = delete;
     PanningSession& operator=(const PanningSession&) = delete;
@@ -59,6 +67,12 @@ struct PanningSession {
     // The session has begun to end: the capture lost while the origin window
     // is destroyed must not end it a second time.
     BOOL ending;
+    // Each pixel of the mark and the cursors becomes a block of this many
+    // pixels square; 1 shows the library's own resources as they are.
+    int enlargement;
+    // The enlarged direction cursors, made when first shown and destroyed with
+    // the session, after the saved cursor is current again. Empty at 1.
+    OwnedCursor directionCursors[kDirectionCursorCount];
 };
 
 // Shows the mark, captures the mouse, starts the timer and the hook. NULL when
@@ -73,6 +87,10 @@ void RegisterProtocolMessages();
 // when the owner unloads the library.
 void EndPanning(PanningSession* session);
 
+// The direction cursor of a resource id for the session: the library's own at
+// an enlargement of 1, else the session's enlarged copy (the library's own when
+// no copy can be made).
+HCURSOR DirectionCursor(PanningSession* session, WORD id);
 // The direction cursor for a mouse position in owner client coordinates; NULL
 // when the position has not changed since the last call.
 HCURSOR ChooseDirectionCursor(PanningSession* session, int x, int y);

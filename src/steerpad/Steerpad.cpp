@@ -3,6 +3,7 @@
 
 #include <type_traits>
 
+#include "common/Dpi.h"
 #include "common/Names.h"
 #include "steerpad/PanningSession.h"
 
@@ -45,7 +46,9 @@ extern "C" int WINAPI StartPanning(HWND owner, BOOL horizontal, BOOL vertical, i
     // owner hears of its end and lets go of its hold on the library.
     if (g_library.running) EndPanning(g_library.running);
 
-    PanningSession* session = new PanningSession(horizontal != 0, vertical != 0, x, y);
+    // The mark and the cursors at the scale of the monitor the owner is on.
+    const int enlargement = dpi::WholeFactor(static_cast<int>(dpi::ForWindow(owner)));
+    PanningSession* session = new PanningSession(horizontal != 0, vertical != 0, x, y, enlargement);
     if (!session) return 0;
     if (!CreateOriginWindow(session, owner)) delete session;
     return 0;

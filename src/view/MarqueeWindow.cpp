@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "common/Handles.h"
+#include "common/PixelArt.h"
 #include "resources/resource.h"
 #include "common/Names.h"
 #include "view/PopupMath.h"
@@ -10,12 +11,15 @@ namespace {
 
 constexpr UINT_PTR kDashTimerId = 1;
 constexpr UINT kDashIntervalMs = 100;
-constexpr int kPatternSize = 8;
 
 ATOM g_marqueeAtom = 0;
 
-HBRUSH LoadPatternBrush(int bitmapId) {
+// The dash pattern for a line of lineWidth pixels: the 8 x 8 picture, enlarged
+// pixel for pixel when the line is wider than one.
+HBRUSH LoadPatternBrush(int bitmapId, int lineWidth) {
     Bitmap pattern(LoadBitmapA(g_instance, MAKEINTRESOURCEA(bitmapId)));
+    if (!pattern) return nullptr;
+    if (lineWidth > 1) pattern.reset(pixelart::Enlarge(pattern, lineWidth));
     if (!pattern) return nullptr;
     // The brush keeps its own copy of the pattern, so the bitmap goes at once.
     return CreatePatternBrush(pattern);
@@ -23,7 +27,7 @@ HBRUSH LoadPatternBrush(int bitmapId) {
 
 }  // namespace
 
-MarqueeWindow::MarqueeWindow() : frame_{0, 0, 0, 0}, phase_(0) {}
+MarqueeWindow::MarqueeWindow() : frame_{0, 0, 0, 0}, phase_(0), lineWidth_(1) {}
 
 MarqueeWindow::~MarqueeWindow() {
     // The window goes before the class, which cannot be unregistered while it
@@ -36,7 +40,7 @@ ATOM MarqueeWindow::ClassAtom() {
     return g_marqueeAtom;
 }
 
-void MarqueeWindow::Show(HWND owner) {
+void MarqueeWindow::Show(HWND owner, UINT dpiValue) {
     // A drag whose button-up never arrived may have left a frame on screen.
     if (window_) Hide();
     if (!g_marqueeAtom) {
@@ -45,13 +49,21 @@ void MarqueeWindow::Show(HWND owner) {
         g_marqueeAtom = RegisterPopupClass(description);
         if (!g_marqueeAtom) return;
     }
-    MakeBrushes();
+    MakeBrushes(MarqueeLineWidth(dpiValue ? dpiValue : dpi::ForWindow(owner)));
     if (CreatePopup(g_marqueeAtom, WS_POPUP, owner)) SetTimer(window_, kDashTimerId, kDashIntervalMs, nullptr);
 }
 
-void MarqueeWindow::MakeBrushes() {
-    if (!brushA_) brushA_.reset(LoadPatternBrush(IDB_MARQUEE_HORIZONTAL));
-    if (!brushB_) brushB_.reset(LoadPatternBrush(IDB_MARQUEE_VERTICAL));
+void MarqueeWindow::MakeBrushes(int lineWidth) {
+    // Kept from one show to the next while the line keeps its width. No DC
+    // holds them: a paint selects them only while it draws.
+    if (lineWidth != lineWidth_) {
+        brushA_.reset();
+        brushB_.reset();
+        lineWidth_ = lineWidth;
+        phase_ = 0;
+    }
+    if (!brushA_) brushA_.reset(LoadPatternBrush(IDB_MARQUEE_HORIZONTAL, lineWidth_));
+    if (!brushB_) brushB_.reset(LoadPatternBrush(IDB_MARQUEE_VERTICAL, lineWidth_));
 }
 
 void MarqueeWindow::Place(int x, int y, int width, int height) {
@@ -85,7 +97,7 @@ void MarqueeWindow::OnSize(HWND window, int width, int height) {
     if (width == 0 || height == 0) return;
     GetClientRect(window, &frame_);
     Region ring(CreateRectRgnIndirect(&frame_));
-    RECT inside = MarqueeInnerRect(frame_.right - frame_.left, frame_.bottom - frame_.top);
+    RECT inside = MarqueeInnerRect(frame_.right - frame_.left, frame_.bottom - frame_.top, lineWidth_);
     if (!IsRectEmpty(&inside)) {
         Region inner(CreateRectRgnIndirect(&inside));
         CombineRgn(ring, ring, inner, RGN_XOR);
@@ -96,7 +108,7 @@ void MarqueeWindow::OnSize(HWND window, int width, int height) {
 
 void MarqueeWindow::OnTimer(HWND window) {
     InvalidateRect(window, nullptr, FALSE);
-    phase_ = NextMarqueePhase(phase_);
+    phase_ = NextMarqueePhase(phase_, lineWidth_);
 }
 
 void MarqueeWindow::OnPaint(HWND window) {
@@ -104,15 +116,17 @@ void MarqueeWindow::OnPaint(HWND window) {
     if (brushA_ && brushB_) {
         const int width = frame_.right - frame_.left;
         const int height = frame_.bottom - frame_.top;
+        const int line = lineWidth_;
+        const int pattern = MarqueePatternSize(line);
         struct Edge {
             HBRUSH brush;
             int originX, originY;
             int x, y, width, height;
         } const edges[] = {
-            {brushA_, phase_, 0, frame_.left, frame_.top, width, 1},
-            {brushA_, kPatternSize - phase_, 0, frame_.left, frame_.bottom - 1, width, 1},
-            {brushB_, 0, kPatternSize - phase_, frame_.left, frame_.top, 1, height},
-            {brushB_, 0, phase_, frame_.right - 1, frame_.top, 1, height},
+            {brushA_, phase_, 0, frame_.left, frame_.top, width, line},
+            {brushA_, pattern - phase_, 0, frame_.left, frame_.bottom - line, width, line},
+            {brushB_, 0, pattern - phase_, frame_.left, frame_.top, line, height},
+            {brushB_, 0, phase_, frame_.right - line, frame_.top, line, height},
         };
         // The monochrome patterns take the DC's default colours: black text on white.
         HGDIOBJ noBrush = GetStockObject(NULL_BRUSH);

@@ -29,7 +29,7 @@ void MainWindow::OnRButtonDown(int x, int y) {
     selectionEnd = selectionAnchor;
     // A drag whose button-up never arrived may have left its outline behind.
     marquee.Hide();
-    marquee.Show(window);
+    marquee.Show(window, Dpi());
     selecting = true;
     SetCapture(window);
 }
@@ -55,7 +55,7 @@ void MainWindow::UpdateSelectionFeedback() {
         FormatText(text, format.Text(), static_cast<int>(size.cx), static_cast<int>(size.cy));
         POINT tip = SelectionTipPoint(selectionAnchor, zoom);
         ClientToScreen(window, &tip);
-        trackingToolTip.Show(window, tip.x, tip.y, text);
+        trackingToolTip.Show(window, tip.x, tip.y, text, Dpi());
     }
 
     POINT corners[2] = {{selection.left, selection.top}, {selection.right, selection.bottom}};

@@ -134,7 +134,8 @@ void MainWindow::OnLButtonDown() {
     UpdateZoomFrame();
     InvertZoomFrame();
     SetCursor(LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
-    trackingToolTip.Show(window, zoomPoint.x, zoomPoint.y - halfHeight - kPickingTipGap, g_strings.dragHint.Text());
+    trackingToolTip.Show(window, zoomPoint.x, zoomPoint.y - halfHeight - kPickingTipGap, g_strings.dragHint.Text(),
+                         Dpi());
 }
 
 void MainWindow::OnPickingMouseMove() {

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kIconSize = 16;
-constexpr int kIconMargin = 1;
-
 ATOM g_toolTipAtom = 0;
 
 }  // namespace
@@ -27,7 +24,7 @@ ATOM TrackingToolTip::ClassAtom() {
     return g_toolTipAtom;
 }
 
-void TrackingToolTip::Show(HWND owner, int x, int y, const char* text) {
+void TrackingToolTip::Show(HWND owner, int x, int y, const char* text, UINT dpiValue) {
     if (!window_) {
         if (!g_toolTipAtom) {
             WNDCLASSEXA description = {};
@@ -39,14 +36,20 @@ void TrackingToolTip::Show(HWND owner, int x, int y, const char* text) {
         if (!CreatePopup(g_toolTipAtom, WS_POPUP | WS_BORDER, owner)) return;
     }
     lstrcpynA(text_, text ? text : "", kTextCapacity);
+    if (!dpiValue) dpiValue = dpi::ForWindow(owner);
+    if (dpiValue != font_.Dpi()) {
+        // No DC holds the font between paints; the icon is loaded again at its new size.
+        font_.MakeFor(dpiValue);
+        smallIcon_.reset();
+    }
 
     SIZE textSize = {0, 0};
     {
         WindowDC dc(window_);
-        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SelectionGuard font(dc, font_.get());
         GetTextExtentPoint32A(dc, text_, lstrlenA(text_), &textSize);
     }
-    SIZE size = TrackingTipSize(textSize);
+    SIZE size = TrackingTipSize(textSize, dpiValue);
     SetWindowPos(window_, nullptr, x, y - size.cy, size.cx, size.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER);
     InvalidateRect(window_, nullptr, FALSE);
 }
@@ -60,20 +63,23 @@ LRESULT TrackingToolTip::WindowProc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void TrackingToolTip::OnPaint(HWND window) {
+    const UINT dpiValue = font_.Dpi();
+    const int iconSize = TrackingTipIconSize(dpiValue);
+    const int iconMargin = TrackingTipIconMargin(dpiValue);
     if (!smallIcon_) {
         smallIcon_.reset(static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_OCULARIX), IMAGE_ICON,
-                                                       kIconSize, kIconSize, LR_DEFAULTCOLOR)));
+                                                       iconSize, iconSize, LR_DEFAULTCOLOR)));
     }
     PaintScope dc(window);
     RECT client;
     GetClientRect(window, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
-    if (smallIcon_) DrawIconEx(dc, kIconMargin, kIconMargin, smallIcon_, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    if (smallIcon_) DrawIconEx(dc, iconMargin, iconMargin, smallIcon_, iconSize, iconSize, 0, nullptr, DI_NORMAL);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     {
-        SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
-        client.left += kIconSize;
+        SelectionGuard font(dc, font_.get());
+        client.left += iconSize;
         DrawTextA(dc, text_, -1, &client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
 }

@@ -5,7 +5,9 @@
 
 #include <functional>
 
+#include "common/PixelArt.h"
 #include "steerpad/PanningSession.h"
+#include "support/PictureSupport.h"
 #include "support/SteerpadSupport.h"
 #include "support/TestSupport.h"
 
@@ -22,6 +24,11 @@ HCURSOR LibraryCursor(int id) {
     return LoadCursorA(GetModuleHandleA(test::kPanningLibrary), MAKEINTRESOURCEA(id));
 }
 
+// A direction cursor as drawn, 32 x 32, whatever the system's scale; destroyed by the caller.
+HCURSOR CursorArt(HMODULE library, int id) {
+    return static_cast<HCURSOR>(LoadImageA(library, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 32, 32, 0));
+}
+
 bool SameStep(const POINT& step, int x, int y) {
     return step.x == x && step.y == y;
 }
@@ -31,6 +38,34 @@ bool SameStep(const POINT& step, int x, int y) {
     owner.steps.clear();
     if (owner.WaitForSteps(n)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "only " << owner.steps.size() << " steps arrived";
+}
+
+// A cursor's hot spot and the picture of its mask (the AND and XOR halves of
+// a monochrome cursor, one above the other).
+struct CursorShape {
+    POINT hotSpot = {-1, -1};
+    test::Picture mask;
+};
+
+CursorShape ShapeOf(HCURSOR cursor) {
+    CursorShape shape;
+    ICONINFO info = {};
+    if (!GetIconInfo(cursor, &info)) return shape;
+    shape.hotSpot = POINT{static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
+    shape.mask = test::BitmapPicture(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return shape;
+}
+
+// Pixels of the large picture that are not the small one's pixel they were
+// enlarged from; -1 when the sizes are not factor times as large.
+int EnlargementMismatches(const test::Picture& small, const test::Picture& large, int factor) {
+    if (small.width == 0 || large.width != small.width * factor || large.height != small.height * factor) return -1;
+    int mismatches = 0;
+    for (int y = 0; y < large.height; ++y) {
+        for (int x = 0; x < large.width; ++x) mismatches += large.At(x, y) != small.At(x / factor, y / factor);
+    }
+    return mismatches;
 }
 
 class PanningSessionTest : public ::testing::Test {
@@ -381,6 +416,31 @@ TEST(PanningLibrary, CarriesItsPicturesVersionAndSystemImportsOnly) {
     }
     FreeLibrary(library);
     EXPECT_FALSE(LibraryLoaded());
+}
+
+// Its pictures enlarged for a larger scale keep every pixel, as a block.
+TEST(PanningLibrary, ItsCursorsAndMarksGrowPixelForPixel) {
+    HMODULE library = LoadLibraryA(test::kPanningLibrary);
+    ASSERT_NE(nullptr, library);
+    for (int factor : {2, 3}) {
+        SCOPED_TRACE(factor);
+        HCURSOR art = CursorArt(library, 130);
+        HCURSOR enlarged = pixelart::EnlargeCursor(art, factor);
+        ASSERT_NE(nullptr, enlarged);
+        CursorShape small = ShapeOf(art);
+        DestroyCursor(art);
+        CursorShape large = ShapeOf(enlarged);
+        EXPECT_EQ(12 * factor, large.hotSpot.x);
+        EXPECT_EQ(18 * factor, large.hotSpot.y);
+        EXPECT_EQ(32 * factor, large.mask.width);
+        EXPECT_EQ(0, EnlargementMismatches(small.mask, large.mask, factor));
+        EXPECT_TRUE(DestroyCursor(enlarged));
+
+        HBITMAP mark = LoadBitmapA(library, MAKEINTRESOURCEA(141));
+        test::Picture largeMark = test::BitmapPicture(pixelart::Enlarge(mark, factor));
+        EXPECT_EQ(0, EnlargementMismatches(test::BitmapPicture(mark), largeMark, factor));
+    }
+    FreeLibrary(library);
 }
 
 TEST(PanningLibrary, ReloadsTwoHundredTimesWithoutLeavingAnythingBehind) {

@@ -195,3 +195,38 @@ TEST(TrackingMath, MarqueePhaseAndInside) {
 }
 
 }  // namespace
+
+namespace {
+
+// At 150 % and 200 % every amount of the tip grows with the scale, and the
+// marquee's line, dashes and steps with the whole factor.
+TEST(TrackingMath, ScaledTipAndMarquee) {
+    SIZE tiny = TrackingTipSize(SIZE{3, 5}, 192);
+    EXPECT_EQ(tiny.cx, 3 + 48);
+    EXPECT_EQ(tiny.cy, 40);
+    SIZE tall = TrackingTipSize(SIZE{100, 40}, 144);
+    EXPECT_EQ(tall.cx, 136);
+    EXPECT_EQ(tall.cy, 43);
+    EXPECT_EQ(TrackingTipIconSize(96), 16);
+    EXPECT_EQ(TrackingTipIconSize(144), 24);
+    EXPECT_EQ(TrackingTipIconSize(192), 32);
+    EXPECT_EQ(TrackingTipIconMargin(96), 1);
+    EXPECT_EQ(TrackingTipIconMargin(192), 2);
+
+    EXPECT_EQ(MarqueeLineWidth(96), 1);
+    EXPECT_EQ(MarqueeLineWidth(144), 2);
+    EXPECT_EQ(MarqueeLineWidth(192), 2);
+    EXPECT_EQ(MarqueeLineWidth(288), 3);
+    EXPECT_EQ(MarqueePatternSize(2), 16);
+    int phase = 0;
+    for (int expected : {4, 8, 12, 0}) EXPECT_EQ(phase = NextMarqueePhase(phase, 2), expected);
+    RECT inner = MarqueeInnerRect(10, 6, 2);
+    EXPECT_EQ(inner.left, 2);
+    EXPECT_EQ(inner.top, 2);
+    EXPECT_EQ(inner.right, 8);
+    EXPECT_EQ(inner.bottom, 4);
+    EXPECT_TRUE(IsEmpty(MarqueeInnerRect(4, 50, 2)));
+    EXPECT_FALSE(IsEmpty(MarqueeInnerRect(5, 5, 2)));
+}
+
+}  // namespace

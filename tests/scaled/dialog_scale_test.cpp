@@ -1,0 +1,165 @@
+// The dialogs as the dialog manager lays them out at 150 and 200 %: every
+// control of Options, About and the Save dialog's box lies inside its dialog,
+// clear of the others, and its text fits it, measured in the control's own font.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "common/Dpi.h"
+#include "common/Handles.h"
+#include "resources/resource.h"
+#include "support/ControlSupport.h"
+#include "support/DialogSupport.h"
+#include "support/Fixtures.h"
+#include "support/ScaleSupport.h"
+
+namespace {
+
+bool IsGroupBox(HWND control) {
+    return test::ClassName(control) == "Button" && (GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+HWND BuddyOf(HWND control) {
+    if (test::ClassName(control) != "msctls_updown32") return nullptr;
+    return reinterpret_cast<HWND>(SendMessageA(control, UDM_GETBUDDY, 0, 0));
+}
+
+// The rectangle the text needs when drawn with the format in the given width.
+RECT TextNeeds(HWND control, const std::string& text, int width, UINT format) {
+    RECT needed = {0, 0, width, 0};
+    WindowDC dc(control);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    SelectionGuard selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    DrawTextA(dc, text.c_str(), -1, &needed, format | DT_CALCRECT | DT_EXPANDTABS);
+    return needed;
+}
+
+// Why the control's text does not fit it; empty when it does. Room is left as
+// the system's controls draw: the check box or radio circle and its gap before
+// a button's text, a frame around a push button's.
+std::string TextMisfit(HWND control, int dpiValue) {
+    const std::string text = test::WindowText(control);
+    if (text.empty()) return "";
+    RECT client;
+    GetClientRect(control, &client);
+    const LONG style = static_cast<LONG>(GetWindowLongPtrA(control, GWL_STYLE));
+    const std::string kind = test::ClassName(control);
+    int width = client.right;
+    int height = client.bottom;
+    UINT format = DT_SINGLELINE;
+    if (kind == "Static") {
+        const LONG type = style & SS_TYPEMASK;
+        if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT) return "";
+        format = DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0);
+    } else if (kind == "Button") {
+        const LONG type = style & BS_TYPEMASK;
+        if (type == BS_GROUPBOX) {
+            width -= 2 * dpi::Scale(8, dpiValue);
+        } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+            width -= 2 * dpi::Scale(3, dpiValue);
+            height -= 2 * dpi::Scale(3, dpiValue);
+        } else {
+            width -= dpi::Scale(13 + 3, dpiValue);
+        }
+        if (style & BS_MULTILINE) format = DT_WORDBREAK;
+    } else if (kind == "Edit") {
+        const DWORD margins = static_cast<DWORD>(SendMessageA(control, EM_GETMARGINS, 0, 0));
+        width -= LOWORD(margins) + HIWORD(margins);
+    } else {
+        return "";
+    }
+    const RECT needed = TextNeeds(control, text, width, format);
+    if (needed.right <= width && needed.bottom <= height) return "";
+    return "\"" + text + "\" needs " + std::to_string(needed.right) + "x" + std::to_string(needed.bottom) +
+           ", has " + std::to_string(width) + "x" + std::to_string(height);
+}
+
+// True when a window lies wholly inside another's client area.
+bool LiesInside(HWND window, HWND parent) {
+    RECT client, inside;
+    GetClientRect(parent, &client);
+    const RECT placed = test::RectIn(window, parent);
+    IntersectRect(&inside, &placed, &client);
+    return EqualRect(&inside, &placed) != FALSE;
+}
+
+// Every visible control of the dialog (and of the dialogs inside it) that leaves
+// its parent's client area or whose text is cut, with the reason.
+std::vector<std::string> Misfits(HWND dialog) {
+    std::vector<std::string> found;
+    const int dpiValue = static_cast<int>(dpi::ForWindow(dialog));
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(control)) continue;
+        const std::string name = test::ClassName(control) + " " + std::to_string(GetDlgCtrlID(control));
+        if (!LiesInside(control, dialog)) found.push_back(name + " leaves its dialog");
+        const std::string misfit = TextMisfit(control, dpiValue);
+        if (!misfit.empty()) found.push_back(name + ": " + misfit);
+        // Nothing lies over another control but a group box around it.
+        for (HWND other = GetWindow(control, GW_HWNDNEXT); other; other = GetWindow(other, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(other) || IsGroupBox(control) || IsGroupBox(other)) continue;
+            // An up-down sits on its buddy's border, as the system places it.
+            if (BuddyOf(control) == other || BuddyOf(other) == control) continue;
+            RECT common;
+            const RECT placed = test::RectIn(control, dialog), otherPlaced = test::RectIn(other, dialog);
+            if (IntersectRect(&common, &placed, &otherPlaced)) {
+                found.push_back(name + " overlaps " + test::ClassName(other) + " " + std::to_string(GetDlgCtrlID(other)));
+            }
+        }
+        if (test::ClassName(control) == "#32770") {
+            for (const std::string& inner : Misfits(control)) found.push_back(inner);
+        }
+    }
+    return found;
+}
+
+// Checks a dialog and counts the controls seen, so that an empty dialog cannot pass.
+void ExpectWhole(HWND dialog, int* checked) {
+    for (const std::string& misfit : Misfits(dialog)) ADD_FAILURE() << misfit;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) ++*checked;
+}
+
+class DialogScaleTest : public test::PlacedMainWindow {
+protected:
+    void SetUp() override {
+        PlacedMainWindow::SetUp();
+        ASSERT_EQ(test::RequestedDpi(), dpi::ForWindow(Window()));
+    }
+};
+
+TEST_F(DialogScaleTest, OptionsAndAboutKeepEveryControlWholeAndInside) {
+    SCOPED_TRACE("at " + std::to_string(dpi::ForWindow(Window())) + " DPI");
+    int options = 0;
+    test::RunDialogFrom(Window(), WM_COMMAND, IDM_OPTIONS, [&](HWND dialog) {
+        ExpectWhole(dialog, &options);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(30, options);
+    int about = 0;
+    test::RunDialogFrom(Window(), WM_COMMAND, IDM_ABOUT, [&](HWND dialog) {
+        ExpectWhole(dialog, &about);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(9, about);
+}
+
+TEST_F(DialogScaleTest, TheSaveDialogsBoxIsWholeAndInside) {
+    SCOPED_TRACE("at " + std::to_string(dpi::ForWindow(Window())) + " DPI");
+    int checked = 0;
+    test::RunDialogFrom(Window(), WM_COMMAND, IDM_SAVE_IMAGE_AS, [&](HWND dialog) {
+        // Our template is a dialog of its own inside the system's: the system's
+        // controls are the system's business, ours must fit and stay inside.
+        HWND ours = GetWindow(dialog, GW_CHILD);
+        while (ours && !GetDlgItem(ours, IDC_SAVE_ZOOMED_IMAGE)) ours = GetWindow(ours, GW_HWNDNEXT);
+        ASSERT_NE(nullptr, ours);
+        EXPECT_TRUE(LiesInside(ours, dialog)) << "our part leaves the Save dialog";
+        ExpectWhole(ours, &checked);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(1, checked);
+}
+
+}  // namespace
