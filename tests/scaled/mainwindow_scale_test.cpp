@@ -21,16 +21,6 @@ int AtScale(int at144, int at192) {
     return test::RequestedDpi() == 192 ? at192 : at144;
 }
 
-int TextWidth(HWND window, HGDIOBJ font, const char* text) {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
-    return size.cx;
-}
-
 // Each test makes the window itself, where it opens.
 class MainWindowAtScale : public test::PlacedMainWindow {
 protected:
@@ -122,17 +112,12 @@ TEST_F(MainWindowAtScale, TheStatusBarIsSizedForItsScaledFont) {
 
     const std::vector<int> edges = test::PaneEdges(bar);
     ASSERT_EQ(edges.size(), 5u);
-    EXPECT_EQ(edges[1] - edges[0], TextWidth(Window(), font, "Colour (rgb): 000,000,000 ") + AtScale(9, 12));
+    EXPECT_EQ(edges[1] - edges[0], test::TextExtent(font, "Colour (rgb): 000,000,000 ").cx + AtScale(9, 12));
     EXPECT_EQ(edges[2] - edges[1], AtScale(47, 62));
-    EXPECT_EQ(edges[3] - edges[2], TextWidth(Window(), font, " 99999,99999 ") + AtScale(9, 12));
-    EXPECT_EQ(edges[4] - edges[3], TextWidth(Window(), font, "www.quillfern.com") + AtScale(18, 24));
+    EXPECT_EQ(edges[3] - edges[2], test::TextExtent(font, " 99999,99999 ").cx + AtScale(9, 12));
+    EXPECT_EQ(edges[4] - edges[3], test::TextExtent(font, "www.quillfern.com").cx + AtScale(18, 24));
 
-    HDC dc = GetDC(bar);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(bar, dc);
+    const TEXTMETRICA metrics = test::MetricsOf(font);
     int borders[3] = {0, 0, 0};
     SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     EXPECT_GE(test::State().status.Height(), metrics.tmHeight + 2 * borders[1]);

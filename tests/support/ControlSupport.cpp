@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/Dpi.h"
+
 namespace test {
 
 std::string ClassName(HWND window) {
@@ -45,6 +47,13 @@ RECT RectIn(HWND window, HWND reference) {
     return rect;
 }
 
+RECT ClientOnScreen(HWND window) {
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
 POINT Centre(const RECT& rect) {
     POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     return centre;
@@ -82,6 +91,37 @@ const Tool* FindTool(const std::vector<Tool>& tools, HWND window, UINT_PTR id) {
         if (tool.window == window && tool.id == id) return &tool;
     }
     return nullptr;
+}
+
+SIZE TextExtent(HGDIOBJ font, const char* text) {
+    SIZE size = {0, 0};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size;
+}
+
+TEXTMETRICA MetricsOf(HGDIOBJ font) {
+    TEXTMETRICA metrics = {};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return metrics;
+}
+
+LONG FontHeight(HGDIOBJ font) {
+    LOGFONTA face = {};
+    GetObjectA(font, sizeof(face), &face);
+    return face.lfHeight;
+}
+
+LONG GuiFontHeightAt(UINT dpiValue) {
+    return MulDiv(FontHeight(GetStockObject(DEFAULT_GUI_FONT)), static_cast<int>(dpiValue),
+                  static_cast<int>(dpi::System()));
 }
 
 }  // namespace test

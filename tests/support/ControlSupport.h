@@ -1,5 +1,6 @@
-// Helpers for the tests of the main window's child controls: class names,
-// status pane texts, rectangles, and the tools of the shared tooltip control.
+// Helpers for the tests of the main window's child controls and pop-ups: class
+// names, status pane texts, rectangles, the tools of the shared tooltip control,
+// and text measured in a font.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +23,8 @@ RECT PaneRect(HWND statusBar, int pane);
 RECT ButtonRect(HWND toolbar, int command);
 // A window's rectangle in the client coordinates of another window, or on the screen.
 RECT RectIn(HWND window, HWND reference = nullptr);
+// A window's client area on the screen.
+RECT ClientOnScreen(HWND window);
 POINT Centre(const RECT& rect);
 
 struct Tool {
@@ -37,5 +40,13 @@ std::vector<Tool> ToolsOf(HWND toolTip);
 const Tool* FindTool(const std::vector<Tool>& tools, HWND window, UINT_PTR id);
 // The text of the tool with that window and id.
 std::string ToolText(HWND toolTip, HWND window, UINT_PTR id);
+
+// A text's size, and a font's metrics, in the font on the screen's DC.
+SIZE TextExtent(HGDIOBJ font, const char* text);
+TEXTMETRICA MetricsOf(HGDIOBJ font);
+// The height a font was made with (lfHeight).
+LONG FontHeight(HGDIOBJ font);
+// DEFAULT_GUI_FONT's height at a DPI: the stock font is made for the system's.
+LONG GuiFontHeightAt(UINT dpiValue);
 
 }  // namespace test

@@ -90,6 +90,16 @@ int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POIN
     return wrong;
 }
 
+CursorShape ShapeOf(HCURSOR cursor) {
+    CursorShape shape;
+    ICONINFO info = {};
+    if (!cursor || !GetIconInfo(cursor, &info)) return shape;
+    shape.hotSpot = POINT{static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
+    shape.mask = BitmapPicture(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return shape;
+}
+
 std::string FileBytes(const std::string& path) {
     std::string bytes;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -25,6 +25,13 @@ Picture BitmapPicture(HBITMAP bitmap);
 Picture FilePicture(const std::string& path, GUID* format = nullptr);
 // Pixels that are not the pattern's screen pixel they are scaled from, starting at origin.
 int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POINT origin, int scale);
+// A cursor's hot spot and the picture of its mask (the AND and XOR halves of
+// a monochrome cursor, one above the other); no hot spot (-1) when it has none.
+struct CursorShape {
+    POINT hotSpot = {-1, -1};
+    Picture mask;
+};
+CursorShape ShapeOf(HCURSOR cursor);
 // A whole file; empty when it cannot be read.
 std::string FileBytes(const std::string& path);
 

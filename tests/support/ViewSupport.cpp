@@ -148,6 +148,33 @@ COLORREF ScreenCapture::At(int x, int y) const {
     return pixels_[static_cast<size_t>(y - rect_.top) * (rect_.right - rect_.left) + (x - rect_.left)];
 }
 
+Ink FindInk(HDC dc, const RECT& area, COLORREF colour, bool matching) {
+    const std::vector<COLORREF> pixels = PixelsOf(dc, area);
+    Ink ink;
+    for (int y = area.top, i = 0; y < area.bottom; ++y) {
+        for (int x = area.left, run = 0; x < area.right; ++x, ++i) {
+            run = (pixels[i] == colour) == matching ? run + 1 : 0;
+            if (!run) continue;
+            const RECT pixel = {x, y, x + 1, y + 1};
+            UnionRect(&ink.box, &ink.box, &pixel);
+            ++ink.count;
+            if (run > ink.longestRow) ink.longestRow = run;
+        }
+    }
+    return ink;
+}
+
+Ink ScreenInk(const RECT& area, COLORREF colour, bool matching) {
+    HDC screen = GetDC(nullptr);
+    const Ink ink = FindInk(screen, area, colour, matching);
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
+RECT InkBox(const RECT& area, COLORREF background) {
+    return ScreenInk(area, background, false).box;
+}
+
 void FillClient(HWND window, COLORREF colour) {
     HDC dc = GetDC(window);
     RECT client;

@@ -87,6 +87,20 @@ private:
     std::vector<COLORREF> pixels_;
 };
 
+// The pixels of an area of a DC that are of a colour, or with matching false
+// all that are not: how many, the box around them (empty when there are none)
+// and their longest run along a row.
+struct Ink {
+    int count = 0;
+    RECT box = {0, 0, 0, 0};
+    int longestRow = 0;
+};
+Ink FindInk(HDC dc, const RECT& area, COLORREF colour, bool matching = true);
+// The same on the screen.
+Ink ScreenInk(const RECT& area, COLORREF colour, bool matching = true);
+// The box around the pixels of a screen area that are not the background; empty when there are none.
+RECT InkBox(const RECT& area, COLORREF background);
+
 // Fills a window's client area with one colour through its DC.
 void FillClient(HWND window, COLORREF colour);
 

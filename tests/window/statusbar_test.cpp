@@ -19,13 +19,7 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 int TextWidth(const char* text) {
-    HDC dc = GetDC(g_mainWindow.Window());
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(g_mainWindow.Window(), dc);
-    return size.cx;
+    return test::TextExtent(GetStockObject(DEFAULT_GUI_FONT), text).cx;
 }
 
 POINT ScreenPoint(HWND window, int x, int y) {
@@ -53,34 +47,6 @@ bool HandShownAt(int x, int y) {
     bool hand = GetCursor() == g_handCursor;
     EXPECT_EQ(result == 1, hand);
     return hand;
-}
-
-struct PixelBox {
-    int count = 0;
-    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-    int longestRow = 0;
-};
-
-// Where pixels of one colour lie in a DC, and their longest horizontal run.
-PixelBox FindColour(HDC dc, const RECT& area, COLORREF colour) {
-    PixelBox box;
-    for (int y = area.top; y < area.bottom; ++y) {
-        int run = 0;
-        for (int x = area.left; x < area.right; ++x) {
-            if (GetPixel(dc, x, y) == colour) {
-                ++box.count;
-                ++run;
-                if (run > box.longestRow) box.longestRow = run;
-                if (x < box.left) box.left = x;
-                if (x > box.right) box.right = x;
-                if (y < box.top) box.top = y;
-                if (y > box.bottom) box.bottom = y;
-            } else {
-                run = 0;
-            }
-        }
-    }
-    return box;
 }
 
 class StatusBar : public test::PlacedMainWindow {
@@ -155,12 +121,10 @@ TEST_F(StatusBar, TheSwatchShowsTheSampledColourAndTheLinkIsBlueUnderlined) {
 
     RECT link = test::PaneRect(test::State().status.Window(), 4);
     MapWindowPoints(test::State().status.Window(), nullptr, reinterpret_cast<POINT*>(&link), 2);
-    HDC screen = GetDC(nullptr);
-    PixelBox blue = FindColour(screen, link, kBlue);
-    ReleaseDC(nullptr, screen);
+    const test::Ink blue = test::ScreenInk(link, kBlue);
     EXPECT_GT(blue.count, 30);
     // The underline runs under most of the text.
-    EXPECT_GT(blue.longestRow, (blue.right - blue.left) * 3 / 4);
+    EXPECT_GT(blue.longestRow, (blue.box.right - 1 - blue.box.left) * 3 / 4);
 }
 
 TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
@@ -183,15 +147,15 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
     item.itemID = 4;
     g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
 
-    PixelBox blue = FindColour(dc, all, kBlue);
+    const test::Ink blue = test::FindInk(dc, all, kBlue);
     EXPECT_GT(blue.count, 30);
-    EXPECT_GE(blue.left, 10);
-    EXPECT_LT(blue.right, 210);
-    EXPECT_GE(blue.top, 2);
-    EXPECT_LT(blue.bottom, 22);
+    EXPECT_GE(blue.box.left, 10);
+    EXPECT_LE(blue.box.right, 210);
+    EXPECT_GE(blue.box.top, 2);
+    EXPECT_LE(blue.box.bottom, 22);
     // Centred across the pane.
-    EXPECT_NEAR((blue.left + blue.right) / 2, 110, 3);
-    EXPECT_GT(blue.longestRow, (blue.right - blue.left) * 3 / 4);
+    EXPECT_NEAR((blue.box.left + blue.box.right - 1) / 2, 110, 3);
+    EXPECT_GT(blue.longestRow, (blue.box.right - 1 - blue.box.left) * 3 / 4);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), fontBefore);
     EXPECT_EQ(GetTextColor(dc), textBefore);
     EXPECT_EQ(GetBkMode(dc), modeBefore);
@@ -201,16 +165,16 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
     test::State().sampledColour = RGB(10, 200, 30);
     item.itemID = 2;
     g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    PixelBox swatch = FindColour(dc, all, RGB(10, 200, 30));
+    const test::Ink swatch = test::FindInk(dc, all, RGB(10, 200, 30));
     EXPECT_EQ(swatch.count, 200 * 20);
-    EXPECT_EQ(swatch.left, 10);
-    EXPECT_EQ(swatch.top, 2);
+    EXPECT_EQ(swatch.box.left, 10);
+    EXPECT_EQ(swatch.box.top, 2);
 
     // Other panes are the status bar's own.
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     item.itemID = 3;
     g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(FindColour(dc, all, kWhite).count, 220 * 24);
+    EXPECT_EQ(test::FindInk(dc, all, kWhite).count, 220 * 24);
 
     SelectObject(dc, oldBitmap);
     DeleteObject(bitmap);
