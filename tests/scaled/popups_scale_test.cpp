@@ -112,9 +112,7 @@ TEST_F(PopupsScaleTest, TheHelpPopupOfAControlIsAtTheWindowsScale) {
 
 TEST_F(PopupsScaleTest, AMiddlePressShowsTheMarkAndCursorsEnlargedPixelForPixel) {
     const POINT press = ToScreen(InView(150, 120));
-    SetCursorPos(press.x, press.y);
-    test::MouseInput(MOUSEEVENTF_MIDDLEDOWN);
-    test::MouseInput(MOUSEEVENTF_MIDDLEUP);
+    test::ClickAt(press, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
     HWND origin = nullptr;
     ASSERT_TRUE(test::PumpUntil([&] { return (origin = test::FindOriginWindow()) != nullptr; }, 5000));
     test::PumpMessages(150);
@@ -160,9 +158,7 @@ TEST_F(PopupsScaleTest, AMiddlePressShowsTheMarkAndCursorsEnlargedPixelForPixel)
     HCURSOR heading = GetCursor();
 
     // A click ends it: the cursor from before is back, and the enlarged one is gone.
-    SetCursorPos(press.x, press.y);
-    test::MouseInput(MOUSEEVENTF_LEFTDOWN);
-    test::MouseInput(MOUSEEVENTF_LEFTUP);
+    test::ClickAt(press);
     ASSERT_TRUE(test::PumpUntil([] { return !GetModuleHandleA(test::kPanningLibrary); }, 5000));
     EXPECT_EQ(nullptr, test::FindOriginWindow());
     EXPECT_NE(heading, GetCursor());

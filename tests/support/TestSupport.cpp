@@ -189,6 +189,12 @@ void MouseInput(DWORD flags, DWORD wheelData) {
     SendInput(1, &input, sizeof(input));
 }
 
+void ClickAt(POINT screen, DWORD down, DWORD up) {
+    SetCursorPos(screen.x, screen.y);
+    MouseInput(down);
+    MouseInput(up);
+}
+
 bool MoveCursor(int x, int y) {
     SetCursorPos(x, y);
     return PumpUntil(

@@ -89,6 +89,8 @@ void HoldModifiers(bool control, bool shift = false, bool alt = false);
 void TypeKeys(std::initializer_list<BYTE> keys);
 // Real mouse input where the cursor is: buttons (MOUSEEVENTF_*) or a wheel turn.
 void MouseInput(DWORD flags, DWORD wheelData = 0);
+// The cursor put at a screen point, and a button pressed and released there.
+void ClickAt(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
 // Moves the real cursor and waits until the system reports it there.
 bool MoveCursor(int x, int y);
 

@@ -27,12 +27,6 @@ bool PopupShown() {
     return popup && IsWindowVisible(popup);
 }
 
-void ClickAt(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    test::MouseInput(MOUSEEVENTF_LEFTDOWN);
-    test::MouseInput(MOUSEEVENTF_LEFTUP);
-}
-
 bool PopupGoes() {
     return test::PumpUntil([] { return !PopupShown(); }, 3000);
 }
@@ -72,7 +66,7 @@ TEST_F(HelpPopupTest, WhatsThisShowsTheTopicOfAToolbarButtonAndOfTheView) {
                                 3000));
 
     // The next click closes it.
-    ClickAt(ToScreen(InView(20, 20)));
+    test::ClickAt(ToScreen(InView(20, 20)));
     EXPECT_TRUE(PopupGoes());
 
     RECT view = View();
@@ -97,11 +91,8 @@ void CALLBACK PressWWhenTheMenuIsOpen(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheScreen) {
     // Where a user found it drawn nowhere.
     SetWindowPos(Window(), nullptr, 700, 450, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
-    const POINT onButton = OnGridButton();
-    SetCursorPos(onButton.x, onButton.y);
     UINT_PTR timer = SetTimer(nullptr, 0, 30, PressWWhenTheMenuIsOpen);
-    test::MouseInput(MOUSEEVENTF_RIGHTDOWN);
-    test::MouseInput(MOUSEEVENTF_RIGHTUP);
+    test::ClickAt(OnGridButton(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     const bool shown = test::PumpUntil(PopupShown, 5000);
     KillTimer(nullptr, timer);
     ASSERT_TRUE(shown);
@@ -118,7 +109,7 @@ TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheSc
     EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), seen[0]) << "the border";
     EXPECT_EQ(GetSysColor(COLOR_INFOBK), seen[3 * width + 3]) << "the paper, inside the margin";
     EXPECT_NE(std::find(seen.begin(), seen.end(), GetSysColor(COLOR_INFOTEXT)), seen.end()) << "the text";
-    ClickAt(ToScreen(InView(20, 20)));
+    test::ClickAt(ToScreen(InView(20, 20)));
     EXPECT_TRUE(PopupGoes());
 }
 

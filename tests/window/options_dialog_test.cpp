@@ -148,9 +148,7 @@ BOOL RecordHelp(HWND window, UINT command, ULONG_PTR data) {
 void RightClick(HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);
-    SetCursorPos(rect.left + 4, rect.top + 4);
-    test::MouseInput(MOUSEEVENTF_RIGHTDOWN);
-    test::MouseInput(MOUSEEVENTF_RIGHTUP);
+    test::ClickAt(POINT{rect.left + 4, rect.top + 4}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
 TEST_F(OptionsDialogTest, RightClicksAndF1AskForTheTopicsOfNamedControlsOnly) {
