@@ -106,7 +106,8 @@ std::vector<std::string> Misfits(HWND dialog) {
             RECT common;
             const RECT placed = test::RectIn(control, dialog), otherPlaced = test::RectIn(other, dialog);
             if (IntersectRect(&common, &placed, &otherPlaced)) {
-                found.push_back(name + " overlaps " + test::ClassName(other) + " " + std::to_string(GetDlgCtrlID(other)));
+                found.push_back(name + " overlaps " + test::ClassName(other) + " " +
+                                std::to_string(GetDlgCtrlID(other)));
             }
         }
         if (test::ClassName(control) == "#32770") {
