@@ -10,6 +10,7 @@
 #include "settings/Settings.h"
 #include "support/ControlSupport.h"
 #include "support/Fixtures.h"
+#include "support/MenuSupport.h"
 
 namespace {
 
@@ -66,11 +67,21 @@ TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
     ASSERT_TRUE(Create(SW_SHOWNORMAL));
     HGDIOBJ region = test::State().viewRegion;
     ASSERT_EQ(OBJ_REGION, static_cast<int>(GetObjectType(region)));
+    // It goes in the middle of a right-button drag.
+    test::PressRight(Window(), InView(10, 10));
+    test::MoveMouse(Window(), InView(60, 60));
+    ASSERT_TRUE(test::State().selecting && test::State().marquee.Window() && test::State().trackingToolTip.Window());
     DestroyWindow(g_mainWindow.Window());
     EXPECT_EQ(nullptr, g_mainWindow.Window());
     EXPECT_EQ(nullptr, test::State().status.Window());
     EXPECT_EQ(nullptr, test::State().band.Toolbar());
     EXPECT_EQ(0u, GetObjectType(region)) << "the view region outlived the window";
+    // The next window starts without the drag, the bars' heights or the cursor image.
+    EXPECT_FALSE(test::State().selecting || test::State().selectionActive || test::State().picking);
+    EXPECT_EQ(nullptr, test::State().marquee.Window());
+    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
+    EXPECT_EQ(0, test::State().band.Height() + test::State().status.Height());
+    EXPECT_EQ(nullptr, test::State().viewCursor);
     // A late call finds no window to draw on.
     g_mainWindow.Redraw();
     MSG quit;
