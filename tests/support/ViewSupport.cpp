@@ -113,7 +113,7 @@ bool PatternWindow::WaitUntilOnScreen() {
             }
             return true;
         },
-        3000);
+        10000);
 }
 
 bool PlaceClientArea(HWND window, int x, int y, int width, int height) {
