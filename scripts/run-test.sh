@@ -13,6 +13,8 @@ ensure_display || exit 1
 if [ -n "${OCULARIX_DPI:-}" ]; then
   use_scaled_prefix "$OCULARIX_DPI" || exit 1
 fi
+# Named for the tests, which delete the program's own settings key only there.
+export OCULARIX_TEST_PREFIX="$WINEPREFIX"
 trap 'stop_wine; stop_display' EXIT
 start_wine
 cd "${OCULARIX_BUILD:-$root/build}/x64/bin"

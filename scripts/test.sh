@@ -12,6 +12,8 @@ dist_status=$?
 # The tests get a prefix of their own: they write the settings key with test values.
 export OCULARIX_WINEPREFIX="${OCULARIX_TEST_WINEPREFIX:-$build/wineprefix-test}"
 . "$root/scripts/wine-env.sh" "$build"
+# Named for the tests, which delete the program's own settings key only there.
+export OCULARIX_TEST_PREFIX="$WINEPREFIX"
 
 ensure_display || exit 1
 trap 'stop_wine; stop_display' EXIT

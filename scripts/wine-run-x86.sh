@@ -63,6 +63,7 @@ cd_to=$(inside "$PWD")
 timeout -k 30 "${TEST_TIMEOUT:-1500}" chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i \
   PATH=/usr/bin:/bin HOME=/root USER=root LANG=C.UTF-8 DISPLAY="$DISPLAY" \
   ${OCULARIX_DPI:+OCULARIX_DPI=$OCULARIX_DPI} ${WINELOADERNOEXEC:+WINELOADERNOEXEC=$WINELOADERNOEXEC} WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}" \
+  OCULARIX_TEST_PREFIX="$prefix" \
   WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
   sh -c 'cd "$1" && shift && exec wine "$@"' sh "$cd_to" "$(inside "$program")" "${args[@]}" >"$log" 2>&1
 status=$?

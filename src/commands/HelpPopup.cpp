@@ -2,26 +2,18 @@
 
 #include "app/Application.h"
 #include "common/Handles.h"
+#include "view/PopupMath.h"
 
 namespace {
 
 const char kHelpPopupClass[] = "wyn_HelpPopup";
 constexpr DWORD kPopupStyle = WS_POPUP | WS_BORDER;
 constexpr int kTextMargin = 6;
-constexpr int kAnchorGap = 2;
 // About fifty characters a line: short enough to read at a glance.
 constexpr int kReadableCharacters = 48;
 constexpr UINT kTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
 
 ATOM g_helpPopupAtom = 0;
-
-// The lower limit wins when the range is empty, so a popup wider or taller
-// than the monitor keeps its left or top edge on it.
-int Limit(int value, int lowest, int highest) {
-    if (value > highest) value = highest;
-    if (value < lowest) value = lowest;
-    return value;
-}
 
 RECT WorkAreaAt(const RECT& anchor) {
     MONITORINFO monitor = {};
@@ -32,18 +24,6 @@ RECT WorkAreaAt(const RECT& anchor) {
 }
 
 }  // namespace
-
-RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea, UINT dpiValue) {
-    const int gap = dpi::Scale(kAnchorGap, static_cast<int>(dpiValue));
-    int left = (anchor.left + anchor.right) / 2 - size.cx / 2;
-    int top = anchor.bottom + gap;
-    int above = anchor.top - gap - size.cy;
-    if (top + size.cy > workArea.bottom && above >= workArea.top) top = above;
-    left = Limit(left, workArea.left, workArea.right - size.cx);
-    top = Limit(top, workArea.top, workArea.bottom - size.cy);
-    RECT placed = {left, top, left + size.cx, top + size.cy};
-    return placed;
-}
 
 HelpPopup::HelpPopup() {}
 

@@ -9,11 +9,6 @@
 #include "common/GuiFont.h"
 #include "view/PopupWindow.h"
 
-// Where a popup of the given size goes: centred under the anchor (a control,
-// or the mouse), above it when there is no room below (two pixels at 100 % from
-// it either way), and kept inside the work area of the monitor.
-RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea, UINT dpiValue = dpi::kBase);
-
 class HelpPopup : public PopupWindow {
 public:
     HelpPopup();

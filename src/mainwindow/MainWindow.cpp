@@ -227,6 +227,14 @@ LRESULT MainWindow::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
     frame.Release();
     sourceWidth = 0;
     sourceHeight = 0;
+    // A drag or a selection the window went in the middle of ends with it, and
+    // the next window starts with none.
+    picking = false;
+    selecting = false;
+    selectionActive = false;
+    trackingToolTip.Hide();
+    marquee.Hide();
+    viewCursor = nullptr;
     return result;
 }
 

@@ -1,6 +1,5 @@
 #include "mainwindow/Placement.h"
 
-#include "common/Clamp.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 
@@ -36,20 +35,6 @@ void RefreshDesktopRect() {
     }
 }
 
-RECT MoveOntoDesktop(const RECT& window, const DesktopRect& desktop) {
-    const int rightLimit = desktop.left + desktop.width;
-    const int bottomLimit = desktop.top + desktop.height;
-    int dx = 0;
-    int dy = 0;
-    if (window.left < desktop.left) dx = desktop.left - window.left;
-    if (window.right + dx > rightLimit) dx -= window.right + dx - rightLimit;
-    if (window.top < desktop.top) dy = desktop.top - window.top;
-    if (window.bottom + dy > bottomLimit) dy -= window.bottom + dy - bottomLimit;
-    RECT moved = window;
-    OffsetRect(&moved, dx, dy);
-    return moved;
-}
-
 void MainWindow::KeepOnDesktop() {
     RefreshDesktopRect();
     RECT current;
@@ -58,10 +43,6 @@ void MainWindow::KeepOnDesktop() {
     if (EqualRect(&moved, &current)) return;
     SetWindowPos(window, nullptr, moved.left, moved.top, moved.right - moved.left, moved.bottom - moved.top,
                  SWP_NOZORDER);
-}
-
-BYTE LayeredAlpha(int opacity) {
-    return static_cast<BYTE>(Clamp(opacity, kFaintestOpacity, kOpaque));
 }
 
 void ApplyTransparency(HWND window, bool on, int opacity) {

@@ -247,6 +247,7 @@ int StatusPanes::HelpIdAt(POINT screenPoint) const {
 
 void StatusPanes::Forget() {
     window_ = nullptr;
+    height_ = 0;
     // The bar that used it went first.
     font_.Release();
     colourShown_ = false;

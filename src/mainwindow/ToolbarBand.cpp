@@ -344,6 +344,7 @@ void ToolbarBand::FillButtonTip(NMTTDISPINFOA& info) {
 }
 
 void ToolbarBand::Forget() {
+    height_ = 0;
     // The toolbar that showed the images went before them.
     images_.reset();
     toolbar_ = nullptr;

@@ -66,6 +66,12 @@ void Settings::LoadSettings() {
     if (!WasRead(Setting::InitialDirectory)) GetDocumentsFolder(InitialDirectory);
 }
 
+void Settings::UseKey(HKEY root, const char* path) {
+    root_ = root;
+    path_ = path;
+    LoadSettings();
+}
+
 void Settings::ClampToSafeRanges() {
     ZoomFactor = Clamp<int32_t>(ZoomFactor, kMinZoomFactor, kMaxZoomFactor);
     GridSize = Clamp<int32_t>(GridSize, kMinGridSize, kMaxGridSize);

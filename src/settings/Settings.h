@@ -77,6 +77,11 @@ public:
 
     void LoadSettings();
     void SaveSettings();
+    // Leaves the key without writing to it, and loads the values stored under
+    // root\path instead, where the later saves go: for a store of the same
+    // values kept apart from the program's key.
+    void UseKey(HKEY root, const char* path);
+    const char* Path() const { return path_; }
     void CloseSettings();
     void SetDefaults();
     // Brings values that would break the view, the grid or the timers into range.

@@ -9,6 +9,15 @@ constexpr int kTipIconSize = 16;
 constexpr int kTipIconMargin = 1;
 constexpr int kMarqueePeriod = 8;
 constexpr int kMarqueeStep = 2;
+constexpr int kAnchorGap = 2;
+
+// The lower limit wins when the range is empty, so a popup wider or taller
+// than the monitor keeps its left or top edge on it.
+int Limit(int value, int lowest, int highest) {
+    if (value > highest) value = highest;
+    if (value < lowest) value = lowest;
+    return value;
+}
 
 }  // namespace
 
@@ -47,4 +56,16 @@ RECT MarqueeInnerRect(int width, int height, int lineWidth) {
         inner = RECT{lineWidth, lineWidth, width - lineWidth, height - lineWidth};
     }
     return inner;
+}
+
+RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea, UINT dpiValue) {
+    const int gap = dpi::Scale(kAnchorGap, static_cast<int>(dpiValue));
+    int left = (anchor.left + anchor.right) / 2 - size.cx / 2;
+    int top = anchor.bottom + gap;
+    int above = anchor.top - gap - size.cy;
+    if (top + size.cy > workArea.bottom && above >= workArea.top) top = above;
+    left = Limit(left, workArea.left, workArea.right - size.cx);
+    top = Limit(top, workArea.top, workArea.bottom - size.cy);
+    RECT placed = {left, top, left + size.cx, top + size.cy};
+    return placed;
 }

@@ -1,6 +1,7 @@
-// The arithmetic of the program's two pop-up windows: the tracking tooltip's
-// size and the marquee's dashes and shape. Plain values in and out, no windows.
-// The sizes are given at 100 % and follow the DPI of the monitor they are shown on.
+// The arithmetic of the program's pop-up windows: the tracking tooltip's size,
+// the marquee's dashes and shape, and the help popup's place. Plain values in
+// and out, no windows. The sizes are given at 100 % and follow the DPI of the
+// monitor they are shown on.
 #pragma once
 
 #include <windows.h>
@@ -32,3 +33,8 @@ int MarqueePatternSize(int lineWidth);
 // of lineWidth pixels remains; empty when the rectangle is too thin to have an
 // inside, so that a thin frame stays whole.
 RECT MarqueeInnerRect(int width, int height, int lineWidth = 1);
+
+// Where a help popup of the given size goes: centred under the anchor (a
+// control, or the mouse), above it when there is no room below (two pixels at
+// 100 % from it either way), and kept inside the work area of the monitor.
+RECT HelpPopupRect(SIZE size, const RECT& anchor, const RECT& workArea, UINT dpiValue = dpi::kBase);

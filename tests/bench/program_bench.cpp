@@ -159,7 +159,7 @@ int Stage(bool following, bool changing, int seconds, bool alone) {
     // whose colour the status bar then shows.
     const POINT pointer = following ? ViewCentre(program) : PatternCentre();
     SetCursorPos(pointer.x, pointer.y);
-    if (changing) SetTimer(pattern.get(), kChangeTimer, kFastIntervalMs, ChangeOnePixel);
+    if (changing) SetTimer(pattern.Window(), kChangeTimer, kFastIntervalMs, ChangeOnePixel);
     return Idle(seconds);
 }
 

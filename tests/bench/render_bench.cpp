@@ -231,6 +231,7 @@ void ProfileOne(const ViewSize& size, int zoom, bool baseline) {
 
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);
+    test::UseTestSettingsKey();
     test::DeleteSettingsKey();
     test::ReloadSettings();
     g_settings.DisplayToolbar = 0;

@@ -12,25 +12,19 @@
 #include "common/Dpi.h"
 #include "common/Handles.h"
 #include "resources/resource.h"
+#include "support/ControlSupport.h"
 #include "support/DialogSupport.h"
-#include "support/MenuSupport.h"
+#include "support/Fixtures.h"
 #include "support/ScaleSupport.h"
-#include "support/TestSupport.h"
 
 namespace {
 
-std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof(name));
-    return name;
-}
-
 bool IsGroupBox(HWND control) {
-    return ClassOf(control) == "Button" && (GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return test::ClassName(control) == "Button" && (GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 HWND BuddyOf(HWND control) {
-    if (ClassOf(control) != "msctls_updown32") return nullptr;
+    if (test::ClassName(control) != "msctls_updown32") return nullptr;
     return reinterpret_cast<HWND>(SendMessageA(control, UDM_GETBUDDY, 0, 0));
 }
 
@@ -53,7 +47,7 @@ std::string TextMisfit(HWND control, int dpiValue) {
     RECT client;
     GetClientRect(control, &client);
     const LONG style = static_cast<LONG>(GetWindowLongPtrA(control, GWL_STYLE));
-    const std::string kind = ClassOf(control);
+    const std::string kind = test::ClassName(control);
     int width = client.right;
     int height = client.bottom;
     UINT format = DT_SINGLELINE;
@@ -84,6 +78,15 @@ std::string TextMisfit(HWND control, int dpiValue) {
            ", has " + std::to_string(width) + "x" + std::to_string(height);
 }
 
+// True when a window lies wholly inside another's client area.
+bool LiesInside(HWND window, HWND parent) {
+    RECT client, inside;
+    GetClientRect(parent, &client);
+    const RECT placed = test::RectIn(window, parent);
+    IntersectRect(&inside, &placed, &client);
+    return EqualRect(&inside, &placed) != FALSE;
+}
+
 // Every visible control of the dialog (and of the dialogs inside it) that leaves
 // its parent's client area or whose text is cut, with the reason.
 std::vector<std::string> Misfits(HWND dialog) {
@@ -91,13 +94,8 @@ std::vector<std::string> Misfits(HWND dialog) {
     const int dpiValue = static_cast<int>(dpi::ForWindow(dialog));
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         if (!IsWindowVisible(control)) continue;
-        const std::string name = ClassOf(control) + " " + std::to_string(GetDlgCtrlID(control));
-        RECT parent, placed, inside;
-        GetClientRect(dialog, &parent);
-        GetWindowRect(control, &placed);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed), 2);
-        IntersectRect(&inside, &placed, &parent);
-        if (!EqualRect(&inside, &placed)) found.push_back(name + " leaves its dialog");
+        const std::string name = test::ClassName(control) + " " + std::to_string(GetDlgCtrlID(control));
+        if (!LiesInside(control, dialog)) found.push_back(name + " leaves its dialog");
         const std::string misfit = TextMisfit(control, dpiValue);
         if (!misfit.empty()) found.push_back(name + ": " + misfit);
         // Nothing lies over another control but a group box around it.
@@ -105,14 +103,14 @@ std::vector<std::string> Misfits(HWND dialog) {
             if (!IsWindowVisible(other) || IsGroupBox(control) || IsGroupBox(other)) continue;
             // An up-down sits on its buddy's border, as the system places it.
             if (BuddyOf(control) == other || BuddyOf(other) == control) continue;
-            RECT otherPlaced, common;
-            GetWindowRect(other, &otherPlaced);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&otherPlaced), 2);
+            RECT common;
+            const RECT placed = test::RectIn(control, dialog), otherPlaced = test::RectIn(other, dialog);
             if (IntersectRect(&common, &placed, &otherPlaced)) {
-                found.push_back(name + " overlaps " + ClassOf(other) + " " + std::to_string(GetDlgCtrlID(other)));
+                found.push_back(name + " overlaps " + test::ClassName(other) + " " +
+                                std::to_string(GetDlgCtrlID(other)));
             }
         }
-        if (ClassOf(control) == "#32770") {
+        if (test::ClassName(control) == "#32770") {
             for (const std::string& inner : Misfits(control)) found.push_back(inner);
         }
     }
@@ -125,10 +123,10 @@ void ExpectWhole(HWND dialog, int* checked) {
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) ++*checked;
 }
 
-class DialogScaleTest : public test::MainWindowTest {
+class DialogScaleTest : public test::PlacedMainWindow {
 protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlacedMainWindow::SetUp();
         ASSERT_EQ(test::RequestedDpi(), dpi::ForWindow(Window()));
     }
 };
@@ -158,12 +156,7 @@ TEST_F(DialogScaleTest, TheSaveDialogsBoxIsWholeAndInside) {
         HWND ours = GetWindow(dialog, GW_CHILD);
         while (ours && !GetDlgItem(ours, IDC_SAVE_ZOOMED_IMAGE)) ours = GetWindow(ours, GW_HWNDNEXT);
         ASSERT_NE(nullptr, ours);
-        RECT client, placed, inside;
-        GetClientRect(dialog, &client);
-        GetWindowRect(ours, &placed);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed), 2);
-        IntersectRect(&inside, &placed, &client);
-        EXPECT_TRUE(EqualRect(&inside, &placed)) << "our part leaves the Save dialog";
+        EXPECT_TRUE(LiesInside(ours, dialog)) << "our part leaves the Save dialog";
         ExpectWhole(ours, &checked);
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });

@@ -10,10 +10,9 @@
 
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
-#include "support/ConstructionSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 #include "support/ScaleSupport.h"
-#include "support/TestSupport.h"
-#include "support/ViewSupport.h"
 
 namespace {
 
@@ -22,36 +21,20 @@ int AtScale(int at144, int at192) {
     return test::RequestedDpi() == 192 ? at192 : at144;
 }
 
-int TextWidth(HWND window, HGDIOBJ font, const char* text) {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
-    return size.cx;
-}
-
-class MainWindowAtScale : public ::testing::Test {
+// Each test makes the window itself, where it opens.
+class MainWindowAtScale : public test::PlacedMainWindow {
 protected:
+    MainWindowAtScale() : PlacedMainWindow(RECT{}, kEachTestMakesIt) {}
     void SetUp() override {
         ASSERT_TRUE(test::RequestedDpi() == 144 || test::RequestedDpi() == 192) << "started without OCULARIX_DPI";
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
+        PlacedMainWindow::SetUp();
     }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-    HWND Window() const { return g_mainWindow.Window(); }
 };
 
 TEST_F(MainWindowAtScale, AFreshWindowIsScaledAndAStoredPlacementKeepsItsScreenPixels) {
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     EXPECT_EQ(g_mainWindow.Dpi(), test::RequestedDpi());
-    RECT fresh;
-    GetWindowRect(Window(), &fresh);
+    const RECT fresh = test::RectIn(Window());
     EXPECT_EQ(fresh.right - fresh.left, AtScale(675, 900));
     EXPECT_EQ(fresh.bottom - fresh.top, AtScale(375, 500));
     const int bandHeight = test::State().band.Height();
@@ -61,10 +44,8 @@ TEST_F(MainWindowAtScale, AFreshWindowIsScaledAndAStoredPlacementKeepsItsScreenP
     g_settings.WindowPos = RECT{120, 90, 723, 490};
     g_settings.SaveSettings();
     test::ReloadSettings();
-    ASSERT_TRUE(test::CreateMainWindowForTest());
-    RECT restored;
-    GetWindowRect(Window(), &restored);
-    EXPECT_TRUE(EqualRect(&restored, &g_settings.WindowPos));
+    ASSERT_TRUE(Create());
+    EXPECT_TRUE(test::SameRect(test::RectIn(Window()), g_settings.WindowPos));
     EXPECT_EQ(test::State().band.Height(), bandHeight);
     EXPECT_EQ(test::State().status.Height(), statusHeight);
 }
@@ -76,7 +57,7 @@ TEST_F(MainWindowAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
     g_settings.ShowGrid = 0;
     g_settings.Update = 1;
     g_settings.ZoomFactor = 3;
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     ASSERT_TRUE(test::PlaceClientArea(Window(), 320, 300, 400, 300));
     test::State().zoomPoint = POINT{128, 96};
     g_mainWindow.Layout();
@@ -100,14 +81,13 @@ TEST_F(MainWindowAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
 }
 
 TEST_F(MainWindowAtScale, TheToolbarShowsItsArtTwiceAsLargeAndEachSliderItsThumbInsideTheBand) {
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     SetCursorPos(1279, 1023);
     HWND toolbar = test::State().band.Toolbar();
     EXPECT_TRUE(test::PumpUntil([&] { return test::ButtonsWithoutArt(toolbar, 2) == 0; }, 10000))
         << test::ButtonsWithoutArt(toolbar, 2) << " buttons do not show their art twice as large";
 
-    RECT options = {0, 0, 0, 0};
-    SendMessageA(toolbar, TB_GETRECT, 4017, reinterpret_cast<LPARAM>(&options));
+    const RECT options = test::ButtonRect(toolbar, 4017);
     const RECT band = test::RectIn(test::State().band.Window(), Window());
     for (HWND slider : {test::State().band.ZoomSlider(), test::State().band.UpdateSlider()}) {
         const RECT inToolbar = test::RectIn(slider, toolbar);
@@ -124,7 +104,7 @@ TEST_F(MainWindowAtScale, TheToolbarShowsItsArtTwiceAsLargeAndEachSliderItsThumb
 }
 
 TEST_F(MainWindowAtScale, TheStatusBarIsSizedForItsScaledFont) {
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     HWND bar = test::State().status.Window();
     // The stock font is made for the system's scale, which is here the window's.
     HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
@@ -132,17 +112,12 @@ TEST_F(MainWindowAtScale, TheStatusBarIsSizedForItsScaledFont) {
 
     const std::vector<int> edges = test::PaneEdges(bar);
     ASSERT_EQ(edges.size(), 5u);
-    EXPECT_EQ(edges[1] - edges[0], TextWidth(Window(), font, "Colour (rgb): 000,000,000 ") + AtScale(9, 12));
+    EXPECT_EQ(edges[1] - edges[0], test::TextExtent(font, "Colour (rgb): 000,000,000 ").cx + AtScale(9, 12));
     EXPECT_EQ(edges[2] - edges[1], AtScale(47, 62));
-    EXPECT_EQ(edges[3] - edges[2], TextWidth(Window(), font, " 99999,99999 ") + AtScale(9, 12));
-    EXPECT_EQ(edges[4] - edges[3], TextWidth(Window(), font, "www.quillfern.com") + AtScale(18, 24));
+    EXPECT_EQ(edges[3] - edges[2], test::TextExtent(font, " 99999,99999 ").cx + AtScale(9, 12));
+    EXPECT_EQ(edges[4] - edges[3], test::TextExtent(font, "www.quillfern.com").cx + AtScale(18, 24));
 
-    HDC dc = GetDC(bar);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(bar, dc);
+    const TEXTMETRICA metrics = test::MetricsOf(font);
     int borders[3] = {0, 0, 0};
     SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     EXPECT_GE(test::State().status.Height(), metrics.tmHeight + 2 * borders[1]);

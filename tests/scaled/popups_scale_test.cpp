@@ -13,84 +13,22 @@
 #include "common/Dpi.h"
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
+#include "support/ControlSupport.h"
 #include "support/MenuSupport.h"
 #include "support/PictureSupport.h"
 #include "support/ScaleSupport.h"
 #include "support/SteerpadSupport.h"
-#include "support/TestSupport.h"
-#include "support/TrackingSupport.h"
 
 namespace {
-
-void SendMouse(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof(input));
-}
 
 bool IsDash(COLORREF colour) {
     return colour == RGB(0, 0, 0) || colour == RGB(255, 255, 255);
 }
 
-LONG FontHeight(HFONT font) {
-    LOGFONTA face = {};
-    GetObjectA(font, sizeof(face), &face);
-    return face.lfHeight;
-}
-
-// DEFAULT_GUI_FONT's height at a DPI: the stock font is made for the system's.
-LONG GuiFontHeightAt(UINT dpiValue) {
-    return MulDiv(FontHeight(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))), static_cast<int>(dpiValue),
-                  static_cast<int>(dpi::System()));
-}
-
-// The box around the pixels of a screen area that are not the background.
-RECT InkBox(const RECT& area, COLORREF background) {
-    test::ScreenCapture shot(area);
-    RECT box = {area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (shot.At(x, y) == background) continue;
-            box.left = x < box.left ? x : box.left;
-            box.top = y < box.top ? y : box.top;
-            box.right = x + 1 > box.right ? x + 1 : box.right;
-            box.bottom = y + 1 > box.bottom ? y + 1 : box.bottom;
-        }
-    }
-    return box;
-}
-
-RECT ClientOnScreen(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    return client;
-}
-
-// A cursor's hot spot and the width of its mask.
-struct CursorShape {
-    POINT hotSpot = {-1, -1};
-    int width = 0;
-};
-
-CursorShape ShapeOf(HCURSOR cursor) {
-    CursorShape shape;
-    ICONINFO info = {};
-    if (!cursor || !GetIconInfo(cursor, &info)) return shape;
-    shape.hotSpot = POINT{static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
-    BITMAP mask = {};
-    GetObjectA(info.hbmMask, sizeof(mask), &mask);
-    shape.width = mask.bmWidth;
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    return shape;
-}
-
-class PopupsScaleTest : public test::MainWindowTest {
+class PopupsScaleTest : public test::PlacedMainWindow {
 protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlacedMainWindow::SetUp();
         scale = g_mainWindow.Dpi();
         ASSERT_EQ(test::RequestedDpi(), scale);
         factor = dpi::WholeFactor(static_cast<int>(scale));
@@ -105,7 +43,7 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
     POINT from = ToScreen(InView(6, 6));
     POINT to = ToScreen(InView(86, 66));
     SetCursorPos(from.x, from.y);
-    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    test::MouseInput(MOUSEEVENTF_RIGHTDOWN);
     ASSERT_TRUE(test::PumpUntil([] { return test::State().selecting; }, 3000));
     SetCursorPos(to.x, to.y);
     HWND marquee = nullptr;
@@ -134,27 +72,20 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
 
     // The size tip: measured and drawn in the font at the window's scale.
     const TrackingToolTip& tip = test::State().trackingToolTip;
-    EXPECT_EQ(GuiFontHeightAt(scale), FontHeight(tip.TextFont()));
+    EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(tip.TextFont()));
     RECT placed;
     GetWindowRect(tip.Window(), &placed);
     EXPECT_GE(placed.bottom - placed.top, dpi::Scale(20, static_cast<int>(scale)));
-    const RECT client = ClientOnScreen(tip.Window());
+    const RECT client = test::ClientOnScreen(tip.Window());
     const int column = dpi::Scale(16, static_cast<int>(scale));
-    const RECT words = InkBox(RECT{client.left + column + factor, client.top, client.right, client.bottom},
+    const RECT words = test::InkBox(RECT{client.left + column + factor, client.top, client.right, client.bottom},
                               GetSysColor(COLOR_INFOBK));
-    TEXTMETRICA metrics = {};
-    {
-        HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, tip.TextFont());
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(nullptr, dc);
-    }
+    const TEXTMETRICA metrics = test::MetricsOf(tip.TextFont());
     // "Selected size 20x15": capitals and digits reach from the ascent's top to the base line.
     EXPECT_GE(words.bottom - words.top, (metrics.tmAscent - metrics.tmInternalLeading) * 4 / 5);
 
     test::MenuProbe probe;
-    SendMouse(MOUSEEVENTF_RIGHTUP);
+    test::MouseInput(MOUSEEVENTF_RIGHTUP);
     EXPECT_TRUE(test::PumpUntil([&] { return probe.Seen().shown; }, 3000));
     EXPECT_TRUE(test::PumpUntil([] { return !test::State().marquee.Window(); }, 3000));
 }
@@ -167,10 +98,10 @@ TEST_F(PopupsScaleTest, TheHelpPopupOfAControlIsAtTheWindowsScale) {
     ASSERT_NE(nullptr, popup);
     UpdateWindow(popup);
     test::PumpMessages(100);
-    EXPECT_EQ(GuiFontHeightAt(scale), FontHeight(g_helpPopup.TextFont()));
+    EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(g_helpPopup.TextFont()));
     // The text inside margins of six pixels at 100 %.
-    const RECT client = ClientOnScreen(popup);
-    const RECT ink = InkBox(client, GetSysColor(COLOR_INFOBK));
+    const RECT client = test::ClientOnScreen(popup);
+    const RECT ink = test::InkBox(client, GetSysColor(COLOR_INFOBK));
     ASSERT_FALSE(IsRectEmpty(&ink));
     const int margin = dpi::Scale(6, static_cast<int>(scale));
     EXPECT_GE(ink.left - client.left, margin);
@@ -181,9 +112,7 @@ TEST_F(PopupsScaleTest, TheHelpPopupOfAControlIsAtTheWindowsScale) {
 
 TEST_F(PopupsScaleTest, AMiddlePressShowsTheMarkAndCursorsEnlargedPixelForPixel) {
     const POINT press = ToScreen(InView(150, 120));
-    SetCursorPos(press.x, press.y);
-    SendMouse(MOUSEEVENTF_MIDDLEDOWN);
-    SendMouse(MOUSEEVENTF_MIDDLEUP);
+    test::ClickAt(press, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
     HWND origin = nullptr;
     ASSERT_TRUE(test::PumpUntil([&] { return (origin = test::FindOriginWindow()) != nullptr; }, 5000));
     test::PumpMessages(150);
@@ -217,21 +146,19 @@ TEST_F(PopupsScaleTest, AMiddlePressShowsTheMarkAndCursorsEnlargedPixelForPixel)
     // The dead zone is the mark: one pixel inside its edge the cursor is at
     // rest; well outside, it heads east. Both enlarged, hot spots with them.
     SetCursorPos(press.x + 14 * factor - 1, press.y);
-    CursorShape rest;
-    EXPECT_TRUE(test::PumpUntil([&] { return (rest = ShapeOf(GetCursor())).hotSpot.x == 16 * factor; }, 3000));
+    test::CursorShape rest;
+    EXPECT_TRUE(test::PumpUntil([&] { return (rest = test::ShapeOf(GetCursor())).hotSpot.x == 16 * factor; }, 3000));
     EXPECT_EQ(15 * factor, rest.hotSpot.y);
-    EXPECT_EQ(32 * factor, rest.width);
+    EXPECT_EQ(32 * factor, rest.mask.width);
     SetCursorPos(press.x + 40 * factor, press.y);
-    CursorShape east;
-    EXPECT_TRUE(test::PumpUntil([&] { return (east = ShapeOf(GetCursor())).hotSpot.x == 10 * factor; }, 3000));
+    test::CursorShape east;
+    EXPECT_TRUE(test::PumpUntil([&] { return (east = test::ShapeOf(GetCursor())).hotSpot.x == 10 * factor; }, 3000));
     EXPECT_EQ(14 * factor, east.hotSpot.y);
-    EXPECT_EQ(32 * factor, east.width);
+    EXPECT_EQ(32 * factor, east.mask.width);
     HCURSOR heading = GetCursor();
 
     // A click ends it: the cursor from before is back, and the enlarged one is gone.
-    SetCursorPos(press.x, press.y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    test::ClickAt(press);
     ASSERT_TRUE(test::PumpUntil([] { return !GetModuleHandleA(test::kPanningLibrary); }, 5000));
     EXPECT_EQ(nullptr, test::FindOriginWindow());
     EXPECT_NE(heading, GetCursor());

@@ -8,8 +8,9 @@
 
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 #include "support/SteerpadSupport.h"
-#include "support/TestSupport.h"
 
 namespace {
 
@@ -61,13 +62,11 @@ int MainWindowWatch::postedUpdates = 0;
 HHOOK MainWindowWatch::sent = nullptr;
 HHOOK MainWindowWatch::posted = nullptr;
 
-class PanningHostTest : public ::testing::Test {
+class PanningHostTest : public test::PlacedMainWindow {
 protected:
     void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
         ASSERT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
-        ASSERT_TRUE(test::CreateMainWindowForTest());
+        PlacedMainWindow::SetUp();
         // Away from every edge of the screen, so that steps are not limited.
         test::State().zoomPoint.x = GetSystemMetrics(SM_CXSCREEN) / 2;
         test::State().zoomPoint.y = GetSystemMetrics(SM_CYSCREEN) / 2;
@@ -75,8 +74,7 @@ protected:
     }
     void TearDown() override {
         MainWindowWatch::Stop();
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
+        PlacedMainWindow::TearDown();
         EXPECT_EQ(nullptr, test::FindOriginWindow());
     }
 
@@ -198,44 +196,28 @@ TEST_F(PanningHostTest, AForgedEndMessageDoesNotUnloadTheLibrary) {
     EXPECT_EQ(GetModuleHandleA("STEERPAD"), nullptr);
 }
 
-// Real mouse input, as the system delivers it: to the window under the mouse,
-// or to the one holding the capture.
-void MouseInput(DWORD flags, DWORD data = 0) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.mouseData = data;
-    SendInput(1, &input, sizeof(input));
-}
-
-void Click(DWORD down, DWORD up) {
-    MouseInput(down);
-    MouseInput(up);
-}
-
 TEST_F(PanningHostTest, AWheelTurnEndsTheSessionAndTheNextSessionEndsCleanlyToo) {
     // Following off, the zoom point fixed: a click that reached the view
     // would pick the zoom point there.
     g_settings.MouseTracking = 0;
     test::State().zoomPoint = POINT{640, 512};
-    POINT centre = {0, 0};
-    RECT view = g_mainWindow.GetViewRect();
-    centre = POINT{(view.left + view.right) / 2, (view.top + view.bottom) / 2};
-    ClientToScreen(g_mainWindow.Window(), &centre);
+    const POINT centre = ToScreen(test::Centre(View()));
     SetForegroundWindow(g_mainWindow.Window());
     SetCursorPos(centre.x, centre.y);
     test::PumpMessages(50);
 
-    Click(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    // Real mouse input, as the system delivers it: to the window under the
+    // mouse, or to the one holding the capture.
+    test::ClickAt(centre, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
     ASSERT_TRUE(test::PumpUntil([] { return test::FindOriginWindow() != nullptr; }, 3000));
-    MouseInput(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
+    test::MouseInput(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
     ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::ends == 1; }, 3000)) << "the wheel left the mark";
     EXPECT_EQ(nullptr, test::FindOriginWindow());
 
     // Within the double-click time: the press arrives as a double click.
-    Click(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    test::ClickAt(centre, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
     ASSERT_TRUE(test::PumpUntil([] { return test::FindOriginWindow() != nullptr; }, 3000));
-    Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    test::ClickAt(centre);
     ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::ends == 2; }, 3000));
     test::PumpMessages(50);
     EXPECT_EQ(640, test::State().zoomPoint.x);

@@ -40,23 +40,6 @@ bool SameStep(const POINT& step, int x, int y) {
     return ::testing::AssertionFailure() << "only " << owner.steps.size() << " steps arrived";
 }
 
-// A cursor's hot spot and the picture of its mask (the AND and XOR halves of
-// a monochrome cursor, one above the other).
-struct CursorShape {
-    POINT hotSpot = {-1, -1};
-    test::Picture mask;
-};
-
-CursorShape ShapeOf(HCURSOR cursor) {
-    CursorShape shape;
-    ICONINFO info = {};
-    if (!GetIconInfo(cursor, &info)) return shape;
-    shape.hotSpot = POINT{static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
-    shape.mask = test::BitmapPicture(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    return shape;
-}
-
 // Pixels of the large picture that are not the small one's pixel they were
 // enlarged from; -1 when the sizes are not factor times as large.
 int EnlargementMismatches(const test::Picture& small, const test::Picture& large, int factor) {
@@ -302,7 +285,7 @@ TEST_F(PanningSessionTest, ASecondStartEndsTheRunningSessionFirst) {
     ASSERT_TRUE(owner.Start(300, 200));
     EXPECT_FALSE(IsWindow(first));
     ASSERT_TRUE(owner.WaitForEnds(1));
-    EXPECT_EQ(1, test::CountOriginWindows());
+    EXPECT_EQ(1, test::CountThreadWindows(test::kOriginWindowClass));
     HWND second = test::FindOriginWindow();
     ASSERT_NE(nullptr, second);
     RECT frame;
@@ -427,9 +410,9 @@ TEST(PanningLibrary, ItsCursorsAndMarksGrowPixelForPixel) {
         HCURSOR art = CursorArt(library, 130);
         HCURSOR enlarged = pixelart::EnlargeCursor(art, factor);
         ASSERT_NE(nullptr, enlarged);
-        CursorShape small = ShapeOf(art);
+        test::CursorShape small = test::ShapeOf(art);
         DestroyCursor(art);
-        CursorShape large = ShapeOf(enlarged);
+        test::CursorShape large = test::ShapeOf(enlarged);
         EXPECT_EQ(12 * factor, large.hotSpot.x);
         EXPECT_EQ(18 * factor, large.hotSpot.y);
         EXPECT_EQ(32 * factor, large.mask.width);

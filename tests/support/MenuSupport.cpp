@@ -1,9 +1,5 @@
 #include "support/MenuSupport.h"
 
-#include <commctrl.h>
-
-#include "mainwindow/MainWindow.h"
-#include "settings/Settings.h"
 #include "support/TestSupport.h"
 
 namespace test {
@@ -125,62 +121,6 @@ void MoveMouse(HWND window, POINT client) {
 
 void ReleaseRight(HWND window, POINT client) {
     SendMessageA(window, WM_RBUTTONUP, 0, PointParam(client.x, client.y));
-}
-
-RECT RectInClient(HWND window, HWND client) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(HWND_DESKTOP, client, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void MainWindowTest::SetUp() {
-    DeleteSettingsKey();
-    ReloadSettings();
-    g_settings.MouseTracking = 0;
-    g_settings.Update = 1;
-    g_settings.ZoomPoint = POINT{400, 300};
-    ASSERT_TRUE(CreateMainWindowForTest());
-    SetWindowPos(Window(), nullptr, kLeft, kTop, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpMessages(50);
-}
-
-void MainWindowTest::TearDown() {
-    DestroyMainWindowForTest();
-    DeleteSettingsKey();
-    ReloadSettings();
-}
-
-HWND MainWindowTest::Window() const {
-    return g_mainWindow.Window();
-}
-
-RECT MainWindowTest::View() const {
-    return g_mainWindow.GetViewRect();
-}
-
-POINT MainWindowTest::InView(int dx, int dy) const {
-    RECT view = View();
-    POINT point = {view.left + dx, view.top + dy};
-    return point;
-}
-
-POINT MainWindowTest::ToScreen(POINT client) const {
-    ClientToScreen(Window(), &client);
-    return client;
-}
-
-POINT MainWindowTest::ToClient(POINT screen) const {
-    ScreenToClient(Window(), &screen);
-    return screen;
-}
-
-POINT MainWindowTest::StatusPaneCentre(int pane) const {
-    RECT rect = {};
-    SendMessageA(test::State().status.Window(), SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
-    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ClientToScreen(test::State().status.Window(), &centre);
-    return centre;
 }
 
 }  // namespace test

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <map>
 #include <vector>
@@ -60,31 +58,5 @@ void PressRight(HWND window, POINT client);
 void MoveMouse(HWND window, POINT client);
 // The release opens the menu: a MenuProbe must be in place.
 void ReleaseRight(HWND window, POINT client);
-
-// A window's rectangle in another window's client coordinates.
-RECT RectInClient(HWND window, HWND client);
-
-// The real main window of this process at a known place and size, with
-// following switched off so that the picture holds still; settings reset
-// before and after.
-class MainWindowTest : public ::testing::Test {
-protected:
-    static constexpr int kLeft = 100;
-    static constexpr int kTop = 100;
-    static constexpr int kWidth = 480;
-    static constexpr int kHeight = 420;
-
-    void SetUp() override;
-    void TearDown() override;
-
-    HWND Window() const;
-    RECT View() const;
-    // A point of the view, in client and in screen coordinates.
-    POINT InView(int dx, int dy) const;
-    POINT ToScreen(POINT client) const;
-    POINT ToClient(POINT screen) const;
-    // The centre of a status-bar pane, in screen coordinates.
-    POINT StatusPaneCentre(int pane) const;
-};
 
 }  // namespace test

@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
-#include "support/TestSupport.h"
 
 namespace test {
 
@@ -92,6 +90,16 @@ int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POIN
     return wrong;
 }
 
+CursorShape ShapeOf(HCURSOR cursor) {
+    CursorShape shape;
+    ICONINFO info = {};
+    if (!cursor || !GetIconInfo(cursor, &info)) return shape;
+    shape.hotSpot = POINT{static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
+    shape.mask = BitmapPicture(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return shape;
+}
+
 std::string FileBytes(const std::string& path) {
     std::string bytes;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -105,26 +113,11 @@ std::string FileBytes(const std::string& path) {
 }
 
 void PatternMainWindowTest::SetUp() {
-    pattern_.reset(new PatternWindow(0, 0, 256, 192));
-    ASSERT_TRUE(pattern_->WaitUntilOnScreen());
-    MainWindowTest::SetUp();
     // Far from the pattern, so that no menu, dialog or outline of ours covers what is copied.
-    SetWindowPos(Window(), nullptr, kMainLeft, kMainTop, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    PatternOnScreen::SetUp();
     g_settings.ShowGrid = 1;
     g_settings.GridSize = 1;
     g_settings.GridColor = kGridColour;
-}
-
-void PatternMainWindowTest::TearDown() {
-    MainWindowTest::TearDown();
-    pattern_.reset();
-}
-
-void PatternMainWindowTest::Show(int zoom, POINT zoomPoint) {
-    g_settings.ZoomFactor = zoom;
-    test::State().zoomPoint = zoomPoint;
-    g_mainWindow.Layout();
-    g_mainWindow.Redraw();
 }
 
 void PatternMainWindowTest::ExpectPattern(const Picture& picture, int width, int height, POINT origin, int scale) {

@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-#include <memory>
-
-#include "support/MenuSupport.h"
-#include "support/ViewSupport.h"
+#include "support/Fixtures.h"
 
 namespace test {
 
@@ -28,24 +25,28 @@ Picture BitmapPicture(HBITMAP bitmap);
 Picture FilePicture(const std::string& path, GUID* format = nullptr);
 // Pixels that are not the pattern's screen pixel they are scaled from, starting at origin.
 int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POINT origin, int scale);
+// A cursor's hot spot and the picture of its mask (the AND and XOR halves of
+// a monochrome cursor, one above the other); no hot spot (-1) when it has none.
+struct CursorShape {
+    POINT hotSpot = {-1, -1};
+    Picture mask;
+};
+CursorShape ShapeOf(HCURSOR cursor);
 // A whole file; empty when it cannot be read.
 std::string FileBytes(const std::string& path);
 
-// The main window magnifying a pattern window at the screen's top-left corner,
-// itself far from it, with a grid in the view that copies must not carry.
-class PatternMainWindowTest : public MainWindowTest {
+// The main window magnifying the pattern window, itself far from it, with a grid
+// in the view that copies must not carry.
+class PatternMainWindowTest : public PatternOnScreen {
 protected:
     static constexpr int kMainLeft = 600;
     static constexpr int kMainTop = 500;
     static constexpr COLORREF kGridColour = RGB(255, 0, 255);
 
+    PatternMainWindowTest() : PatternOnScreen(RECT{kMainLeft, kMainTop, kMainLeft + kWidth, kMainTop + kHeight}) {}
     void SetUp() override;
-    void TearDown() override;
-    void Show(int zoom, POINT zoomPoint);
     // The picture has that size and every pixel is the pattern's pixel it is scaled from.
     void ExpectPattern(const Picture& picture, int width, int height, POINT origin, int scale);
-
-    std::unique_ptr<PatternWindow> pattern_;
 };
 
 }  // namespace test

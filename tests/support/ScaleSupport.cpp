@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "support/TestSupport.h"
-#include "support/ViewSupport.h"
+#include "support/ControlSupport.h"
+#include "support/PictureSupport.h"
 
 namespace test {
 
@@ -16,34 +16,14 @@ constexpr int kImageWidth = 16;
 constexpr int kImageHeight = 15;
 constexpr int kStripImages = 8;
 
-// The toolbar strip (bitmap 135) as the toolbar maps it: its greys become the
-// button colours; the button face is transparent.
-std::vector<COLORREF> MappedStrip() {
-    std::vector<COLORREF> pixels;
-    HBITMAP strip = CreateMappedBitmap(GetModuleHandleA(nullptr), 135, 0, nullptr, 0);
-    if (!strip) return pixels;
-    const int width = kStripImages * kImageWidth;
-    BITMAPINFO info = TopDown32(width, kImageHeight);
-    std::vector<DWORD> bits(static_cast<size_t>(width) * kImageHeight);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, strip, 0, kImageHeight, bits.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(strip);
-    for (DWORD value : bits) pixels.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
-    return pixels;
-}
-
-bool ShowsArt(const ClientPixels& shown, const RECT& button, const std::vector<COLORREF>& strip, int image,
-              int factor) {
+bool ShowsArt(const ClientPixels& shown, const RECT& button, const Picture& strip, int image, int factor) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const int stripWidth = kStripImages * kImageWidth;
     for (int top = button.top; top + kImageHeight * factor <= button.bottom; ++top) {
         for (int left = button.left; left + kImageWidth * factor <= button.right; ++left) {
             bool same = true;
             for (int y = 0; same && y < kImageHeight * factor; ++y) {
                 for (int x = 0; same && x < kImageWidth * factor; ++x) {
-                    const COLORREF art = strip[static_cast<size_t>(y / factor) * stripWidth + image * kImageWidth +
-                                               x / factor];
+                    const COLORREF art = strip.At(image * kImageWidth + x / factor, y / factor);
                     same = art == face || shown.At(left + x, top + y) == art;
                 }
             }
@@ -68,14 +48,15 @@ int ButtonsWithoutArt(HWND toolbar, int factor) {
         UINT command;
         int image;
     } const buttons[] = {{112, 0}, {32774, 1}, {32771, 2}, {32772, 3}, {4009, 5}, {4027, 6}, {4017, 7}};
-    const std::vector<COLORREF> strip = MappedStrip();
-    if (strip.empty()) return static_cast<int>(sizeof(buttons) / sizeof(buttons[0]));
+    // The toolbar strip (bitmap 135) as the toolbar maps it: its greys become
+    // the button colours; the button face is transparent.
+    const Picture strip = BitmapPicture(CreateMappedBitmap(GetModuleHandleA(nullptr), 135, 0, nullptr, 0));
+    if (strip.width < kStripImages * kImageWidth) return static_cast<int>(sizeof(buttons) / sizeof(buttons[0]));
     ClientPixels shown(toolbar);
     const RECT client = {0, 0, shown.Width(), shown.Height()};
     int without = 0;
     for (const ButtonImage& button : buttons) {
-        RECT rect = {0, 0, 0, 0};
-        SendMessageA(toolbar, TB_GETRECT, button.command, reinterpret_cast<LPARAM>(&rect));
+        RECT rect = ButtonRect(toolbar, button.command);
         IntersectRect(&rect, &rect, &client);
         if (!ShowsArt(shown, rect, strip, button.image, factor)) ++without;
     }

@@ -141,37 +141,6 @@ HWND FindOriginWindow() {
     return FindWindowA(kOriginWindowClass, nullptr);
 }
 
-namespace {
-
-struct WindowCount {
-    const char* className;
-    int count;
-};
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM data) {
-    WindowCount* tally = reinterpret_cast<WindowCount*>(data);
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof(name));
-    if (!tally->className || lstrcmpA(name, tally->className) == 0) ++tally->count;
-    return TRUE;
-}
-
-int CountWindowsOfThread(const char* className) {
-    WindowCount tally = {className, 0};
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&tally));
-    return tally.count;
-}
-
-}  // namespace
-
-int CountOriginWindows() {
-    return CountWindowsOfThread(kOriginWindowClass);
-}
-
-int CountThreadWindows() {
-    return CountWindowsOfThread(nullptr);
-}
-
 std::vector<std::string> ImportedModules(HMODULE module) {
     std::vector<std::string> names;
     const BYTE* base = ModuleBase(module);

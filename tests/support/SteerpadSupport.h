@@ -67,10 +67,6 @@ private:
 
 // The origin window of the running session, if any.
 HWND FindOriginWindow();
-// The number of windows of the origin window class that this thread has.
-int CountOriginWindows();
-// Every window of this thread, top-level or owned, visible or not.
-int CountThreadWindows();
 
 // The names of the DLLs that a loaded module imports.
 std::vector<std::string> ImportedModules(HMODULE module);

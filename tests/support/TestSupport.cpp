@@ -5,8 +5,10 @@
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
+#include "resources/resource.h"
 #include "settings/Settings.h"
 
+#include <iterator>
 #include <sstream>
 
 namespace test {
@@ -30,12 +32,30 @@ std::vector<std::string>& OpenedManuals() {
     return g_openedManuals;
 }
 
+const char kTestSettingsKeyPath[] = "Software\\Quillfern\\Ocularix\\Test";
+
+void UseTestSettingsKey() {
+    g_settings.UseKey(HKEY_CURRENT_USER, kTestSettingsKeyPath);
+}
+
 void DeleteSettingsKey() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKeyPath);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKeyPath);
 }
 
 void ReloadSettings() {
     g_settings.LoadSettings();
+}
+
+bool InTestPrefix() {
+    auto variable = [](const char* name) {
+        char value[MAX_PATH] = "";
+        DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
+        return std::string(length < MAX_PATH ? value : "");
+    };
+    HMODULE system = GetModuleHandleA("ntdll.dll");
+    const std::string prefix = variable("WINEPREFIX");
+    return system && GetProcAddress(system, "wine_get_version") && !prefix.empty() &&
+           prefix == variable("OCULARIX_TEST_PREFIX");
 }
 
 bool CreateMainWindowForTest(int showCommand) {
@@ -65,6 +85,125 @@ void PumpMessages(DWORD ms) {
         if (GetTickCount() - start >= ms) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (GetTickCount() - start < ms);
+}
+
+namespace {
+
+// Pumps until done() or ms pass, counting the ticks of one timer.
+template <typename Done>
+int PumpTicks(HWND window, UINT_PTR timerId, DWORD ms, Done done) {
+    int ticks = 0;
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms && !done(ticks)) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            bool tick = message.message == WM_TIMER && message.hwnd == window && message.wParam == timerId;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            if (tick) ++ticks;
+            if (done(ticks)) return ticks;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return ticks;
+}
+
+struct WindowCount {
+    const char* className;
+    int count;
+};
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM data) {
+    WindowCount* tally = reinterpret_cast<WindowCount*>(data);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof(name));
+    if (!tally->className || lstrcmpA(name, tally->className) == 0) ++tally->count;
+    return TRUE;
+}
+
+}  // namespace
+
+int PumpCountingTimer(HWND window, UINT_PTR timerId, DWORD ms) {
+    return PumpTicks(window, timerId, ms, [](int) { return false; });
+}
+
+bool PumpTimerTicks(HWND window, UINT_PTR timerId, int count, DWORD ms) {
+    return PumpTicks(window, timerId, ms, [count](int ticks) { return ticks >= count; }) >= count;
+}
+
+int PumpThroughAccelerators(HWND window, const std::function<bool(int)>& done, DWORD ms) {
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    int translated = 0;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (TranslateAcceleratorA(window, table, &message)) {
+                ++translated;
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (done(translated)) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return translated;
+}
+
+int CountThreadWindows(const char* className) {
+    WindowCount tally = {className, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&tally));
+    return tally.count;
+}
+
+void HoldModifiers(bool control, bool shift, bool alt) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+    keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+void TypeKeys(std::initializer_list<BYTE> keys) {
+    std::vector<INPUT> inputs;
+    auto add = [&](BYTE key, DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (BYTE key : keys) add(key, 0);
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) add(*key, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void MouseInput(DWORD flags, DWORD wheelData) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.mouseData = wheelData;
+    SendInput(1, &input, sizeof(input));
+}
+
+void ClickAt(POINT screen, DWORD down, DWORD up) {
+    SetCursorPos(screen.x, screen.y);
+    MouseInput(down);
+    MouseInput(up);
+}
+
+bool MoveCursor(int x, int y) {
+    SetCursorPos(x, y);
+    return PumpUntil(
+        [&] {
+            POINT p;
+            GetCursorPos(&p);
+            return p.x == x && p.y == y;
+        },
+        2000);
 }
 
 BITMAPINFO TopDown32(int width, int height) {

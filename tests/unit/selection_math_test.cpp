@@ -1,6 +1,7 @@
 // Snapping a right-button drag to magnified pixels, and fitting it into the view.
 #include <gtest/gtest.h>
 
+#include "support/RectSupport.h"
 #include "view/SelectionMath.h"
 
 namespace {
@@ -15,26 +16,19 @@ RECT R(int left, int top, int right, int bottom) {
     return r;
 }
 
-void ExpectRect(const RECT& actual, int left, int top, int right, int bottom) {
-    EXPECT_EQ(left, actual.left);
-    EXPECT_EQ(top, actual.top);
-    EXPECT_EQ(right, actual.right);
-    EXPECT_EQ(bottom, actual.bottom);
-}
-
 // The view below a 30-pixel toolbar band, as the main window lays it out.
 const POINT kViewOrigin = {0, 30};
 
 TEST(SelectionSnap, EdgesMoveDownToMagnifiedPixelBoundaries) {
     RECT r = SnapSelection(P(5, 33), P(22, 49), kViewOrigin, 4);
-    ExpectRect(r, 4, 30, 20, 46);
+    EXPECT_TRUE(test::SameRect(r, R(4, 30, 20, 46)));
     SIZE size = SelectionScreenSize(r, 4);
     EXPECT_EQ(4, size.cx);
     EXPECT_EQ(4, size.cy);
 
     // 50 is the first row of the next magnified pixel down.
     r = SnapSelection(P(5, 33), P(22, 50), kViewOrigin, 4);
-    ExpectRect(r, 4, 30, 20, 50);
+    EXPECT_TRUE(test::SameRect(r, R(4, 30, 20, 50)));
     size = SelectionScreenSize(r, 4);
     EXPECT_EQ(4, size.cx);
     EXPECT_EQ(5, size.cy);
@@ -44,8 +38,8 @@ TEST(SelectionSnap, DirectionOfTheDragDoesNotMatter) {
     RECT forward = SnapSelection(P(5, 33), P(22, 49), kViewOrigin, 4);
     RECT backward = SnapSelection(P(22, 49), P(5, 33), kViewOrigin, 4);
     RECT crossed = SnapSelection(P(22, 33), P(5, 49), kViewOrigin, 4);
-    ExpectRect(backward, forward.left, forward.top, forward.right, forward.bottom);
-    ExpectRect(crossed, forward.left, forward.top, forward.right, forward.bottom);
+    EXPECT_TRUE(test::SameRect(backward, forward));
+    EXPECT_TRUE(test::SameRect(crossed, forward));
 }
 
 TEST(SelectionSnap, EmptinessAtZoomOne) {
@@ -53,7 +47,7 @@ TEST(SelectionSnap, EmptinessAtZoomOne) {
     EXPECT_TRUE(IsEmptySelection(SnapSelection(P(10, 40), P(10, 60), kViewOrigin, 1)));
     RECT onePixel = SnapSelection(P(10, 40), P(11, 41), kViewOrigin, 1);
     EXPECT_FALSE(IsEmptySelection(onePixel));
-    ExpectRect(onePixel, 10, 40, 11, 41);
+    EXPECT_TRUE(test::SameRect(onePixel, R(10, 40, 11, 41)));
 }
 
 TEST(SelectionSnap, LessThanOneMagnifiedPixelIsEmpty) {
@@ -94,9 +88,9 @@ TEST(SelectionLimit, AnInvertedViewEndsAtItsUpperEnd) {
 TEST(SelectionScreen, MapsThroughTheSourceOrigin) {
     RECT selection = R(4, 30, 20, 50);
     RECT screen = SelectionToScreen(selection, kViewOrigin, P(100, 200), 4);
-    ExpectRect(screen, 101, 200, 105, 205);
+    EXPECT_TRUE(test::SameRect(screen, R(101, 200, 105, 205)));
     screen = SelectionToScreen(R(6, 39, 9, 42), kViewOrigin, P(-50, -10), 3);
-    ExpectRect(screen, -48, -7, -47, -6);
+    EXPECT_TRUE(test::SameRect(screen, R(-48, -7, -47, -6)));
 }
 
 TEST(SelectionTip, SitsUpAndLeftOfTheAnchorsMagnifiedPixel) {
@@ -139,7 +133,7 @@ TEST(ZoomToSelection, PointCentresTheSelectedScreenArea) {
 
 TEST(SelectionMath, ZoomBelowOneIsTreatedAsOne) {
     RECT r = SnapSelection(P(3, 35), P(9, 38), kViewOrigin, 0);
-    ExpectRect(r, 3, 35, 9, 38);
+    EXPECT_TRUE(test::SameRect(r, R(3, 35, 9, 38)));
     SIZE size = SelectionScreenSize(r, 0);
     EXPECT_EQ(6, size.cx);
 }

@@ -333,4 +333,23 @@ TEST_F(SettingsStore, BytesAfterTheFolderNeverStopItFromBeingReadBack) {
     EXPECT_STREQ(Store().InitialDirectory, "C:\\shots");
 }
 
+TEST_F(SettingsStore, AnotherKeyIsLoadedAndSavedInsteadAndTheFirstIsLeftAsItWas) {
+    StoreDword("ZoomFactor", 7);
+    Reload();
+    const DWORD five = 5;
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kScratchKey, "ZoomFactor", REG_DWORD, &five, sizeof(five)));
+    Store().ZoomFactor = 9;  // not written to the first key
+    Store().UseKey(HKEY_CURRENT_USER, kScratchKey);
+    EXPECT_STREQ(kScratchKey, Store().Path());
+    EXPECT_EQ(5, Store().ZoomFactor);
+    Store().ZoomFactor = 11;
+    Store().SaveSettings();
+    DWORD first = 0, second = 0, size = sizeof(DWORD);
+    RegGetValueA(HKEY_CURRENT_USER, kStoreKey, "ZoomFactor", RRF_RT_REG_DWORD, nullptr, &first, &size);
+    size = sizeof(DWORD);
+    RegGetValueA(HKEY_CURRENT_USER, kScratchKey, "ZoomFactor", RRF_RT_REG_DWORD, nullptr, &second, &size);
+    EXPECT_EQ(7u, first);
+    EXPECT_EQ(11u, second);
+}
+
 }  // namespace

@@ -14,8 +14,7 @@
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "support/DialogSupport.h"
-#include "support/MenuSupport.h"
-#include "support/TestSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -36,27 +35,20 @@ BOOL WINAPI RecordBeep(UINT type) {
 }
 
 // Pixels of a colour in a control, and their longest horizontal run.
-std::pair<int, int> InkOf(HWND control, COLORREF colour) {
+test::Ink InkOf(HWND control, COLORREF colour) {
     RECT rect;
     GetClientRect(control, &rect);
     HDC dc = GetDC(control);
-    int pixels = 0, longestRun = 0;
-    for (int y = 0; y < rect.bottom; ++y) {
-        for (int x = 0, run = 0; x < rect.right; ++x) {
-            run = GetPixel(dc, x, y) == colour ? run + 1 : 0;
-            pixels += run ? 1 : 0;
-            longestRun = run > longestRun ? run : longestRun;
-        }
-    }
+    const test::Ink ink = test::FindInk(dc, rect, colour);
     ReleaseDC(control, dc);
-    return {pixels, longestRun};
+    return ink;
 }
 
 // Repaints a link; true when it shows the colour and no pixel of the other.
 bool ShowsOnly(HWND dialog, int link, COLORREF colour, COLORREF other) {
     InvalidateRect(GetDlgItem(dialog, link), nullptr, TRUE);
     UpdateWindow(GetDlgItem(dialog, link));
-    return InkOf(GetDlgItem(dialog, link), colour).first > 0 && InkOf(GetDlgItem(dialog, link), other).first == 0;
+    return InkOf(GetDlgItem(dialog, link), colour).count > 0 && InkOf(GetDlgItem(dialog, link), other).count == 0;
 }
 
 void ClickLink(HWND dialog, int link) {
@@ -64,10 +56,10 @@ void ClickLink(HWND dialog, int link) {
     SendDlgItemMessageA(dialog, link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
-class AboutDialogTest : public test::MainWindowTest {
+class AboutDialogTest : public test::PlacedMainWindow {
 protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlacedMainWindow::SetUp();
         g_opened.clear();
         g_beeps = 0;
         g_linkShellOpen = &RecordOpen;
@@ -76,7 +68,7 @@ protected:
     void TearDown() override {
         g_linkShellOpen = &ShellExecuteA;
         g_linkBeep = &MessageBeep;
-        MainWindowTest::TearDown();
+        PlacedMainWindow::TearDown();
     }
 };
 
@@ -90,7 +82,7 @@ TEST_F(AboutDialogTest, ShowsItsTextsAndUsedLinksTurnPurpleAlsoAfterARestartButN
         EXPECT_NE(0, SendDlgItemMessageA(dialog, IDC_ABOUT_ICON, STM_GETICON, 0, 0));
         EXPECT_TRUE(ShowsOnly(dialog, IDC_ABOUT_EMAIL_LINK, kLinkColour, kVisitedLinkColour));
         EXPECT_TRUE(ShowsOnly(dialog, IDC_ABOUT_WEB_LINK, kLinkColour, kVisitedLinkColour));
-        EXPECT_GT(InkOf(web, kLinkColour).second, 60);  // the underline
+        EXPECT_GT(InkOf(web, kLinkColour).longestRow, 60);  // the underline
         linkFont = reinterpret_cast<HFONT>(SendMessageA(web, WM_GETFONT, 0, 0));
         EXPECT_EQ(TRUE, SendMessageA(web, WM_SETCURSOR, reinterpret_cast<WPARAM>(web), HTCLIENT));
         EXPECT_EQ(g_handCursor, GetCursor());

@@ -15,9 +15,6 @@
 #include "settings/Settings.h"
 #include "support/MenuSupport.h"
 #include "support/PictureSupport.h"
-#include "support/TestSupport.h"
-#include "support/TrackingSupport.h"
-#include "support/ViewSupport.h"
 
 namespace {
 
@@ -37,18 +34,6 @@ void EmptyTheClipboard() {
     OpenClipboard(nullptr);
     EmptyClipboard();
     CloseClipboard();
-}
-
-// Ctrl+Shift+key as real keyboard input, to whichever window has the focus.
-void TypeCtrlShift(WORD key) {
-    INPUT keys[6] = {};
-    const WORD sequence[6] = {VK_CONTROL, VK_SHIFT, key, key, VK_SHIFT, VK_CONTROL};
-    for (int i = 0; i < 6; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = sequence[i];
-        keys[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(6, keys, sizeof(INPUT));
 }
 
 // Another program's window in front, holding the keyboard focus.
@@ -147,16 +132,9 @@ TEST_F(CaptureTest, ColourHotKeyCopiesTheColourTextAndWinsOverTheAccelerator) {
     g_settings.DisplayRGBColourPanel = 0;
     EmptyTheClipboard();
     HWND other = OtherProgramInFront();
-    TypeCtrlShift('C');
-    HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    test::PumpUntil(
-        [&] {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (!TranslateAcceleratorA(Window(), accelerators, &message)) DispatchMessageA(&message);
-            }
-            return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_BITMAP);
-        },
+    test::TypeKeys({VK_CONTROL, VK_SHIFT, 'C'});
+    test::PumpThroughAccelerators(
+        Window(), [](int) { return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_BITMAP); },
         3000);
     EXPECT_EQ("#ff0000", ClipboardText());
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
@@ -173,7 +151,7 @@ TEST_F(CaptureTest, ColourHotKeyWhileMinimisedCopiesTheColourUnderTheMouseAtTheP
     ASSERT_TRUE(test::MoveCursor(380, 320));
     HWND other = OtherProgramInFront();
     EmptyTheClipboard();
-    TypeCtrlShift('C');
+    test::TypeKeys({VK_CONTROL, VK_SHIFT, 'C'});
     test::PumpUntil([] { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }, 5000);
     EXPECT_EQ("0,0,255", ClipboardText());
     // The status bar's sample stayed as it was: the window was down at the press.

@@ -13,8 +13,8 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowUtil.h"
 #include "settings/Settings.h"
-#include "support/ConstructionSupport.h"
-#include "support/TestSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -33,12 +33,6 @@ const ExpectedButton kButtons[] = {
 
 LONG Style(HWND window) {
     return static_cast<LONG>(GetWindowLongPtrA(window, GWL_STYLE));
-}
-
-RECT OptionsButtonRect() {
-    RECT button = {0, 0, 0, 0};
-    SendMessageA(test::State().band.Toolbar(), TB_GETRECT, 4017, reinterpret_cast<LPARAM>(&button));
-    return button;
 }
 
 int ThumbLength(HWND slider) {
@@ -71,18 +65,10 @@ std::string MenuItemText(HMENU menu, int position) {
     return text;
 }
 
-class Construction : public ::testing::Test {
+// Each test makes the window with its own settings, where it opens.
+class Construction : public test::PlacedMainWindow {
 protected:
-    void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-    void Create() { ASSERT_TRUE(test::CreateMainWindowForTest()); }
+    Construction() : PlacedMainWindow(RECT{}, kEachTestMakesIt) {}
 
     // Replaces the toolbar band by one built for the given common controls version.
     void RebuildBand(DWORD major, DWORD minor, bool known) {
@@ -113,7 +99,7 @@ TEST_F(Construction, CommonControlsSixAreInUseThroughTheManifest) {
 }
 
 TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND window = g_mainWindow.Window();
     ASSERT_TRUE(test::State().band.RebarUsed());
     HWND rebar = test::State().band.Window();
@@ -153,7 +139,7 @@ TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
 TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
     g_settings.ZoomFactor = 7;
     g_settings.Update = 3;
-    Create();
+    ASSERT_TRUE(Create());
     HWND toolbar = test::State().band.Toolbar();
     HWND zoom = test::State().band.ZoomSlider();
     HWND update = test::State().band.UpdateSlider();
@@ -171,7 +157,7 @@ TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
     EXPECT_EQ(SendMessageA(update, TBM_GETRANGEMAX, 0, 0), 4);
     EXPECT_EQ(SendMessageA(update, TBM_GETPOS, 0, 0), 3);
 
-    RECT button = OptionsButtonRect();
+    RECT button = test::ButtonRect(test::State().band.Toolbar(), 4017);
     int buttonWidth = button.right - button.left;
     ASSERT_GT(buttonWidth, 0);
     RECT zoomRect = test::RectIn(zoom, toolbar);
@@ -189,7 +175,7 @@ TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
 }
 
 TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND window = g_mainWindow.Window();
     RebuildBand(4, 70, true);
     EXPECT_FALSE(test::State().band.RebarUsed());
@@ -210,7 +196,7 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
     HWND update = test::State().band.UpdateSlider();
     EXPECT_EQ(GetParent(zoom), toolbar);
     EXPECT_EQ(GetParent(update), toolbar);
-    RECT button = OptionsButtonRect();
+    RECT button = test::ButtonRect(test::State().band.Toolbar(), 4017);
     EXPECT_EQ(test::RectIn(zoom, toolbar).left, button.right + 2);
     int natural = NaturalThumbLength(zoom);
     EXPECT_EQ(ThumbLength(zoom), natural - 2);
@@ -227,7 +213,7 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
 }
 
 TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND statusBar = test::State().status.Window();
     EXPECT_EQ(test::ClassName(statusBar), "msctls_statusbar32");
     EXPECT_EQ(GetDlgCtrlID(statusBar), 3);
@@ -247,7 +233,7 @@ TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
 
 // Needs the status panes that SizeStatusPanes sets.
 TEST_F(Construction, TheStatusBarHasFivePanesWithTheSwatchAndLinkOwnerDrawn) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND statusBar = test::State().status.Window();
     ASSERT_EQ(test::PaneEdges(statusBar).size(), 5u);
     UINT flags = 0;
@@ -258,18 +244,16 @@ TEST_F(Construction, TheStatusBarHasFivePanesWithTheSwatchAndLinkOwnerDrawn) {
     // The pane tooltips were added on the panes.
     std::vector<test::Tool> tools = test::ToolsOf(test::State().controlTips.Window());
     for (int pane = 1; pane <= 4; ++pane) {
-        RECT rect = {0, 0, 0, 0};
-        SendMessageA(statusBar, SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
         const test::Tool* tool = test::FindTool(tools, statusBar, pane);
         ASSERT_NE(tool, nullptr);
-        EXPECT_TRUE(EqualRect(&tool->rect, &rect)) << "pane " << pane;
+        EXPECT_TRUE(test::SameRect(tool->rect, test::PaneRect(statusBar, pane))) << "pane " << pane;
     }
 }
 
 TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
     g_settings.ZoomFactor = 12;
     g_settings.Update = 4;
-    Create();
+    ASSERT_TRUE(Create());
     HWND tips = test::State().controlTips.Window();
     ASSERT_TRUE(IsWindow(tips));
     EXPECT_EQ(test::ClassName(tips), "tooltips_class32");
@@ -310,7 +294,7 @@ TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
 }
 
 TEST_F(Construction, ToolbarTipsAreTheTextBeforeTheLineBreak) {
-    Create();
+    ASSERT_TRUE(Create());
     EXPECT_EQ(ToolbarTip(4027), "Toggle the grid (Ctrl+G)");
     EXPECT_EQ(ToolbarTip(112), "Toggle always on top state (Ctrl+T)");
     EXPECT_EQ(ToolbarTip(32771), "Copy zoomed image to clipboard (Ctrl+C)");
@@ -325,7 +309,7 @@ TEST_F(Construction, ToolbarTipsAreTheTextBeforeTheLineBreak) {
 }
 
 TEST_F(Construction, MenuHelpShowsThePromptAfterTheLineBreak) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND statusBar = test::State().status.Window();
     HMENU menu = CreatePopupMenu();
     ASSERT_NE(menu, nullptr);
@@ -346,7 +330,7 @@ TEST_F(Construction, MenuHelpShowsThePromptAfterTheLineBreak) {
 }
 
 TEST_F(Construction, TheSystemMenuEndsWithOptionsAndAbout) {
-    Create();
+    ASSERT_TRUE(Create());
     HMENU menu = GetSystemMenu(g_mainWindow.Window(), FALSE);
     ASSERT_NE(menu, nullptr);
     int count = GetMenuItemCount(menu);
@@ -366,13 +350,13 @@ bool Topmost(HWND window) {
 // Windows owned by a topmost window become topmost with it. Wine 8 leaves the
 // flag of an owner of pop-ups clear, so it is read from the owned tooltip control.
 TEST_F(Construction, AlwaysOnTopRaisesTheWindowAndPressesItsButton) {
-    Create();
+    ASSERT_TRUE(Create());
     EXPECT_FALSE(Topmost(test::State().controlTips.Window()));
     EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
     test::DestroyMainWindowForTest();
 
     g_settings.AlwaysOnTop = 1;
-    Create();
+    ASSERT_TRUE(Create());
     EXPECT_TRUE(Topmost(test::State().controlTips.Window()));
     EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED | TBSTATE_CHECKED);
 
@@ -385,7 +369,7 @@ TEST_F(Construction, AlwaysOnTopRaisesTheWindowAndPressesItsButton) {
 TEST_F(Construction, TheToolbarAndStatusBarFollowTheirSettings) {
     g_settings.DisplayToolbar = 0;
     g_settings.DisplayStatusbar = 0;
-    Create();
+    ASSERT_TRUE(Create());
     EXPECT_FALSE(IsWindowVisible(test::State().band.Window()));
     EXPECT_FALSE(IsWindowVisible(test::State().status.Window()));
     g_settings.DisplayToolbar = 1;
@@ -399,7 +383,7 @@ TEST_F(Construction, TheToolbarAndStatusBarFollowTheirSettings) {
 
 // Needs Layout, which places the view between the band and the status bar.
 TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND window = g_mainWindow.Window();
     RECT client;
     GetClientRect(window, &client);
@@ -425,14 +409,14 @@ TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
 }
 
 TEST_F(Construction, TheTrackingTimerRuns) {
-    Create();
+    ASSERT_TRUE(Create());
     // A timer that exists is replaced (non-zero) and can be killed; one that does not cannot.
     EXPECT_TRUE(KillTimer(g_mainWindow.Window(), kTrackingTimerId));
     EXPECT_FALSE(KillTimer(g_mainWindow.Window(), kTrackingTimerId));
 }
 
 TEST_F(Construction, ChildrenNeverKeepTheFocus) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND window = g_mainWindow.Window();
     SetForegroundWindow(window);
     SetFocus(window);

@@ -10,9 +10,9 @@
 
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
-#include "support/ConstructionSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 #include "support/ScaleSupport.h"
-#include "support/TestSupport.h"
 
 namespace {
 
@@ -60,35 +60,24 @@ std::vector<HGDIOBJ> ImageBitmaps() {
     return {info.hbmImage, info.hbmMask};
 }
 
-RECT WindowRect() {
-    RECT rect = {0, 0, 0, 0};
-    GetWindowRect(g_mainWindow.Window(), &rect);
-    return rect;
-}
-
 bool ShowsArt(int factor) {
     return test::PumpUntil([&] { return test::ButtonsWithoutArt(test::State().band.Toolbar(), factor) == 0; }, 10000);
 }
 
-class DpiChange : public ::testing::Test {
+// The window where it opens.
+class DpiChange : public test::PlacedMainWindow {
 protected:
+    DpiChange() : PlacedMainWindow(RECT{}) {}
     void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-        ASSERT_TRUE(test::CreateMainWindowForTest());
+        PlacedMainWindow::SetUp();
         ASSERT_EQ(g_mainWindow.Dpi(), 96u);
         SetCursorPos(1279, 1023);
-    }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
     }
 };
 
 TEST_F(DpiChange, TheWindowTakesEachSuggestedRectangleAndItsPartsSwitchThereAndBack) {
     HWND window = g_mainWindow.Window();
-    const RECT at96Rect = WindowRect();
+    const RECT at96Rect = test::RectIn(window);
     const Parts at96 = ReadParts();
     EXPECT_EQ(at96.font, GetStockObject(DEFAULT_GUI_FONT));
     EXPECT_TRUE(ShowsArt(1));
@@ -97,8 +86,7 @@ TEST_F(DpiChange, TheWindowTakesEachSuggestedRectangleAndItsPartsSwitchThereAndB
     RECT suggested = {60, 40, 960, 540};
     SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(g_mainWindow.Dpi(), 192u);
-    RECT taken = WindowRect();
-    EXPECT_TRUE(EqualRect(&taken, &suggested));
+    EXPECT_TRUE(test::SameRect(test::RectIn(window), suggested));
     const Parts at192 = ReadParts();
     EXPECT_EQ(at192.imageWidth, 32);
     EXPECT_EQ(at192.imageHeight, 30);
@@ -121,8 +109,7 @@ TEST_F(DpiChange, TheWindowTakesEachSuggestedRectangleAndItsPartsSwitchThereAndB
 
     SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&at96Rect));
     EXPECT_EQ(g_mainWindow.Dpi(), 96u);
-    taken = WindowRect();
-    EXPECT_TRUE(EqualRect(&taken, &at96Rect));
+    EXPECT_TRUE(test::SameRect(test::RectIn(window), at96Rect));
     const Parts back = ReadParts();
     EXPECT_EQ(back.bandHeight, at96.bandHeight);
     EXPECT_EQ(back.statusHeight, at96.statusHeight);
@@ -131,8 +118,8 @@ TEST_F(DpiChange, TheWindowTakesEachSuggestedRectangleAndItsPartsSwitchThereAndB
     EXPECT_EQ(back.imageHeight, at96.imageHeight);
     EXPECT_EQ(back.font, at96.font);
     EXPECT_EQ(back.edges, at96.edges);
-    EXPECT_TRUE(EqualRect(&back.zoomSlider, &at96.zoomSlider));
-    EXPECT_TRUE(EqualRect(&back.updateSlider, &at96.updateSlider));
+    EXPECT_TRUE(test::SameRect(back.zoomSlider, at96.zoomSlider));
+    EXPECT_TRUE(test::SameRect(back.updateSlider, at96.updateSlider));
     EXPECT_EQ(back.zoomThumb, at96.zoomThumb);
     EXPECT_EQ(back.updateThumb, at96.updateThumb);
     EXPECT_EQ(back.tools, at96.tools);

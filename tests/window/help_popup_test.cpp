@@ -16,8 +16,9 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 #include "support/MenuSupport.h"
-#include "support/TestSupport.h"
 
 namespace {
 
@@ -26,30 +27,11 @@ bool PopupShown() {
     return popup && IsWindowVisible(popup);
 }
 
-void Send(DWORD type, DWORD flags, WORD key = 0) {
-    INPUT input = {};
-    input.type = type;
-    if (type == INPUT_MOUSE) input.mi.dwFlags = flags;
-    if (type == INPUT_KEYBOARD) input.ki = KEYBDINPUT{key, 0, flags, 0, 0};
-    SendInput(1, &input, sizeof(input));
-}
-
-void ClickAt(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    Send(INPUT_MOUSE, MOUSEEVENTF_LEFTDOWN);
-    Send(INPUT_MOUSE, MOUSEEVENTF_LEFTUP);
-}
-
-void PressKey(WORD key) {
-    Send(INPUT_KEYBOARD, 0, key);
-    Send(INPUT_KEYBOARD, KEYEVENTF_KEYUP, key);
-}
-
 bool PopupGoes() {
     return test::PumpUntil([] { return !PopupShown(); }, 3000);
 }
 
-class HelpPopupTest : public test::MainWindowTest {
+class HelpPopupTest : public test::PlacedMainWindow {
 protected:
     // Opens the context menu at a screen point and chooses "What's This?".
     void WhatsThisAt(POINT screen) {
@@ -59,13 +41,17 @@ protected:
                      test::PointParam(screen.x, screen.y));
         ASSERT_TRUE(probe.Seen().shown);
     }
+
+    // The centre of the grid button on the screen.
+    static POINT OnGridButton() {
+        POINT centre = test::Centre(test::ButtonRect(test::State().band.Toolbar(), IDM_TOGGLE_GRID));
+        ClientToScreen(test::State().band.Toolbar(), &centre);
+        return centre;
+    }
 };
 
 TEST_F(HelpPopupTest, WhatsThisShowsTheTopicOfAToolbarButtonAndOfTheView) {
-    RECT button = {};
-    SendMessageA(test::State().band.Toolbar(), TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
-    POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    ClientToScreen(test::State().band.Toolbar(), &onButton);
+    const POINT onButton = OnGridButton();
     WhatsThisAt(onButton);
     ASSERT_TRUE(test::PumpUntil(PopupShown, 3000));
     EXPECT_EQ(0u, g_helpPopup.Text().find("Grid (Ctrl+G):")) << g_helpPopup.Text();
@@ -80,7 +66,7 @@ TEST_F(HelpPopupTest, WhatsThisShowsTheTopicOfAToolbarButtonAndOfTheView) {
                                 3000));
 
     // The next click closes it.
-    ClickAt(ToScreen(InView(20, 20)));
+    test::ClickAt(ToScreen(InView(20, 20)));
     EXPECT_TRUE(PopupGoes());
 
     RECT view = View();
@@ -88,7 +74,7 @@ TEST_F(HelpPopupTest, WhatsThisShowsTheTopicOfAToolbarButtonAndOfTheView) {
     ASSERT_TRUE(test::PumpUntil(PopupShown, 3000));
     EXPECT_EQ(0u, g_helpPopup.Text().find("The view:")) << g_helpPopup.Text();
     // So does the next key.
-    PressKey(VK_SPACE);
+    test::TypeKeys({VK_SPACE});
     EXPECT_TRUE(PopupGoes());
 }
 
@@ -97,7 +83,7 @@ void CALLBACK PressWWhenTheMenuIsOpen(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND menu = FindWindowA("#32768", nullptr);
     if (!menu || !IsWindowVisible(menu)) return;
     KillTimer(nullptr, timer);
-    PressKey('W');
+    test::TypeKeys({'W'});
 }
 
 // The mouse's right button on a toolbar button, then W in the menu: the popup
@@ -105,14 +91,8 @@ void CALLBACK PressWWhenTheMenuIsOpen(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheScreen) {
     // Where a user found it drawn nowhere.
     SetWindowPos(Window(), nullptr, 700, 450, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT button = {};
-    SendMessageA(test::State().band.Toolbar(), TB_GETRECT, IDM_TOGGLE_GRID, reinterpret_cast<LPARAM>(&button));
-    POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    ClientToScreen(test::State().band.Toolbar(), &onButton);
-    SetCursorPos(onButton.x, onButton.y);
     UINT_PTR timer = SetTimer(nullptr, 0, 30, PressWWhenTheMenuIsOpen);
-    Send(INPUT_MOUSE, MOUSEEVENTF_RIGHTDOWN);
-    Send(INPUT_MOUSE, MOUSEEVENTF_RIGHTUP);
+    test::ClickAt(OnGridButton(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     const bool shown = test::PumpUntil(PopupShown, 5000);
     KillTimer(nullptr, timer);
     ASSERT_TRUE(shown);
@@ -129,7 +109,7 @@ TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheSc
     EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), seen[0]) << "the border";
     EXPECT_EQ(GetSysColor(COLOR_INFOBK), seen[3 * width + 3]) << "the paper, inside the margin";
     EXPECT_NE(std::find(seen.begin(), seen.end(), GetSysColor(COLOR_INFOTEXT)), seen.end()) << "the text";
-    ClickAt(ToScreen(InView(20, 20)));
+    test::ClickAt(ToScreen(InView(20, 20)));
     EXPECT_TRUE(PopupGoes());
 }
 
@@ -194,11 +174,11 @@ void WriteManual(const std::string& path, DWORD writtenLow) {
 
 // The main window started in a current directory of its own, with a manual
 // beside the test program.
-class ManualOnStartup : public ::testing::Test {
+class ManualOnStartup : public test::PlacedMainWindow {
 protected:
+    ManualOnStartup() : PlacedMainWindow(RECT{}, kEachTestMakesIt) {}
     void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
+        PlacedMainWindow::SetUp();
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         GetCurrentDirectoryA(MAX_PATH, previous_);
@@ -209,17 +189,15 @@ protected:
         test::OpenedManuals().clear();
     }
     void TearDown() override {
-        test::DestroyMainWindowForTest();
+        PlacedMainWindow::TearDown();
         SetCurrentDirectoryA(previous_);
         DeleteFileA((here_ + kHelpFileName).c_str());
         RemoveDirectoryA(here_.c_str());
         DeleteFileA(besideProgram_.c_str());
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
     }
     // Starts and closes the main window; how many times the manual was opened so far.
     size_t StartAndClose() {
-        EXPECT_TRUE(test::CreateMainWindowForTest());
+        EXPECT_TRUE(Create());
         test::DestroyMainWindowForTest();
         return test::OpenedManuals().size();
     }
@@ -231,11 +209,11 @@ protected:
 
 TEST_F(ManualOnStartup, OpensByItselfOnceForEachNewerManualHereAndOnF1FromBesideTheProgram) {
     // No manual here: nothing opens by itself, while F1 and the main topic open the one beside the program.
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     EXPECT_TRUE(test::OpenedManuals().empty());
     SetForegroundWindow(g_mainWindow.Window());
     SetFocus(g_mainWindow.Window());
-    PressKey(VK_F1);
+    test::TypeKeys({VK_F1});
     ASSERT_TRUE(test::PumpUntil([] { return test::OpenedManuals().size() == 1; }, 3000));
     EXPECT_EQ(besideProgram_, test::OpenedManuals()[0]);
     SendMessageA(g_mainWindow.Window(), WM_COMMAND, IDM_HELP_TOPICS, 0);
@@ -256,7 +234,7 @@ TEST_F(ManualOnStartup, OpensByItselfOnceForEachNewerManualHereAndOnF1FromBeside
 
     // With no manual beside the program there is nothing to open: F1 only beeps.
     DeleteFileA(besideProgram_.c_str());
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     HELPINFO info = {};
     info.cbSize = sizeof(info);
     SendMessageA(g_mainWindow.Window(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));

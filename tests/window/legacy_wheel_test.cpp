@@ -9,8 +9,7 @@
 #include "commands/Wheel.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
-#include "support/MenuSupport.h"
-#include "support/TestSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -29,14 +28,6 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return window == g_taker ? 1 : 0;
 }
 
-void HoldKeys(bool control, bool shift) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
-    keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
 HWND MakeWindow(DWORD style, HWND parent) {
     return CreateWindowExA(0, "LegacyWheelTarget", "", style, 0, 0, 200, 200, parent, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
@@ -53,7 +44,7 @@ TEST(LegacyWheel, ReachesTheFocusWindowAndItsParentsUntilOneTakesIt) {
     HWND focus = MakeWindow(WS_CHILD | WS_VISIBLE, parent);
     SetFocus(focus);
     ASSERT_EQ(focus, GetFocus());
-    HoldKeys(true, false);
+    test::HoldModifiers(true);
     const LPARAM at = MAKELPARAM(300, 200);
     EXPECT_EQ(0, ForwardLegacyWheel(grandparent, 120, at));
     ASSERT_EQ(3u, g_turns.size());
@@ -66,29 +57,23 @@ TEST(LegacyWheel, ReachesTheFocusWindowAndItsParentsUntilOneTakesIt) {
 
     // A turn towards the user with Shift, and no focus: the main window takes it and answers.
     g_turns.clear();
-    HoldKeys(false, true);
+    test::HoldModifiers(false, true);
     SetFocus(nullptr);
     EXPECT_EQ(1, ForwardLegacyWheel(grandparent, static_cast<WPARAM>(-120), at));
     ASSERT_EQ(1u, g_turns.size());
     EXPECT_EQ(grandparent, g_turns[0].window);
     EXPECT_EQ(MAKEWPARAM(MK_SHIFT, static_cast<WORD>(-120)), g_turns[0].wParam);
-    HoldKeys(false, false);
+    test::HoldModifiers(false);
     DestroyWindow(grandparent);
 }
 
-class LegacyWheelInMainWindow : public test::MainWindowTest {
-protected:
-    void TearDown() override {
-        HoldKeys(false, false);
-        test::MainWindowTest::TearDown();
-    }
-};
+using LegacyWheelInMainWindow = test::PlacedMainWindow;
 
 // With Ctrl held, any wheel turn that reached the main window would zoom it.
 TEST_F(LegacyWheelInMainWindow, WhereTheMessageIsNotRegisteredNothingElseIsTakenForIt) {
     ASSERT_EQ(0u, g_messages.legacyWheel);  // current systems have no legacy wheel message
     SetFocus(Window());
-    HoldKeys(true, false);
+    test::HoldModifiers(true);
     const int zoom = g_settings.ZoomFactor;
     SendMessageA(Window(), WM_NULL, 0, 0);
     EXPECT_EQ(zoom, g_settings.ZoomFactor);

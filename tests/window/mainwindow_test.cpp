@@ -8,26 +8,20 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "support/ConstructionSupport.h"
-#include "support/TestSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
+#include "support/MenuSupport.h"
 
 namespace {
 
-class MainWindowShell : public ::testing::Test {
+// Each test makes the window itself, where it opens.
+class MainWindowShell : public test::PlacedMainWindow {
 protected:
-    void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
+    MainWindowShell() : PlacedMainWindow(RECT{}, kEachTestMakesIt) {}
 };
 
 TEST_F(MainWindowShell, TheObjectKnowsItsWindowAndTheClassIsAsRegistered) {
-    ASSERT_TRUE(test::CreateMainWindowForTest());
+    ASSERT_TRUE(Create());
     EXPECT_EQ(g_mainWindow.Window(), FindWindowA("OcularixMainWnd", nullptr));
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
@@ -44,7 +38,7 @@ TEST_F(MainWindowShell, TheObjectKnowsItsWindowAndTheClassIsAsRegistered) {
 }
 
 TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQuits) {
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     HWND window = g_mainWindow.Window();
     ASSERT_TRUE(SetWindowPos(window, nullptr, 40, 50, 400, 300, SWP_NOZORDER));
     WINDOWPLACEMENT maximised = {};
@@ -70,14 +64,24 @@ TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQ
 }
 
 TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     HGDIOBJ region = test::State().viewRegion;
     ASSERT_EQ(OBJ_REGION, static_cast<int>(GetObjectType(region)));
+    // It goes in the middle of a right-button drag.
+    test::PressRight(Window(), InView(10, 10));
+    test::MoveMouse(Window(), InView(60, 60));
+    ASSERT_TRUE(test::State().selecting && test::State().marquee.Window() && test::State().trackingToolTip.Window());
     DestroyWindow(g_mainWindow.Window());
     EXPECT_EQ(nullptr, g_mainWindow.Window());
     EXPECT_EQ(nullptr, test::State().status.Window());
     EXPECT_EQ(nullptr, test::State().band.Toolbar());
     EXPECT_EQ(0u, GetObjectType(region)) << "the view region outlived the window";
+    // The next window starts without the drag, the bars' heights or the cursor image.
+    EXPECT_FALSE(test::State().selecting || test::State().selectionActive || test::State().picking);
+    EXPECT_EQ(nullptr, test::State().marquee.Window());
+    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
+    EXPECT_EQ(0, test::State().band.Height() + test::State().status.Height());
+    EXPECT_EQ(nullptr, test::State().viewCursor);
     // A late call finds no window to draw on.
     g_mainWindow.Redraw();
     MSG quit;
@@ -88,14 +92,14 @@ TEST_F(MainWindowShell, TheColourPaneIsWrittenAtTheFirstTickAlsoOverBlack) {
     // The screen's far corner shows the bare, black root window.
     ASSERT_TRUE(SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     HWND statusBar = test::State().status.Window();
     EXPECT_TRUE(test::PumpUntil([&] { return test::PaneText(statusBar, kColourPane) != ""; }, 5000));
     EXPECT_EQ("Colour (rgb): 000,000,000 ", test::PaneText(statusBar, kColourPane));
 }
 
 TEST_F(MainWindowShell, UnknownSystemCommandsKeepTheirDefaultEffect) {
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     SendMessageA(g_mainWindow.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsIconic(g_mainWindow.Window()));
     SendMessageA(g_mainWindow.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
@@ -104,7 +108,7 @@ TEST_F(MainWindowShell, UnknownSystemCommandsKeepTheirDefaultEffect) {
 
 TEST_F(MainWindowShell, AnotherRunningInstanceIsFoundAndRestored) {
     EXPECT_FALSE(ActivateRunningInstance());
-    ASSERT_TRUE(test::CreateMainWindowForTest(SW_SHOWNORMAL));
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
     ShowWindow(g_mainWindow.Window(), SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(g_mainWindow.Window()));
     EXPECT_TRUE(ActivateRunningInstance());

@@ -11,19 +11,17 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 #include "support/MenuSupport.h"
-#include "support/TestSupport.h"
 
 namespace {
 
 using test::MenuProbe;
 
-class MenuTest : public test::MainWindowTest {
+class MenuTest : public test::PlacedMainWindow {
 protected:
-    POINT ViewCentreOnScreen() const {
-        RECT view = View();
-        return ToScreen(POINT{(view.left + view.right) / 2, (view.top + view.bottom) / 2});
-    }
+    POINT ViewCentreOnScreen() const { return ToScreen(test::Centre(View())); }
 
     // Sends the mouse form of WM_CONTEXTMENU; returns the window's answer.
     LRESULT ContextMenuAt(POINT screen) {
@@ -52,7 +50,7 @@ protected:
             RECT rect = {};
             SendMessageA(toolbar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button));
             SendMessageA(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-            POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+            POINT centre = test::Centre(rect);
             ClientToScreen(toolbar, &centre);
             items.push_back(ToolbarItem{(button.fsStyle & TBSTYLE_SEP) ? 0 : button.idCommand, centre});
         }
@@ -371,30 +369,17 @@ protected:
         accelerators_ = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
         ASSERT_NE(nullptr, accelerators_);
     }
-    void TearDown() override {
-        SetModifiers(false, false, false);
-        MenuTest::TearDown();
-    }
-
-    static void SetModifiers(bool control, bool shift, bool alt) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
-        keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
-        keys[VK_MENU] = keys[VK_LMENU] = alt ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
 
     // Presses a key with modifiers in the main window; true when the table translated it.
     bool Press(UINT key, bool control = false, bool shift = false, bool alt = false) {
-        SetModifiers(control, shift, alt);
+        test::HoldModifiers(control, shift, alt);
         MSG message = {};
         message.hwnd = Window();
         message.message = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
         message.wParam = key;
         message.lParam = 1 | (alt ? (1 << 29) : 0);
         bool translated = TranslateAcceleratorA(Window(), accelerators_, &message) != 0;
-        SetModifiers(false, false, false);
+        test::HoldModifiers(false);
         return translated;
     }
 
@@ -479,36 +464,12 @@ TEST_F(AcceleratorTest, AltF4ClosesTheWindow) {
 
 // --- Highlight: the outline flashes over the screen and leaves it as it was.
 
-// A plain white window the magnified area lies in, so the outline's pixels are known.
-class WhiteCanvas {
-public:
-    WhiteCanvas(int left, int top, int size) {
-        WNDCLASSA description = {};
-        description.lpfnWndProc = DefWindowProcA;
-        description.hInstance = GetModuleHandleA(nullptr);
-        description.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        description.lpszClassName = "HighlightCanvas";
-        RegisterClassA(&description);
-        window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "HighlightCanvas", "", WS_POPUP | WS_VISIBLE, left,
-                                  top, size, size, nullptr, nullptr, description.hInstance, nullptr);
-        UpdateWindow(window_);
-        test::PumpMessages(100);
-    }
-    ~WhiteCanvas() {
-        DestroyWindow(window_);
-        UnregisterClassA("HighlightCanvas", GetModuleHandleA(nullptr));
-    }
-    HWND Window() const { return window_; }
-
-private:
-    HWND window_;
-};
-
 // Ctrl+H typed with the keyboard, through the accelerator table as the message
 // loop translates it. The outline is read by another process: reads from this
 // one would first hand on the drawing that the display has not been given.
 TEST_F(AcceleratorTest, HighlightFlashesTheOutlineOnTheScreenAndRestoresIt) {
-    WhiteCanvas canvas(700, 300, 300);
+    // A plain white window the magnified area lies in, so the outline's pixels are known.
+    test::ColourWindow canvas(RECT{700, 300, 1000, 600}, RGB(255, 255, 255));
     g_mainWindow.SetZoom(8);
     test::State().zoomPoint = POINT{850, 450};
     g_mainWindow.Layout();
@@ -526,29 +487,9 @@ TEST_F(AcceleratorTest, HighlightFlashesTheOutlineOnTheScreenAndRestoresIt) {
     auto pressControlH = [&] {
         SetForegroundWindow(Window());
         SetFocus(Window());
-        INPUT keys[4] = {};
-        const WORD sequence[4] = {VK_CONTROL, 'H', 'H', VK_CONTROL};
-        for (int i = 0; i < 4; ++i) {
-            keys[i].type = INPUT_KEYBOARD;
-            keys[i].ki.wVk = sequence[i];
-            keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-        }
-        SendInput(4, keys, sizeof(INPUT));
+        test::TypeKeys({VK_CONTROL, 'H'});
         // The flash runs inside the translation, so it is over when this ends.
-        test::PumpUntil(
-            [&] {
-                MSG message;
-                while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                    if (TranslateAcceleratorA(Window(), accelerators_, &message)) {
-                        translated = true;
-                        continue;
-                    }
-                    TranslateMessage(&message);
-                    DispatchMessageA(&message);
-                }
-                return translated;
-            },
-            5000);
+        translated = test::PumpThroughAccelerators(Window(), [](int count) { return count > 0; }, 5000) > 0;
     };
     const auto pictures = test::WatchScreen(watched, 2500, pressControlH);
     ASSERT_TRUE(translated);

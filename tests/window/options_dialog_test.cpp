@@ -15,8 +15,7 @@
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "support/DialogSupport.h"
-#include "support/MenuSupport.h"
-#include "support/TestSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ constexpr COLORREF kPicked = RGB(10, 200, 30);
 
 DWORD Stored(const char* name) {
     DWORD value = 0, size = sizeof(value);
-    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_ANY, nullptr, &value, &size)) return 0xDEADu;
+    if (RegGetValueA(HKEY_CURRENT_USER, test::kTestSettingsKeyPath, name, RRF_RT_ANY, nullptr, &value, &size)) return 0xDEADu;
     return value;
 }
 
@@ -65,7 +64,7 @@ bool HotKeyHeld(UINT key) {
     return !free;
 }
 
-using OptionsDialogTest = test::MainWindowTest;
+using OptionsDialogTest = test::PlacedMainWindow;
 
 TEST_F(OptionsDialogTest, ShowsTheDefaultsAndOkStoresTheEditsInTheRegistry) {
     test::RunDialogFrom(Window(), WM_COMMAND, IDM_OPTIONS, [](HWND dialog) {
@@ -149,9 +148,7 @@ BOOL RecordHelp(HWND window, UINT command, ULONG_PTR data) {
 void RightClick(HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);
-    SetCursorPos(rect.left + 4, rect.top + 4);
-    mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    test::ClickAt(POINT{rect.left + 4, rect.top + 4}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
 TEST_F(OptionsDialogTest, RightClicksAndF1AskForTheTopicsOfNamedControlsOnly) {
@@ -163,8 +160,7 @@ TEST_F(OptionsDialogTest, RightClicksAndF1AskForTheTopicsOfNamedControlsOnly) {
         RightClick(FindWindowExA(dialog, nullptr, "Static", "&Slow:"));  // a label: no help
         RightClick(GetDlgItem(dialog, IDC_OPTIONS_COLOUR_RGB));          // behind its group box
         SetFocus(GetDlgItem(dialog, IDC_OPTIONS_GRID_COLOUR));
-        keybd_event(VK_F1, 0, 0, 0);
-        keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+        test::TypeKeys({VK_F1});
         test::PumpUntil([] { return g_helpCalls.size() >= 2; }, 3000);
         Click(dialog, IDCANCEL);
     });
@@ -220,14 +216,6 @@ LRESULT CALLBACK RecordHotKeys(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// With their scan codes, as a keyboard sends them: Wine's hot-key control reads
-// the key of a WM_CHAR from its scan code.
-void Press(std::vector<BYTE> keys) {
-    auto scan = [](BYTE key) { return static_cast<BYTE>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)); };
-    for (BYTE key : keys) keybd_event(key, scan(key), 0, 0);
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) keybd_event(*key, scan(*key), KEYEVENTF_KEYUP, 0);
-}
-
 TEST_F(OptionsDialogTest, AfterOkTheOldHotKeyIsAnOrdinaryKeyAndTheNewOneWorks) {
     test::RunDialogFrom(Window(), WM_COMMAND, IDM_OPTIONS, [](HWND dialog) {
         SendDlgItemMessageA(dialog, IDC_OPTIONS_COLOUR_HOT_KEY, HKM_SETHOTKEY, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
@@ -236,9 +224,9 @@ TEST_F(OptionsDialogTest, AfterOkTheOldHotKeyIsAnOrdinaryKeyAndTheNewOneWorks) {
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &RecordHotKeys, nullptr, GetCurrentThreadId());
     SetForegroundWindow(Window());
     SetFocus(Window());
-    Press({VK_CONTROL, VK_SHIFT, 'C'});  // the old colour hot key: now an ordinary key
-    Press({VK_CONTROL, VK_MENU, 'K'});
-    Press({VK_CONTROL, VK_SHIFT, 'B'});  // the bitmap hot key stays
+    test::TypeKeys({VK_CONTROL, VK_SHIFT, 'C'});  // the old colour hot key: now an ordinary key
+    test::TypeKeys({VK_CONTROL, VK_MENU, 'K'});
+    test::TypeKeys({VK_CONTROL, VK_SHIFT, 'B'});  // the bitmap hot key stays
     test::PumpUntil([] { return g_hotKeys.size() >= 2; }, 3000);
     UnhookWindowsHookEx(hook);
     EXPECT_EQ((std::vector<std::pair<WPARAM, WORD>>{{2, 'K'}, {1, 'B'}}), g_hotKeys);
@@ -254,7 +242,7 @@ TEST_F(OptionsDialogTest, TheCurrentHotKeysTypedIntoTheirBoxesAreKeptAndWorkAgai
             HWND control = GetDlgItem(dialog, box);
             SendMessageA(control, HKM_SETHOTKEY, 0, 0);
             SetFocus(control);
-            Press({VK_CONTROL, VK_SHIFT, static_cast<BYTE>(box == IDC_OPTIONS_COLOUR_HOT_KEY ? 'C' : 'B')});
+            test::TypeKeys({VK_CONTROL, VK_SHIFT, static_cast<BYTE>(box == IDC_OPTIONS_COLOUR_HOT_KEY ? 'C' : 'B')});
             test::PumpUntil([&] { return SendMessageA(control, HKM_GETHOTKEY, 0, 0) != 0; }, 5000);
             test::PumpMessages(100);  // the keys' releases
             shown.push_back(SendMessageA(control, HKM_GETHOTKEY, 0, 0));
@@ -269,8 +257,8 @@ TEST_F(OptionsDialogTest, TheCurrentHotKeysTypedIntoTheirBoxesAreKeptAndWorkAgai
 
     SetForegroundWindow(Window());
     SetFocus(Window());
-    Press({VK_CONTROL, VK_SHIFT, 'C'});
-    Press({VK_CONTROL, VK_SHIFT, 'B'});
+    test::TypeKeys({VK_CONTROL, VK_SHIFT, 'C'});
+    test::TypeKeys({VK_CONTROL, VK_SHIFT, 'B'});
     test::PumpUntil([] { return g_hotKeys.size() >= 2; }, 5000);
     UnhookWindowsHookEx(hook);
     EXPECT_EQ((std::vector<std::pair<WPARAM, WORD>>{{2, 'C'}, {1, 'B'}}), g_hotKeys);

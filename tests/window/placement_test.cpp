@@ -4,65 +4,14 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
 #include "settings/Settings.h"
-#include "support/TestSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
-bool SameRect(const RECT& a, const RECT& b) {
-    return EqualRect(&a, &b) != FALSE;
-}
-
-::testing::AssertionResult RectIs(const RECT& actual, LONG left, LONG top, LONG right, LONG bottom) {
-    RECT expected = {left, top, right, bottom};
-    if (SameRect(actual, expected)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << actual.left << ", " << actual.top << ", " << actual.right << ", "
-                                         << actual.bottom << ") instead of (" << left << ", " << top << ", " << right
-                                         << ", " << bottom << ")";
-}
-
-TEST(MoveOntoDesktop, HalfOffTheRightEdgeComesFullyInsideKeepingItsSize) {
-    const DesktopRect desktop = {0, 0, 1280, 1024};
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{1000, 100, 1400, 400}, desktop), 880, 100, 1280, 400));
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-30, -40, 370, 260}, desktop), 0, 0, 400, 300));
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{100, 900, 500, 1200}, desktop), 100, 724, 500, 1024));
-    // Already inside, touching the edges: unchanged.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{0, 0, 1280, 1024}, desktop), 0, 0, 1280, 1024));
-}
-
-TEST(MoveOntoDesktop, LargerThanTheDesktopEndsOnTheRightAndBottomEdges) {
-    const DesktopRect desktop = {0, 0, 1280, 1024};
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-50, -10, 1500, 1100}, desktop), -270, -86, 1280, 1024));
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{200, 300, 1600, 1400}, desktop), -120, -76, 1280, 1024));
-}
-
-TEST(MoveOntoDesktop, NegativeVirtualOrigin) {
-    // A second monitor left of and above the primary one.
-    const DesktopRect desktop = {-1280, -300, 2560, 1324};
-    // Left of the virtual desktop: moved in.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-1500, -400, -1100, -100}, desktop), -1280, -300, -880, 0));
-    // On the second monitor: left where it is.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{-1000, -200, -600, 100}, desktop), -1000, -200, -600, 100));
-    // A position from a monitor that has since gone, far to the right.
-    EXPECT_TRUE(RectIs(MoveOntoDesktop(RECT{3000, 500, 3400, 800}, desktop), 880, 500, 1280, 800));
-}
-
-class PlacementTest : public ::testing::Test {
+class PlacementTest : public test::PlacedMainWindow {
 protected:
-    void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-        ASSERT_TRUE(test::CreateMainWindowForTest());
-    }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-    static RECT WindowRect() {
-        RECT rect = {0, 0, 0, 0};
-        GetWindowRect(g_mainWindow.Window(), &rect);
-        return rect;
-    }
+    static RECT WindowRect() { return test::RectIn(g_mainWindow.Window()); }
     static void MoveWindowTo(int x, int y, int width, int height) {
         SetWindowPos(g_mainWindow.Window(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         test::PumpMessages(20);
@@ -86,7 +35,7 @@ TEST_F(PlacementTest, WindowHalfOffTheRightEdgeIsMovedInsideKeepingItsSize) {
     // It stays out until asked...
     EXPECT_EQ(WindowRect().right, right + 150);
     g_mainWindow.KeepOnDesktop();
-    EXPECT_TRUE(RectIs(WindowRect(), right - 300, 200, right, 420));
+    EXPECT_TRUE(test::SameRect(WindowRect(), RECT{right - 300, 200, right, 420}));
 }
 
 TEST_F(PlacementTest, SettingChangeBringsTheWindowBack) {
@@ -94,7 +43,7 @@ TEST_F(PlacementTest, SettingChangeBringsTheWindowBack) {
     const int bottom = g_desktop.top + g_desktop.height;
     MoveWindowTo(g_desktop.left - 100, bottom - 50, 300, 220);
     SendMessageA(g_mainWindow.Window(), WM_SETTINGCHANGE, 0, 0);
-    EXPECT_TRUE(RectIs(WindowRect(), g_desktop.left, bottom - 220, g_desktop.left + 300, bottom));
+    EXPECT_TRUE(test::SameRect(WindowRect(), RECT{g_desktop.left, bottom - 220, g_desktop.left + 300, bottom}));
 }
 
 TEST_F(PlacementTest, WindowWiderThanTheDesktopEndsOnItsRightEdge) {
@@ -106,7 +55,7 @@ TEST_F(PlacementTest, WindowWiderThanTheDesktopEndsOnItsRightEdge) {
     const int width = before.right - before.left;
     ASSERT_GT(width, g_desktop.width) << "the window could not be made wider than the desktop";
     g_mainWindow.KeepOnDesktop();
-    EXPECT_TRUE(RectIs(WindowRect(), right - width, 100, right, 400));
+    EXPECT_TRUE(test::SameRect(WindowRect(), RECT{right - width, 100, right, 400}));
 }
 
 class TranslucencyTest : public PlacementTest {

@@ -6,8 +6,9 @@
 
 #include "commands/HelpPopup.h"
 #include "common/Dpi.h"
+#include "support/ControlSupport.h"
 #include "support/TestSupport.h"
-#include "support/TrackingSupport.h"
+#include "support/ViewSupport.h"
 #include "view/MarqueeWindow.h"
 #include "view/TrackingToolTip.h"
 
@@ -233,13 +234,7 @@ TEST(Marquee, DestructionUnregistersTheClass) {
 // ---------------------------------------------------------------- tracking tooltip
 
 SIZE MeasureGuiText(const char* text) {
-    SIZE size = {0, 0};
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size;
+    return test::TextExtent(GetStockObject(DEFAULT_GUI_FONT), text);
 }
 
 TEST(TrackingTip, ShortTextIsStillTwentyHighAndSitsOnThePoint) {
@@ -330,54 +325,9 @@ TEST(TrackingTip, RepaintingKeepsOneIcon) {
 
 // ---------------------------------------------------------------- at twice the scale
 
-// The box around every pixel of a screen area that is not the background; empty when there is none.
-RECT InkBox(const RECT& area, COLORREF background) {
-    test::ScreenCapture shot(area);
-    RECT box = {area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (shot.At(x, y) == background) continue;
-            box.left = x < box.left ? x : box.left;
-            box.top = y < box.top ? y : box.top;
-            box.right = x + 1 > box.right ? x + 1 : box.right;
-            box.bottom = y + 1 > box.bottom ? y + 1 : box.bottom;
-        }
-    }
-    return box;
-}
-
-RECT ClientOnScreen(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    return client;
-}
-
-LONG FontHeight(HFONT font) {
-    LOGFONTA face = {};
-    GetObjectA(font, sizeof(face), &face);
-    return face.lfHeight;
-}
-
-SIZE TextExtent(HFONT font, const char* text) {
-    SIZE size = {0, 0};
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size;
-}
-
 // Nine tenths of twice a length at 100 %: what text drawn at 200 % at least spans.
 LONG NearlyTwice(LONG length) {
     return length * 9 / 5;
-}
-
-// DEFAULT_GUI_FONT's height at a DPI: the stock font is made for the system's.
-LONG GuiFontHeightAt(int dpiValue) {
-    return MulDiv(FontHeight(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))), dpiValue,
-                  static_cast<int>(dpi::System()));
 }
 
 // Shown at 100 % and at 200 %, whatever the system's scale: the font, the icon
@@ -394,21 +344,21 @@ TEST(TrackingTip, AtTwiceTheScaleTextIconAndMarginsAreTwiceAsLarge) {
         ASSERT_NE(nullptr, tip.Window());
         UpdateWindow(tip.Window());
         test::PumpMessages(100);
-        EXPECT_EQ(GuiFontHeightAt(dpiValue), FontHeight(tip.TextFont()));
+        EXPECT_EQ(test::GuiFontHeightAt(static_cast<UINT>(dpiValue)), test::FontHeight(tip.TextFont()));
         // The stock font itself at the system's scale; a font of its own elsewhere.
         EXPECT_EQ(dpiValue == static_cast<int>(dpi::System()),
                   tip.TextFont() == static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
         RECT placed;
         GetWindowRect(tip.Window(), &placed);
-        SIZE measured = TextExtent(tip.TextFont(), text);
+        SIZE measured = test::TextExtent(tip.TextFont(), text);
         EXPECT_EQ(measured.cx + 24 * scale, placed.right - placed.left);
         EXPECT_EQ(std::max<LONG>(measured.cy + 2 * scale, 20 * scale), placed.bottom - placed.top);
         EXPECT_EQ(400, placed.bottom);
 
-        const RECT client = ClientOnScreen(tip.Window());
+        const RECT client = test::ClientOnScreen(tip.Window());
         const int column = 16 * scale;
-        RECT icon = InkBox(RECT{client.left, client.top, client.left + column + scale, client.bottom}, paper);
-        RECT words = InkBox(RECT{client.left + column + scale, client.top, client.right, client.bottom}, paper);
+        RECT icon = test::InkBox(RECT{client.left, client.top, client.left + column + scale, client.bottom}, paper);
+        RECT words = test::InkBox(RECT{client.left + column + scale, client.top, client.right, client.bottom}, paper);
         ASSERT_FALSE(IsRectEmpty(&icon));
         ASSERT_FALSE(IsRectEmpty(&words));
         EXPECT_GE(icon.left - client.left, scale);  // the icon's margin
@@ -439,12 +389,12 @@ TEST(HelpPopup, AtTwiceTheScaleTextAndMarginsAreTwiceAsLarge) {
         ASSERT_TRUE(g_helpPopup.Show(nullptr, text, anchor, static_cast<UINT>(dpiValue)));
         UpdateWindow(g_helpPopup.Window());
         test::PumpMessages(100);
-        EXPECT_EQ(GuiFontHeightAt(dpiValue), FontHeight(g_helpPopup.TextFont()));
+        EXPECT_EQ(test::GuiFontHeightAt(static_cast<UINT>(dpiValue)), test::FontHeight(g_helpPopup.TextFont()));
         RECT placed;
         GetWindowRect(g_helpPopup.Window(), &placed);
         EXPECT_EQ(anchor.bottom + 2 * scale, placed.top);
-        const RECT client = ClientOnScreen(g_helpPopup.Window());
-        const RECT ink = InkBox(client, paper);
+        const RECT client = test::ClientOnScreen(g_helpPopup.Window());
+        const RECT ink = test::InkBox(client, paper);
         ASSERT_FALSE(IsRectEmpty(&ink));
         // The margins: six pixels at 100 %, twelve at 200 %.
         EXPECT_GE(ink.left - client.left, 6 * scale);

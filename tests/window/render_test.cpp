@@ -7,21 +7,20 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "support/TestSupport.h"
-#include "support/ViewSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
 // The pattern covers the top-left corner of the screen; the main window stays
 // far from it so that it never magnifies itself.
-constexpr int kPatternWidth = 256;
-constexpr int kPatternHeight = 192;
 constexpr int kMainX = 640;
 constexpr int kMainY = 520;
 constexpr int kViewWidth = 203;  // not a multiple of most zoom factors: the last block is cut
@@ -42,44 +41,20 @@ std::string Hex(COLORREF colour) {
     return text;
 }
 
-class RenderTest : public ::testing::Test {
+// Without bars, so that the view is the whole client area.
+class RenderTest : public test::PatternOnScreen {
 protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
+    RenderTest() : PatternOnScreen(RECT{}) {}
+
+    void Configure() override {
+        g_settings.DisplayToolbar = 0;
+        g_settings.DisplayStatusbar = 0;
     }
 
     void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-        g_settings.DisplayToolbar = 0;
-        g_settings.DisplayStatusbar = 0;
-        g_settings.MouseTracking = 0;
-        g_settings.ShowGrid = 0;
-        g_settings.Update = 1;
-        pattern_ = new test::PatternWindow(0, 0, kPatternWidth, kPatternHeight);
-        ASSERT_TRUE(pattern_->WaitUntilOnScreen()) << "the screen does not show the test pattern";
-        ASSERT_TRUE(test::CreateMainWindowForTest());
-        ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, kViewHeight));
-    }
-
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        delete pattern_;
-        pattern_ = nullptr;
-        // Stand-ins for the bars went with the window; forget them.
-        if (ownBars_) test::SetBars(nullptr, 0, nullptr, 0);
-        test::State().viewCursor = nullptr;
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-
-    // Zoom factor and zoom point as the other parts of the program set them.
-    void Show(int zoom, POINT zoomPoint) {
-        g_settings.ZoomFactor = zoom;
-        test::State().zoomPoint = zoomPoint;
-        g_mainWindow.Layout();
-        g_mainWindow.Redraw();
+        PatternOnScreen::SetUp();
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(test::PlaceClientArea(Window(), kMainX, kMainY, kViewWidth, kViewHeight));
     }
 
     // The source rectangle worked out here from the view size and the primary
@@ -119,19 +94,14 @@ protected:
     // of its own.
     void GiveWindowBars() {
         if (test::State().band.Window() && test::State().status.Window()) return;
-        ownBars_ = true;
         HWND band = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 10, 10,
                                     g_mainWindow.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
         HWND statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP | CCS_BOTTOM, "",
                                              g_mainWindow.Window(), IDC_STATUS_BAR);
         SendMessageA(statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        RECT bar;
-        GetWindowRect(statusBar, &bar);
+        const RECT bar = test::RectIn(statusBar);
         test::SetBars(band, 26, statusBar, bar.bottom - bar.top);
     }
-
-    test::PatternWindow* pattern_ = nullptr;
-    bool ownBars_ = false;
 };
 
 TEST_F(RenderTest, EachScreenPixelBecomesABlockOfExactlyItsColour) {
@@ -143,8 +113,7 @@ TEST_F(RenderTest, EachScreenPixelBecomesABlockOfExactlyItsColour) {
         ASSERT_EQ(view.bottom - view.top, kViewHeight);
         const RECT source = ExpectedSource(kViewWidth, kViewHeight, zoom, zoomPoint);
         const RECT shown = g_mainWindow.SourceRect();
-        EXPECT_TRUE(EqualRect(&shown, &source)) << "zoom " << zoom << ": source " << shown.left << "," << shown.top
-                                                << " " << shown.right << "," << shown.bottom;
+        EXPECT_TRUE(test::SameRect(shown, source)) << "zoom " << zoom;
         test::ClientPixels pixels(g_mainWindow.Window());
         EXPECT_EQ(CountWrongPixels(pixels, view, source, zoom, 0), 0) << "zoom " << zoom;
     }
@@ -262,18 +231,14 @@ TEST_F(RenderTest, ViewSitsBetweenTheBandAndTheStatusBar) {
     EXPECT_FALSE(test::State().viewHidden);
 
     // The band spans the width at the top, the status bar sits right under the view.
-    RECT band;
-    GetWindowRect(test::State().band.Window(), &band);
-    MapWindowPoints(nullptr, g_mainWindow.Window(), reinterpret_cast<POINT*>(&band), 2);
+    const RECT band = test::RectIn(test::State().band.Window(), Window());
     // The rebar keeps its border just outside the client area; its inside ends
     // where the view begins.
     EXPECT_LE(band.top, 0);
     EXPECT_LE(band.left, 0);
     EXPECT_GE(band.right, client.right);
     EXPECT_EQ(band.bottom, test::State().band.Height());
-    RECT status;
-    GetWindowRect(test::State().status.Window(), &status);
-    MapWindowPoints(nullptr, g_mainWindow.Window(), reinterpret_cast<POINT*>(&status), 2);
+    const RECT status = test::RectIn(test::State().status.Window(), Window());
     EXPECT_EQ(status.left, 0);
     EXPECT_EQ(status.top, view.bottom);
     EXPECT_EQ(status.right, client.right);
@@ -288,15 +253,10 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
     g_settings.DisplayToolbar = 1;
     g_settings.DisplayStatusbar = 1;
     GiveWindowBars();
-    auto paneEdges = [](int (&edges)[5]) {
-        HWND statusBar = test::State().status.Window();
-        return static_cast<int>(SendMessageA(statusBar, SB_GETPARTS, 5, reinterpret_cast<LPARAM>(edges)));
-    };
-
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX - 300, kMainY, 600, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    int wide[5];
-    ASSERT_EQ(paneEdges(wide), 5);
+    const std::vector<int> wide = test::PaneEdges(test::State().status.Window());
+    ASSERT_EQ(wide.size(), 5u);
     // The panes end a size grip's width (the bar's height) from the right, plus 3.
     EXPECT_EQ(wide[4], 600 - test::State().status.Height() + 3);
     EXPECT_EQ(wide[2] - wide[1], 31);
@@ -304,21 +264,21 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
 
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 700, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    int wider[5];
-    ASSERT_EQ(paneEdges(wider), 5);
+    const std::vector<int> wider = test::PaneEdges(test::State().status.Window());
+    ASSERT_EQ(wider.size(), 5u);
     EXPECT_EQ(wider[0] - wide[0], 100) << "only the message pane grows";
     for (int i = 1; i < 5; ++i) EXPECT_EQ(wider[i] - wider[i - 1], wide[i] - wide[i - 1]);
 
     // Too narrow for all: the message pane keeps its own minimum and the panes
     // run past the window's edge.
-    int narrow[5];
-    int narrower[5];
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 260, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    ASSERT_EQ(paneEdges(narrow), 5);
+    const std::vector<int> narrow = test::PaneEdges(test::State().status.Window());
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 200, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    ASSERT_EQ(paneEdges(narrower), 5);
+    const std::vector<int> narrower = test::PaneEdges(test::State().status.Window());
+    ASSERT_EQ(narrow.size(), 5u);
+    ASSERT_EQ(narrower.size(), 5u);
     EXPECT_GT(narrow[4], 260);
     EXPECT_EQ(narrow[0], narrower[0]);
     EXPECT_GT(narrow[0], 0);
@@ -330,7 +290,6 @@ TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     g_settings.DisplayStatusbar = 1;
     // Bar heights alone, without windows: the layout must cope with absent bars.
     // Bars the window may have of its own are hidden, so that only the view could paint.
-    ownBars_ = true;
     if (test::State().band.Window()) ShowWindow(test::State().band.Window(), SW_HIDE);
     if (test::State().status.Window()) ShowWindow(test::State().status.Window(), SW_HIDE);
     test::SetBars(nullptr, 40, nullptr, 40);
@@ -381,9 +340,9 @@ TEST_F(RenderTest, ARefreshPaintsOnlyWhenThePictureChanged) {
     EXPECT_EQ(kSentinel, ViewCentre()) << "a still screen was painted again";
 
     // One screen pixel of the source changes: its block shows it, and the rest is right too.
-    HDC patternDC = GetDC(pattern_->get());
+    HDC patternDC = GetDC(pattern_->Window());
     SetPixel(patternDC, zoomPoint.x, zoomPoint.y, RGB(255, 255, 255));
-    ReleaseDC(pattern_->get(), patternDC);
+    ReleaseDC(pattern_->Window(), patternDC);
     ASSERT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(zoomPoint.x, zoomPoint.y) == RGB(255, 255, 255); }, 2000));
     RefreshTick();
     const RECT view = g_mainWindow.GetViewRect();
@@ -392,7 +351,7 @@ TEST_F(RenderTest, ARefreshPaintsOnlyWhenThePictureChanged) {
     const POINT block = {view.left + 4 * (zoomPoint.x - source.left), view.top + 4 * (zoomPoint.y - source.top)};
     EXPECT_EQ(RGB(255, 255, 255), changed.At(block.x + 3, block.y + 3));
     EXPECT_EQ(pattern_->ColourAt(zoomPoint.x + 1, zoomPoint.y), changed.At(block.x + 4, block.y));
-    InvalidateRect(pattern_->get(), nullptr, FALSE);
+    InvalidateRect(pattern_->Window(), nullptr, FALSE);
     ASSERT_TRUE(test::PumpUntil(
         [&] { return test::ScreenPixel(zoomPoint.x, zoomPoint.y) == pattern_->ColourAt(zoomPoint.x, zoomPoint.y); },
         2000));

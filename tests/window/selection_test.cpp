@@ -8,16 +8,16 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 #include "support/MenuSupport.h"
-#include "support/TestSupport.h"
-#include "support/TrackingSupport.h"
 #include "view/SelectionMath.h"
 
 namespace {
 
 using test::MenuProbe;
 
-class SelectionTest : public test::MainWindowTest {
+class SelectionTest : public test::PlacedMainWindow {
 protected:
     void UseZoom(int zoom) {
         g_mainWindow.SetZoom(zoom);
@@ -27,12 +27,6 @@ protected:
     RECT ScreenRectOf(RECT client) const {
         MapWindowPoints(Window(), HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
         return client;
-    }
-
-    static RECT WindowRectOf(HWND window) {
-        RECT rect = {};
-        GetWindowRect(window, &rect);
-        return rect;
     }
 
     // Releases the button and closes whatever menu opens with Escape; returns
@@ -52,13 +46,6 @@ protected:
     }
 };
 
-void ExpectRect(const RECT& actual, const RECT& expected) {
-    EXPECT_EQ(expected.left, actual.left);
-    EXPECT_EQ(expected.top, actual.top);
-    EXPECT_EQ(expected.right, actual.right);
-    EXPECT_EQ(expected.bottom, actual.bottom);
-}
-
 RECT Offset(const RECT& view, int left, int top, int right, int bottom) {
     RECT r = {view.left + left, view.top + top, view.left + right, view.top + bottom};
     return r;
@@ -73,25 +60,25 @@ TEST_F(SelectionTest, DragSnapsToMagnifiedPixelsWithOutlineAndSizeTip) {
 
     test::MoveMouse(Window(), InView(22, 19));
     RECT expected = Offset(view, 4, 0, 20, 16);
-    ExpectRect(g_mainWindow.SelectionRect(), expected);
+    EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), expected));
     ASSERT_NE(nullptr, test::State().trackingToolTip.Window());
     EXPECT_STREQ("Selected size 4x4", test::State().trackingToolTip.Text());
     ASSERT_NE(nullptr, test::State().marquee.Window());
     EXPECT_TRUE(IsWindowVisible(test::State().marquee.Window()));
-    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(expected));
+    EXPECT_TRUE(test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(expected)));
 
     // The tip's bottom-left corner sits just up and left of the anchor's magnified pixel.
     POINT tip = ToScreen(SelectionTipPoint(InView(5, 3), 4));
-    RECT tipRect = WindowRectOf(test::State().trackingToolTip.Window());
+    RECT tipRect = test::RectIn(test::State().trackingToolTip.Window());
     EXPECT_EQ(tip.x, tipRect.left);
     EXPECT_EQ(tip.y, tipRect.bottom);
 
     // One row further starts the next magnified pixel down.
     test::MoveMouse(Window(), InView(22, 20));
     expected = Offset(view, 4, 0, 20, 20);
-    ExpectRect(g_mainWindow.SelectionRect(), expected);
+    EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), expected));
     EXPECT_STREQ("Selected size 4x5", test::State().trackingToolTip.Text());
-    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(expected));
+    EXPECT_TRUE(test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(expected)));
 
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(InView(22, 20)));
     ExpectNoSelectionOnScreen();
@@ -101,7 +88,7 @@ TEST_F(SelectionTest, DraggingTheOtherWayGivesTheSameRectangle) {
     UseZoom(4);
     test::PressRight(Window(), InView(22, 19));
     test::MoveMouse(Window(), InView(5, 3));
-    ExpectRect(g_mainWindow.SelectionRect(), Offset(View(), 4, 0, 20, 16));
+    EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), Offset(View(), 4, 0, 20, 16)));
     EXPECT_STREQ("Selected size 4x4", test::State().trackingToolTip.Text());
     ReleaseAndDismiss(InView(5, 3));
 }
@@ -118,14 +105,15 @@ TEST_F(SelectionTest, DragPastTheViewStopsAtItsEdges) {
     RECT selection = g_mainWindow.SelectionRect();
     EXPECT_EQ(view.left + (view.right - view.left) / 3 * 3, selection.right);
     EXPECT_EQ(view.top + (view.bottom - view.top) / 3 * 3, selection.bottom);
-    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(selection));
+    EXPECT_TRUE(test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(selection)));
 
     POINT before = {view.left - 500, view.top - 500};
     test::MoveMouse(Window(), before);
     EXPECT_EQ(view.left, test::State().selectionEnd.x);
     EXPECT_EQ(view.top, test::State().selectionEnd.y);
-    ExpectRect(g_mainWindow.SelectionRect(), Offset(view, 0, 0, 30, 30));
-    ExpectRect(WindowRectOf(test::State().marquee.Window()), ScreenRectOf(g_mainWindow.SelectionRect()));
+    EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), Offset(view, 0, 0, 30, 30)));
+    EXPECT_TRUE(
+        test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(g_mainWindow.SelectionRect())));
     ReleaseAndDismiss(InView(30, 30));
 }
 
@@ -208,9 +196,8 @@ TEST_F(SelectionTest, WhatsThisAfterADragStillTakesTheOutlineAway) {
 TEST_F(SelectionTest, ReleasingOverTheToolbarOpensTheSelectionMenuThere) {
     UseZoom(4);
     test::PressRight(Window(), InView(20, 20));
-    RECT button = {};
-    ASSERT_TRUE(SendMessageA(test::State().band.Toolbar(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button)));
-    POINT onButton = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    POINT onButton = test::Centre(test::ButtonRect(test::State().band.Toolbar(), IDM_ALWAYS_ON_TOP));
+    ASSERT_GT(onButton.x, 0);
     MapWindowPoints(test::State().band.Toolbar(), Window(), &onButton, 1);
     test::MoveMouse(Window(), onButton);
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(onButton));
@@ -238,7 +225,7 @@ TEST_F(SelectionTest, EscapeOnTheMenuRunsNothingButCancelsAndKeepsTheRectangle) 
     EXPECT_EQ(zoomPoint.x, test::State().zoomPoint.x);
     EXPECT_EQ(zoomPoint.y, test::State().zoomPoint.y);
     // The commands that run after the menu still find the rectangle.
-    ExpectRect(g_mainWindow.SelectionRect(), selected);
+    EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), selected));
 }
 
 TEST_F(SelectionTest, CancelFromTheMenuTakesEverythingAway) {

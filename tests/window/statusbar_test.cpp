@@ -10,8 +10,8 @@
 #include "app/Application.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
-#include "support/ConstructionSupport.h"
-#include "support/TestSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -19,19 +19,7 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 int TextWidth(const char* text) {
-    HDC dc = GetDC(g_mainWindow.Window());
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(g_mainWindow.Window(), dc);
-    return size.cx;
-}
-
-RECT PaneRect(int pane) {
-    RECT rect = {0, 0, 0, 0};
-    SendMessageA(test::State().status.Window(), SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect));
-    return rect;
+    return test::TextExtent(GetStockObject(DEFAULT_GUI_FONT), text).cx;
 }
 
 POINT ScreenPoint(HWND window, int x, int y) {
@@ -61,48 +49,9 @@ bool HandShownAt(int x, int y) {
     return hand;
 }
 
-struct PixelBox {
-    int count = 0;
-    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-    int longestRow = 0;
-};
-
-// Where pixels of one colour lie in a DC, and their longest horizontal run.
-PixelBox FindColour(HDC dc, const RECT& area, COLORREF colour) {
-    PixelBox box;
-    for (int y = area.top; y < area.bottom; ++y) {
-        int run = 0;
-        for (int x = area.left; x < area.right; ++x) {
-            if (GetPixel(dc, x, y) == colour) {
-                ++box.count;
-                ++run;
-                if (run > box.longestRow) box.longestRow = run;
-                if (x < box.left) box.left = x;
-                if (x > box.right) box.right = x;
-                if (y < box.top) box.top = y;
-                if (y > box.bottom) box.bottom = y;
-            } else {
-                run = 0;
-            }
-        }
-    }
-    return box;
-}
-
-class StatusBar : public ::testing::Test {
+class StatusBar : public test::PlacedMainWindow {
 protected:
-    void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-        ASSERT_TRUE(test::CreateMainWindowForTest());
-        SetWindowPos(g_mainWindow.Window(), nullptr, 40, 60, 640, 300, SWP_NOZORDER | SWP_NOACTIVATE);
-        test::PumpMessages(50);
-    }
-    void TearDown() override {
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
+    StatusBar() : PlacedMainWindow(RECT{40, 60, 680, 360}) {}
 };
 
 // Needs SizeStatusPanes.
@@ -134,14 +83,14 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
 
 TEST_F(StatusBar, TheHandShowsOverTheLinkPaneOnly) {
     SetFixedPanes();
-    RECT link = PaneRect(4);
+    RECT link = test::PaneRect(test::State().status.Window(), 4);
     ASSERT_GT(link.right, link.left);
     int middle = (link.top + link.bottom) / 2;
     EXPECT_TRUE(HandShownAt((link.left + link.right) / 2, middle));
     EXPECT_TRUE(HandShownAt(link.left, middle));
     EXPECT_FALSE(HandShownAt(link.right, middle));
     EXPECT_FALSE(HandShownAt(link.left - 1, middle));
-    RECT coordinates = PaneRect(3);
+    RECT coordinates = test::PaneRect(test::State().status.Window(), 3);
     EXPECT_FALSE(HandShownAt((coordinates.left + coordinates.right) / 2, middle));
 
     // Over the view, away from the status bar.
@@ -165,19 +114,17 @@ TEST_F(StatusBar, TheSwatchShowsTheSampledColourAndTheLinkIsBlueUnderlined) {
     RedrawWindow(test::State().status.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     test::PumpMessages(50);
 
-    RECT swatch = PaneRect(2);
+    RECT swatch = test::PaneRect(test::State().status.Window(), 2);
     HWND statusBar = test::State().status.Window();
-    POINT centre = ScreenPoint(statusBar, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    POINT centre = ScreenPoint(statusBar, test::Centre(swatch).x, test::Centre(swatch).y);
     EXPECT_EQ(test::ScreenPixel(centre.x, centre.y), RGB(200, 30, 60));
 
-    RECT link = PaneRect(4);
+    RECT link = test::PaneRect(test::State().status.Window(), 4);
     MapWindowPoints(test::State().status.Window(), nullptr, reinterpret_cast<POINT*>(&link), 2);
-    HDC screen = GetDC(nullptr);
-    PixelBox blue = FindColour(screen, link, kBlue);
-    ReleaseDC(nullptr, screen);
+    const test::Ink blue = test::ScreenInk(link, kBlue);
     EXPECT_GT(blue.count, 30);
     // The underline runs under most of the text.
-    EXPECT_GT(blue.longestRow, (blue.right - blue.left) * 3 / 4);
+    EXPECT_GT(blue.longestRow, (blue.box.right - 1 - blue.box.left) * 3 / 4);
 }
 
 TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
@@ -200,15 +147,15 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
     item.itemID = 4;
     g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
 
-    PixelBox blue = FindColour(dc, all, kBlue);
+    const test::Ink blue = test::FindInk(dc, all, kBlue);
     EXPECT_GT(blue.count, 30);
-    EXPECT_GE(blue.left, 10);
-    EXPECT_LT(blue.right, 210);
-    EXPECT_GE(blue.top, 2);
-    EXPECT_LT(blue.bottom, 22);
+    EXPECT_GE(blue.box.left, 10);
+    EXPECT_LE(blue.box.right, 210);
+    EXPECT_GE(blue.box.top, 2);
+    EXPECT_LE(blue.box.bottom, 22);
     // Centred across the pane.
-    EXPECT_NEAR((blue.left + blue.right) / 2, 110, 3);
-    EXPECT_GT(blue.longestRow, (blue.right - blue.left) * 3 / 4);
+    EXPECT_NEAR((blue.box.left + blue.box.right - 1) / 2, 110, 3);
+    EXPECT_GT(blue.longestRow, (blue.box.right - 1 - blue.box.left) * 3 / 4);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), fontBefore);
     EXPECT_EQ(GetTextColor(dc), textBefore);
     EXPECT_EQ(GetBkMode(dc), modeBefore);
@@ -218,16 +165,16 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
     test::State().sampledColour = RGB(10, 200, 30);
     item.itemID = 2;
     g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    PixelBox swatch = FindColour(dc, all, RGB(10, 200, 30));
+    const test::Ink swatch = test::FindInk(dc, all, RGB(10, 200, 30));
     EXPECT_EQ(swatch.count, 200 * 20);
-    EXPECT_EQ(swatch.left, 10);
-    EXPECT_EQ(swatch.top, 2);
+    EXPECT_EQ(swatch.box.left, 10);
+    EXPECT_EQ(swatch.box.top, 2);
 
     // Other panes are the status bar's own.
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     item.itemID = 3;
     g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(FindColour(dc, all, kWhite).count, 220 * 24);
+    EXPECT_EQ(test::FindInk(dc, all, kWhite).count, 220 * 24);
 
     SelectObject(dc, oldBitmap);
     DeleteObject(bitmap);

@@ -11,8 +11,8 @@
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "support/TestSupport.h"
-#include "support/TrackingSupport.h"
+#include "support/ControlSupport.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -23,38 +23,10 @@ const COLORREF kPatch = RGB(90, 120, 150);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kMarker = RGB(255, 0, 255);
 
-class Tracking : public ::testing::Test {
+// Each test makes the window itself, after its settings.
+class Tracking : public test::PlacedMainWindow {
 protected:
-    void SetUp() override {
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-    void TearDown() override {
-        SetControl(false);
-        if (IsWindow(g_mainWindow.Window())) g_mainWindow.EndPicking();
-        test::State().selecting = false;
-        test::State().selectionActive = false;
-        test::DestroyMainWindowForTest();
-        test::DeleteSettingsKey();
-        test::ReloadSettings();
-    }
-
-    // Creates the window with the settings as the test left them.
-    void Create() {
-        ASSERT_TRUE(test::CreateMainWindowForTest());
-        main = g_mainWindow.Window();
-        MoveWindow(main, kMainRect.left, kMainRect.top, kMainRect.right - kMainRect.left,
-                   kMainRect.bottom - kMainRect.top, TRUE);
-        test::PumpMessages(50);
-    }
-
-    static void SetControl(bool down) {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = down ? 0x80 : 0;
-        keys[VK_LCONTROL] = down ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
+    Tracking() : PlacedMainWindow(kMainRect, kEachTestMakesIt) {}
 
     // The screen point at which the view shows the zoom point's block.
     POINT ZoomBlockOnScreen() const {
@@ -62,39 +34,37 @@ protected:
         int zoom = g_settings.ZoomFactor;
         POINT p = {view.left + test::State().halfWidth * zoom + zoom / 2,
                    view.top + test::State().halfHeight * zoom + zoom / 2};
-        ClientToScreen(main, &p);
+        ClientToScreen(Window(), &p);
         return p;
     }
 
     // Paints the whole view in a marker colour, behind the program's back.
     void MarkView() {
         RECT view = g_mainWindow.GetViewRect();
-        HDC dc = GetDC(main);
+        HDC dc = GetDC(Window());
         HBRUSH brush = CreateSolidBrush(kMarker);
         FillRect(dc, &view, brush);
         DeleteObject(brush);
-        ReleaseDC(main, dc);
+        ReleaseDC(Window(), dc);
         GdiFlush();
     }
 
-    void Wheel(short delta, WORD keys) { SendMessageA(main, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), 0); }
-    void Key(UINT key) { SendMessageA(main, WM_KEYDOWN, key, 0); }
+    void Wheel(short delta, WORD keys) { SendMessageA(Window(), WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), 0); }
+    void Key(UINT key) { SendMessageA(Window(), WM_KEYDOWN, key, 0); }
     void Scroll(HWND slider, WORD code, WORD position = 0) {
-        SendMessageA(main, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(slider));
+        SendMessageA(Window(), WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(slider));
     }
-    std::string Pane(int pane) const { return test::StatusText(test::State().status.Window(), pane); }
+    std::string Pane(int pane) const { return test::PaneText(test::State().status.Window(), pane); }
     std::string SliderTip(HWND slider) const {
         HWND tips = test::State().controlTips.Window();
-        return test::ToolText(tips, tips, slider);
+        return test::ToolText(tips, tips, reinterpret_cast<UINT_PTR>(slider));
     }
-
-    HWND main = nullptr;
 };
 
 // ---------------------------------------------------------------- zoom and speed
 
 TEST_F(Tracking, SetZoomIsLimitedAndMovesTheSliderOnlyOnAChange) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND slider = test::State().band.ZoomSlider();
     ASSERT_NE(slider, nullptr);
     g_mainWindow.SetZoom(0);
@@ -114,23 +84,23 @@ TEST_F(Tracking, SetZoomIsLimitedAndMovesTheSliderOnlyOnAChange) {
 }
 
 TEST_F(Tracking, SpeedNoneRunsNoRefreshTimerAndFastDoes) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND slider = test::State().band.UpdateSlider();
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(g_settings.Update, 1);
-    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+    EXPECT_EQ(test::PumpCountingTimer(Window(), kRefreshTimerId, 400), 0);
 
     g_mainWindow.SetUpdateSpeed(4, false);
     EXPECT_EQ(g_settings.Update, 4);
     EXPECT_EQ(SendMessageA(slider, TBM_GETPOS, 0, 0), 4);
     EXPECT_EQ(SliderTip(slider), "Auto Update - Fast");
-    EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 2, 2000));
+    EXPECT_TRUE(test::PumpTimerTicks(Window(), kRefreshTimerId, 2, 2000));
 
     g_mainWindow.SetUpdateSpeed(0, false);
     EXPECT_EQ(g_settings.Update, 1);
     EXPECT_EQ(SliderTip(slider), "Auto Update - None");
     test::PumpMessages(100);
-    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+    EXPECT_EQ(test::PumpCountingTimer(Window(), kRefreshTimerId, 400), 0);
 
     g_mainWindow.SetUpdateSpeed(9, false);
     EXPECT_EQ(g_settings.Update, 4);
@@ -141,7 +111,7 @@ TEST_F(Tracking, SpeedNoneRunsNoRefreshTimerAndFastDoes) {
 }
 
 TEST_F(Tracking, ForceRewritesTheTipAndRestartsTheTimer) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND slider = test::State().band.UpdateSlider();
     ASSERT_NE(slider, nullptr);
     // Fast in the settings but no timer running, and a stale tip.
@@ -149,29 +119,29 @@ TEST_F(Tracking, ForceRewritesTheTipAndRestartsTheTimer) {
     test::State().controlTips.UpdateToolText(slider, "stale");
     g_mainWindow.SetUpdateSpeed(4, false);
     EXPECT_EQ(SliderTip(slider), "stale");
-    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+    EXPECT_EQ(test::PumpCountingTimer(Window(), kRefreshTimerId, 400), 0);
 
     g_mainWindow.SetUpdateSpeed(4, true);
     EXPECT_EQ(SliderTip(slider), "Auto Update - Fast");
-    EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 2, 2000));
+    EXPECT_TRUE(test::PumpTimerTicks(Window(), kRefreshTimerId, 2, 2000));
 }
 
 TEST_F(Tracking, StoredSpeedsOutOfRangeAreLimitedAtCreation) {
     g_settings.Update = 9;
-    Create();
+    ASSERT_TRUE(Create());
     EXPECT_EQ(g_settings.Update, 4);
     EXPECT_EQ(SendMessageA(test::State().band.UpdateSlider(), TBM_GETPOS, 0, 0), 4);
-    EXPECT_TRUE(test::PumpTimerTicks(main, kRefreshTimerId, 1, 2000));
+    EXPECT_TRUE(test::PumpTimerTicks(Window(), kRefreshTimerId, 1, 2000));
     test::DestroyMainWindowForTest();
 
     g_settings.Update = -3;
-    Create();
+    ASSERT_TRUE(Create());
     EXPECT_EQ(g_settings.Update, 1);
-    EXPECT_EQ(test::PumpCountingTimer(main, kRefreshTimerId, 400), 0);
+    EXPECT_EQ(test::PumpCountingTimer(Window(), kRefreshTimerId, 400), 0);
 }
 
 TEST_F(Tracking, ScreenChangesReachTheViewOnlyWhileRefreshing) {
-    Create();
+    ASSERT_TRUE(Create());
     test::ColourWindow patch(kPatchRect, kPatch);
     test::State().zoomPoint = POINT{300, 700};
     g_mainWindow.Layout();
@@ -199,7 +169,7 @@ TEST_F(Tracking, ScreenChangesReachTheViewOnlyWhileRefreshing) {
 // ---------------------------------------------------------------- sliders, wheel, keys
 
 TEST_F(Tracking, SliderCodes) {
-    Create();
+    ASSERT_TRUE(Create());
     HWND zoom = test::State().band.ZoomSlider();
     HWND speed = test::State().band.UpdateSlider();
     ASSERT_NE(zoom, nullptr);
@@ -247,7 +217,7 @@ TEST_F(Tracking, SliderCodes) {
 }
 
 TEST_F(Tracking, WheelWithShiftChangesTranslucencyAndWithCtrlTheZoom) {
-    Create();
+    ASSERT_TRUE(Create());
     g_settings.nTransparency = 40;
     Wheel(-WHEEL_DELTA, MK_SHIFT);
     EXPECT_EQ(g_settings.nTransparency, 10);
@@ -275,7 +245,7 @@ TEST_F(Tracking, WheelWithShiftChangesTranslucencyAndWithCtrlTheZoom) {
 }
 
 TEST_F(Tracking, ArrowsAtTheDesktopEdgeChangeNothingAndDoNotRedraw) {
-    Create();
+    ASSERT_TRUE(Create());
     const POINT lowest = {g_desktop.left + test::State().halfWidth, g_desktop.top + test::State().halfHeight};
     ASSERT_GT(test::State().halfWidth, 0);
     test::State().zoomPoint = lowest;
@@ -285,10 +255,10 @@ TEST_F(Tracking, ArrowsAtTheDesktopEdgeChangeNothingAndDoNotRedraw) {
     ASSERT_TRUE(test::PumpUntil([&] { return test::ScreenPixel(probe.x, probe.y) == kMarker; }, 1000));
     Key(VK_LEFT);
     Key(VK_UP);
-    SetControl(true);
+    test::HoldModifiers(true);
     Key(VK_LEFT);
     Key(VK_PRIOR);
-    SetControl(false);
+    test::HoldModifiers(false);
     Key(VK_PRIOR);
     EXPECT_EQ(test::State().zoomPoint.x, lowest.x);
     EXPECT_EQ(test::State().zoomPoint.y, lowest.y);
@@ -311,7 +281,7 @@ TEST_F(Tracking, ArrowsAtTheDesktopEdgeChangeNothingAndDoNotRedraw) {
 }
 
 TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
-    Create();
+    ASSERT_TRUE(Create());
     test::State().zoomPoint = POINT{640, 512};
     const int width = test::State().sourceWidth;
     ASSERT_GT(width, 1);
@@ -319,7 +289,7 @@ TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     EXPECT_EQ(test::State().zoomPoint.x, 641);
     Key(VK_DOWN);
     EXPECT_EQ(test::State().zoomPoint.y, 513);
-    SetControl(true);
+    test::HoldModifiers(true);
     Key(VK_LEFT);
     EXPECT_EQ(test::State().zoomPoint.x, 641 - 16);
     Key(VK_UP);
@@ -327,7 +297,7 @@ TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     g_settings.nFastScrollRate = 5;
     Key(VK_RIGHT);
     EXPECT_EQ(test::State().zoomPoint.x, 641 - 16 + 5);
-    SetControl(false);
+    test::HoldModifiers(false);
 
     test::State().zoomPoint = POINT{640, 512};
     Key(VK_PRIOR);
@@ -335,39 +305,39 @@ TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     EXPECT_EQ(test::State().zoomPoint.y, 512 + 1 - width);
     Key(VK_NEXT);
     EXPECT_EQ(test::State().zoomPoint.y, 512);
-    SetControl(true);
+    test::HoldModifiers(true);
     Key(VK_NEXT);
     EXPECT_EQ(test::State().zoomPoint.x, 640 + width - 1);
     Key(VK_PRIOR);
     EXPECT_EQ(test::State().zoomPoint.x, 640);
     EXPECT_EQ(test::State().zoomPoint.y, 512);
-    SetControl(false);
+    test::HoldModifiers(false);
 }
 
 TEST_F(Tracking, StoredScrollRatesThatWouldTurnTheArrowsRoundStillStepForwards) {
     const DWORD slow = 0xFFFFFFFFu, fast = 0x80000000u;  // -1 and the lowest int
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, "nSlowScrollRate", REG_DWORD, &slow, sizeof(slow)));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKeyPath, "nFastScrollRate", REG_DWORD, &fast, sizeof(fast)));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, test::kTestSettingsKeyPath, "nSlowScrollRate", REG_DWORD, &slow, sizeof(slow)));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, test::kTestSettingsKeyPath, "nFastScrollRate", REG_DWORD, &fast, sizeof(fast)));
     test::ReloadSettings();
-    Create();
+    ASSERT_TRUE(Create());
     test::State().zoomPoint = POINT{640, 512};
     Key(VK_RIGHT);
     EXPECT_EQ(test::State().zoomPoint.x, 641);
-    SetControl(true);
+    test::HoldModifiers(true);
     Key(VK_RIGHT);
-    SetControl(false);
+    test::HoldModifiers(false);
     EXPECT_EQ(test::State().zoomPoint.x, 642);
 }
 
 TEST_F(Tracking, PanningStepsMoveTheZoomPointAndAnswerOne) {
-    Create();
+    ASSERT_TRUE(Create());
     test::State().zoomPoint = POINT{640, 512};
     POINT step = {0, 0};
-    EXPECT_EQ(SendMessageA(main, g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
+    EXPECT_EQ(SendMessageA(Window(), g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
     EXPECT_EQ(test::State().zoomPoint.x, 640);
     EXPECT_EQ(test::State().zoomPoint.y, 512);
     step = POINT{-7, 4};
-    EXPECT_EQ(SendMessageA(main, g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
+    EXPECT_EQ(SendMessageA(Window(), g_messages.originUpdate, 0, reinterpret_cast<LPARAM>(&step)), 1);
     EXPECT_EQ(test::State().zoomPoint.x, 633);
     EXPECT_EQ(test::State().zoomPoint.y, 516);
 }
@@ -376,20 +346,20 @@ TEST_F(Tracking, PanningStepsMoveTheZoomPointAndAnswerOne) {
 
 TEST_F(Tracking, FollowsTheCursorExceptWhileSelecting) {
     g_settings.MouseTracking = 1;
-    Create();
+    ASSERT_TRUE(Create());
     ASSERT_TRUE(test::MoveCursor(600, 500));
     EXPECT_TRUE(test::PumpUntil(
         [] { return test::State().zoomPoint.x == 600 && test::State().zoomPoint.y == 500; }, 1000));
 
     test::State().selecting = true;
     ASSERT_TRUE(test::MoveCursor(610, 520));
-    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_TRUE(test::PumpTimerTicks(Window(), kTrackingTimerId, 3, 2000));
     EXPECT_EQ(test::State().zoomPoint.x, 600);
     EXPECT_EQ(test::State().zoomPoint.y, 500);
     test::State().selecting = false;
 
     test::State().selectionActive = true;
-    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_TRUE(test::PumpTimerTicks(Window(), kTrackingTimerId, 3, 2000));
     EXPECT_EQ(test::State().zoomPoint.x, 600);
     test::State().selectionActive = false;
 
@@ -399,12 +369,12 @@ TEST_F(Tracking, FollowsTheCursorExceptWhileSelecting) {
     // Turning following off leaves the zoom point where it was.
     g_settings.MouseTracking = 0;
     ASSERT_TRUE(test::MoveCursor(620, 530));
-    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_TRUE(test::PumpTimerTicks(Window(), kTrackingTimerId, 3, 2000));
     EXPECT_EQ(test::State().zoomPoint.x, 610);
 }
 
 TEST_F(Tracking, StatusBarShowsCoordinatesInScreenAndWindowTerms) {
-    Create();
+    ASSERT_TRUE(Create());
     ASSERT_NE(test::State().status.Window(), nullptr);
     test::ColourWindow patch(kPatchRect, kPatch);
     ASSERT_TRUE(test::MoveCursor(kPatchRect.left + 5, kPatchRect.top + 7));
@@ -415,7 +385,7 @@ TEST_F(Tracking, StatusBarShowsCoordinatesInScreenAndWindowTerms) {
 }
 
 TEST_F(Tracking, StatusBarColourIsWrittenOnlyWhenItChanges) {
-    Create();
+    ASSERT_TRUE(Create());
     ASSERT_NE(test::State().status.Window(), nullptr);
     test::ColourWindow patch(kPatchRect, kRed);
     ASSERT_TRUE(test::MoveCursor(300, 700));
@@ -425,7 +395,7 @@ TEST_F(Tracking, StatusBarColourIsWrittenOnlyWhenItChanges) {
     // The same colour on later ticks leaves the pane alone.
     SendMessageA(test::State().status.Window(), SB_SETTEXTA, 1, reinterpret_cast<LPARAM>("untouched"));
     g_settings.DisplayRGBColourPanel = 0;
-    EXPECT_TRUE(test::PumpTimerTicks(main, kTrackingTimerId, 3, 2000));
+    EXPECT_TRUE(test::PumpTimerTicks(Window(), kTrackingTimerId, 3, 2000));
     EXPECT_EQ(Pane(1), "untouched");
 
     // The hexadecimal form shows at the next change of colour.
@@ -438,7 +408,7 @@ TEST_F(Tracking, StatusBarColourIsWrittenOnlyWhenItChanges) {
 // ---------------------------------------------------------------- zoom frame and picking
 
 TEST_F(Tracking, InvertingTheZoomFrameTwiceRestoresTheScreen) {
-    Create();
+    ASSERT_TRUE(Create());
     test::ColourWindow patch(kPatchRect, kPatch);
     const RECT frame = {150, 560, 190, 590};
     const RECT area = {140, 550, 200, 600};
@@ -462,7 +432,7 @@ TEST_F(Tracking, InvertingTheZoomFrameTwiceRestoresTheScreen) {
 }
 
 TEST_F(Tracking, TheZoomFrameSurroundsTheSourceRectangle) {
-    Create();
+    ASSERT_TRUE(Create());
     test::State().zoomPoint = POINT{400, 600};
     g_mainWindow.UpdateZoomFrame();
     RECT source = g_mainWindow.SourceRect();
@@ -495,14 +465,14 @@ bool PatchWhole() {
 }
 
 TEST_F(Tracking, LeftDragPicksTheZoomPointWithFrameTipAndCursor) {
-    Create();
+    ASSERT_TRUE(Create());
     test::ColourWindow patch(kPatchRect, kPatch);
     ASSERT_TRUE(PatchWhole());
     ASSERT_TRUE(test::MoveCursor(300, 700));
-    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
 
     EXPECT_TRUE(test::State().picking);
-    EXPECT_EQ(GetCapture(), main);
+    EXPECT_EQ(GetCapture(), Window());
     EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
     EXPECT_EQ(test::State().zoomPoint.x, 300);
     EXPECT_EQ(test::State().zoomPoint.y, 700);
@@ -523,7 +493,7 @@ TEST_F(Tracking, LeftDragPicksTheZoomPointWithFrameTipAndCursor) {
 
     // Moving: the old outline goes, the new one appears around the new point.
     ASSERT_TRUE(test::MoveCursor(330, 720));
-    SendMessageA(main, WM_MOUSEMOVE, MK_LBUTTON, 0);
+    SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, 0);
     EXPECT_EQ(test::State().zoomPoint.x, 330);
     EXPECT_EQ(test::State().zoomPoint.y, 720);
     const RECT second = test::State().zoomFrame;
@@ -532,7 +502,7 @@ TEST_F(Tracking, LeftDragPicksTheZoomPointWithFrameTipAndCursor) {
     EXPECT_TRUE(FrameShown(second));
     EXPECT_EQ(test::ScreenPixel(first.left, first.top), kPatch);
 
-    SendMessageA(main, WM_LBUTTONUP, 0, 0);
+    SendMessageA(Window(), WM_LBUTTONUP, 0, 0);
     EXPECT_FALSE(test::State().picking);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(test::State().trackingToolTip.Window(), nullptr);
@@ -544,15 +514,15 @@ TEST_F(Tracking, LeftDragPicksTheZoomPointWithFrameTipAndCursor) {
 }
 
 TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
-    Create();
+    ASSERT_TRUE(Create());
     test::ColourWindow patch(kPatchRect, kPatch);
     ASSERT_TRUE(test::MoveCursor(300, 700));
     const UINT enders[] = {WM_CANCELMODE, WM_SYSKEYDOWN, WM_KEYDOWN, WM_MOUSEWHEEL};
     for (UINT message : enders) {
-        SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
         ASSERT_TRUE(test::State().picking);
         WPARAM wParam = message == WM_KEYDOWN ? VK_ESCAPE : message == WM_SYSKEYDOWN ? VK_MENU : 0;
-        EXPECT_EQ(SendMessageA(main, message, wParam, 0), 0);
+        EXPECT_EQ(SendMessageA(Window(), message, wParam, 0), 0);
         EXPECT_FALSE(test::State().picking) << message;
         EXPECT_EQ(GetCapture(), nullptr) << message;
         EXPECT_EQ(test::State().trackingToolTip.Window(), nullptr) << message;
@@ -560,23 +530,23 @@ TEST_F(Tracking, PickingEndsOnCancelModeSystemKeyEscapeAndWheel) {
         EXPECT_TRUE(PatchWhole()) << message;
     }
     // A button-up without picking does nothing.
-    SendMessageA(main, WM_LBUTTONUP, 0, 0);
+    SendMessageA(Window(), WM_LBUTTONUP, 0, 0);
     EXPECT_TRUE(PatchWhole());
 
     // A second press while picking (the first button-up went elsewhere) leaves
     // only one outline, which the release removes.
-    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     ASSERT_TRUE(test::MoveCursor(340, 730));
-    SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     EXPECT_TRUE(FrameShown(test::State().zoomFrame));
-    SendMessageA(main, WM_LBUTTONUP, 0, 0);
+    SendMessageA(Window(), WM_LBUTTONUP, 0, 0);
     test::PumpMessages(50);
     EXPECT_TRUE(PatchWhole());
     EXPECT_EQ(test::CountThreadWindows("wyn_TrackingToolTip"), 0);
 }
 
 TEST_F(Tracking, ToolbarButtonsFollowTheSettings) {
-    Create();
+    ASSERT_TRUE(Create());
     ASSERT_NE(test::State().band.Toolbar(), nullptr);
     auto checked = [](int command) {
         return (SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, command, 0) & TBSTATE_CHECKED) != 0;
