@@ -205,6 +205,9 @@ bool MainWindow::OnContextMenu(LPARAM lParam) {
 }
 
 void MainWindow::OnDestroy() {
+    // A pick the window goes in the middle of takes its outline off the screen,
+    // which would otherwise stay inverted there.
+    if (picking) EndPicking();
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     if (GetWindowPlacement(window, &placement)) g_settings.WindowPos = placement.rcNormalPosition;

@@ -88,6 +88,26 @@ TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
+TEST_F(MainWindowShell, DestructionInTheMiddleOfAPickTakesItsOutlineOffTheScreen) {
+    const COLORREF white = RGB(255, 255, 255);
+    test::ColourWindow canvas(RECT{660, 560, 940, 840}, white);
+    ASSERT_TRUE(Create(SW_SHOWNORMAL));
+    // The press takes the zoom point from the cursor and inverts the outline around it.
+    ASSERT_TRUE(test::MoveCursor(800, 700));
+    // The canvas is painted before the outline goes on it, so that no late paint covers the outline.
+    ASSERT_TRUE(test::PumpUntil([] { return test::ScreenPixel(800, 700) == RGB(255, 255, 255); }, 10000));
+    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    ASSERT_TRUE(test::State().picking);
+    const RECT frame = test::State().zoomFrame;
+    ASSERT_GT(frame.left, 660);
+    ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(frame.left, frame.top + 5));
+    DestroyWindow(g_mainWindow.Window());
+    EXPECT_EQ(white, test::ScreenPixel(frame.left, frame.top + 5));
+    EXPECT_EQ(white, test::ScreenPixel(frame.right, frame.bottom - 5));
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
 TEST_F(MainWindowShell, TheColourPaneIsWrittenAtTheFirstTickAlsoOverBlack) {
     // The screen's far corner shows the bare, black root window.
     ASSERT_TRUE(SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
