@@ -21,6 +21,8 @@
 
 namespace {
 
+const COLORREF kPaper = GetSysColor(COLOR_INFOBK);
+
 bool IsDash(COLORREF colour) {
     return colour == RGB(0, 0, 0) || colour == RGB(255, 255, 255);
 }
@@ -73,13 +75,15 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
     // The size tip: measured and drawn in the font at the window's scale.
     const TrackingToolTip& tip = test::State().trackingToolTip;
     EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(tip.TextFont()));
-    RECT placed;
-    GetWindowRect(tip.Window(), &placed);
+    const RECT placed = test::RectIn(tip.Window());
     EXPECT_GE(placed.bottom - placed.top, dpi::Scale(20, static_cast<int>(scale)));
+    EXPECT_EQ(test::TextExtent(tip.TextFont(), tip.Text()).cx + dpi::Scale(24, static_cast<int>(scale)),
+              placed.right - placed.left);
     const RECT client = test::ClientOnScreen(tip.Window());
-    const int column = dpi::Scale(16, static_cast<int>(scale));
-    const RECT words = test::InkBox(RECT{client.left + column + factor, client.top, client.right, client.bottom},
-                              GetSysColor(COLOR_INFOBK));
+    const int column = dpi::Scale(16, static_cast<int>(scale)) + factor;
+    const RECT icon = test::InkBox(RECT{client.left, client.top, client.left + column, client.bottom}, kPaper);
+    EXPECT_GT(icon.bottom - icon.top, 16) << "the icon as at 100 %";
+    const RECT words = test::InkBox(RECT{client.left + column, client.top, client.right, client.bottom}, kPaper);
     const TEXTMETRICA metrics = test::MetricsOf(tip.TextFont());
     // "Selected size 20x15": capitals and digits reach from the ascent's top to the base line.
     EXPECT_GE(words.bottom - words.top, (metrics.tmAscent - metrics.tmInternalLeading) * 4 / 5);
@@ -99,14 +103,18 @@ TEST_F(PopupsScaleTest, TheHelpPopupOfAControlIsAtTheWindowsScale) {
     UpdateWindow(popup);
     test::PumpMessages(100);
     EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(g_helpPopup.TextFont()));
+    // Two pixels at 100 % under the control.
+    EXPECT_EQ(test::RectIn(toolbar).bottom + dpi::Scale(2, static_cast<int>(scale)), test::RectIn(popup).top);
     // The text inside margins of six pixels at 100 %.
     const RECT client = test::ClientOnScreen(popup);
-    const RECT ink = test::InkBox(client, GetSysColor(COLOR_INFOBK));
+    const RECT ink = test::InkBox(client, kPaper);
     ASSERT_FALSE(IsRectEmpty(&ink));
     const int margin = dpi::Scale(6, static_cast<int>(scale));
     EXPECT_GE(ink.left - client.left, margin);
     EXPECT_LE(ink.left - client.left, margin + factor + 1);
     EXPECT_GE(ink.top - client.top, margin);
+    EXPECT_GE(client.right - ink.right, margin);
+    EXPECT_GE(client.bottom - ink.bottom, margin);
     g_helpPopup.Hide();
 }
 
