@@ -31,12 +31,48 @@ protected:
     }
 };
 
-TEST_F(MainWindowAtScale, AFreshWindowIsScaledAndAStoredPlacementKeepsItsScreenPixels) {
+TEST_F(MainWindowAtScale, AFreshWindowIsScaledWithItsPartsAndAStoredPlacementKeepsItsScreenPixels) {
     ASSERT_TRUE(Create());
     EXPECT_EQ(g_mainWindow.Dpi(), test::RequestedDpi());
     const RECT fresh = test::RectIn(Window());
     EXPECT_EQ(fresh.right - fresh.left, AtScale(675, 900));
     EXPECT_EQ(fresh.bottom - fresh.top, AtScale(375, 500));
+    SetCursorPos(1279, 1023);
+    HWND toolbar = test::State().band.Toolbar();
+    EXPECT_TRUE(test::PumpUntil([&] { return test::ButtonsWithoutArt(toolbar, 2) == 0; }, 10000))
+        << test::ButtonsWithoutArt(toolbar, 2) << " buttons do not show their art twice as large";
+    const RECT options = test::ButtonRect(toolbar, 4017);
+    const RECT band = test::RectIn(test::State().band.Window(), Window());
+    for (HWND slider : {test::State().band.ZoomSlider(), test::State().band.UpdateSlider()}) {
+        const RECT inToolbar = test::RectIn(slider, toolbar);
+        EXPECT_EQ(inToolbar.top, options.top);
+        EXPECT_EQ(inToolbar.bottom, options.bottom);
+        const RECT inWindow = test::RectIn(slider, Window());
+        EXPECT_GE(inWindow.top, band.top);
+        EXPECT_LE(inWindow.bottom, test::State().band.Height());
+        // At 96 DPI the 21-row thumb overhangs the slider by 2 rows: 19 show.
+        const test::ThumbRows thumb = test::ThumbShown(slider);
+        EXPECT_GT(thumb.length, 21);
+        EXPECT_GE(thumb.shown * 21, thumb.length * 19) << thumb.shown << " of " << thumb.length;
+    }
+
+    HWND bar = test::State().status.Window();
+    // The stock font is made for the system's scale, which is here the window's.
+    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)), font);
+
+    const std::vector<int> edges = test::PaneEdges(bar);
+    ASSERT_EQ(edges.size(), 5u);
+    EXPECT_EQ(edges[1] - edges[0], test::TextExtent(font, "Colour (rgb): 000,000,000 ").cx + AtScale(9, 12));
+    EXPECT_EQ(edges[2] - edges[1], AtScale(47, 62));
+    EXPECT_EQ(edges[3] - edges[2], test::TextExtent(font, " 99999,99999 ").cx + AtScale(9, 12));
+    EXPECT_EQ(edges[4] - edges[3], test::TextExtent(font, "www.quillfern.com").cx + AtScale(18, 24));
+
+    const TEXTMETRICA metrics = test::MetricsOf(font);
+    int borders[3] = {0, 0, 0};
+    SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    EXPECT_GE(test::State().status.Height(), metrics.tmHeight + 2 * borders[1]);
+
     const int bandHeight = test::State().band.Height();
     const int statusHeight = test::State().status.Height();
     test::DestroyMainWindowForTest();
@@ -78,49 +114,6 @@ TEST_F(MainWindowAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
         }
     }
     EXPECT_EQ(wrong, 0);
-}
-
-TEST_F(MainWindowAtScale, TheToolbarShowsItsArtTwiceAsLargeAndEachSliderItsThumbInsideTheBand) {
-    ASSERT_TRUE(Create());
-    SetCursorPos(1279, 1023);
-    HWND toolbar = test::State().band.Toolbar();
-    EXPECT_TRUE(test::PumpUntil([&] { return test::ButtonsWithoutArt(toolbar, 2) == 0; }, 10000))
-        << test::ButtonsWithoutArt(toolbar, 2) << " buttons do not show their art twice as large";
-
-    const RECT options = test::ButtonRect(toolbar, 4017);
-    const RECT band = test::RectIn(test::State().band.Window(), Window());
-    for (HWND slider : {test::State().band.ZoomSlider(), test::State().band.UpdateSlider()}) {
-        const RECT inToolbar = test::RectIn(slider, toolbar);
-        EXPECT_EQ(inToolbar.top, options.top);
-        EXPECT_EQ(inToolbar.bottom, options.bottom);
-        const RECT inWindow = test::RectIn(slider, Window());
-        EXPECT_GE(inWindow.top, band.top);
-        EXPECT_LE(inWindow.bottom, test::State().band.Height());
-        // At 96 DPI the 21-row thumb overhangs the slider by 2 rows: 19 show.
-        const test::ThumbRows thumb = test::ThumbShown(slider);
-        EXPECT_GT(thumb.length, 21);
-        EXPECT_GE(thumb.shown * 21, thumb.length * 19) << thumb.shown << " of " << thumb.length;
-    }
-}
-
-TEST_F(MainWindowAtScale, TheStatusBarIsSizedForItsScaledFont) {
-    ASSERT_TRUE(Create());
-    HWND bar = test::State().status.Window();
-    // The stock font is made for the system's scale, which is here the window's.
-    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)), font);
-
-    const std::vector<int> edges = test::PaneEdges(bar);
-    ASSERT_EQ(edges.size(), 5u);
-    EXPECT_EQ(edges[1] - edges[0], test::TextExtent(font, "Colour (rgb): 000,000,000 ").cx + AtScale(9, 12));
-    EXPECT_EQ(edges[2] - edges[1], AtScale(47, 62));
-    EXPECT_EQ(edges[3] - edges[2], test::TextExtent(font, " 99999,99999 ").cx + AtScale(9, 12));
-    EXPECT_EQ(edges[4] - edges[3], test::TextExtent(font, "www.quillfern.com").cx + AtScale(18, 24));
-
-    const TEXTMETRICA metrics = test::MetricsOf(font);
-    int borders[3] = {0, 0, 0};
-    SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    EXPECT_GE(test::State().status.Height(), metrics.tmHeight + 2 * borders[1]);
 }
 
 }  // namespace
