@@ -35,6 +35,8 @@ protected:
         ASSERT_EQ(test::RequestedDpi(), scale);
         factor = dpi::WholeFactor(static_cast<int>(scale));
     }
+    // A length at 100 %, at the window's scale.
+    int Scaled(int length) const { return dpi::Scale(length, static_cast<int>(scale)); }
 
     UINT scale = dpi::kBase;
     int factor = 1;
@@ -76,11 +78,10 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
     const TrackingToolTip& tip = test::State().trackingToolTip;
     EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(tip.TextFont()));
     const RECT placed = test::RectIn(tip.Window());
-    EXPECT_GE(placed.bottom - placed.top, dpi::Scale(20, static_cast<int>(scale)));
-    EXPECT_EQ(test::TextExtent(tip.TextFont(), tip.Text()).cx + dpi::Scale(24, static_cast<int>(scale)),
-              placed.right - placed.left);
+    EXPECT_GE(placed.bottom - placed.top, Scaled(20));
+    EXPECT_EQ(test::TextExtent(tip.TextFont(), tip.Text()).cx + Scaled(24), placed.right - placed.left);
     const RECT client = test::ClientOnScreen(tip.Window());
-    const int column = dpi::Scale(16, static_cast<int>(scale)) + factor;
+    const int column = Scaled(16) + factor;
     const RECT icon = test::InkBox(RECT{client.left, client.top, client.left + column, client.bottom}, kPaper);
     EXPECT_GT(icon.bottom - icon.top, 16) << "the icon as at 100 %";
     const RECT words = test::InkBox(RECT{client.left + column, client.top, client.right, client.bottom}, kPaper);
@@ -104,12 +105,12 @@ TEST_F(PopupsScaleTest, TheHelpPopupOfAControlIsAtTheWindowsScale) {
     test::PumpMessages(100);
     EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(g_helpPopup.TextFont()));
     // Two pixels at 100 % under the control.
-    EXPECT_EQ(test::RectIn(toolbar).bottom + dpi::Scale(2, static_cast<int>(scale)), test::RectIn(popup).top);
+    EXPECT_EQ(test::RectIn(toolbar).bottom + Scaled(2), test::RectIn(popup).top);
     // The text inside margins of six pixels at 100 %.
     const RECT client = test::ClientOnScreen(popup);
     const RECT ink = test::InkBox(client, kPaper);
     ASSERT_FALSE(IsRectEmpty(&ink));
-    const int margin = dpi::Scale(6, static_cast<int>(scale));
+    const int margin = Scaled(6);
     EXPECT_GE(ink.left - client.left, margin);
     EXPECT_LE(ink.left - client.left, margin + factor + 1);
     EXPECT_GE(ink.top - client.top, margin);
