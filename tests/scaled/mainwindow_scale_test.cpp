@@ -86,20 +86,15 @@ TEST_F(MainWindowAtScale, AFreshWindowIsScaledWithItsPartsAndAStoredPlacementKee
     EXPECT_EQ(test::State().status.Height(), statusHeight);
 }
 
-TEST_F(MainWindowAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
-    test::PatternWindow pattern(0, 0, 256, 192);
-    ASSERT_TRUE(pattern.WaitUntilOnScreen());
-    g_settings.MouseTracking = 0;
-    g_settings.ShowGrid = 0;
-    g_settings.Update = 1;
-    g_settings.ZoomFactor = 3;
-    ASSERT_TRUE(Create());
-    ASSERT_TRUE(test::PlaceClientArea(Window(), 320, 300, 400, 300));
-    test::State().zoomPoint = POINT{128, 96};
-    g_mainWindow.Layout();
-    g_mainWindow.Redraw();
+// The window, with its defaults, magnifying a pattern of known pixels.
+class ViewAtScale : public test::PatternOnScreen {
+protected:
+    ViewAtScale() : PatternOnScreen(RECT{320, 300, 720, 600}) {}
+};
 
-    const RECT view = g_mainWindow.GetViewRect();
+TEST_F(ViewAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
+    Show(3, POINT{128, 96});
+    const RECT view = View();
     ASSERT_GT(view.top, 0);
     const int zoom = 3;
     const int sourceLeft = 128 - ((view.right - view.left) / zoom + 1) / 2;
@@ -108,9 +103,7 @@ TEST_F(MainWindowAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
     int wrong = 0;
     for (int vy = 0; vy < view.bottom - view.top; ++vy) {
         for (int vx = 0; vx < view.right - view.left; ++vx) {
-            if (pixels.At(view.left + vx, view.top + vy) != test::PatternColour(sourceLeft + vx / zoom, sourceTop + vy / zoom)) {
-                ++wrong;
-            }
+            wrong += pixels.At(view.left + vx, view.top + vy) != pattern_->ColourAt(sourceLeft + vx / zoom, sourceTop + vy / zoom);
         }
     }
     EXPECT_EQ(wrong, 0);
