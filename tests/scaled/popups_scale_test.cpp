@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "commands/Help.h"
 #include "commands/HelpPopup.h"
 #include "common/Dpi.h"

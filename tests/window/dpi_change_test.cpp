@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "mainwindow/MainWindow.h"
-#include "settings/Settings.h"
 #include "support/ControlSupport.h"
 #include "support/Fixtures.h"
 #include "support/ScaleSupport.h"
