@@ -314,6 +314,21 @@ TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     test::HoldModifiers(false);
 }
 
+TEST_F(Tracking, StoredScrollRatesThatWouldTurnTheArrowsRoundStillStepForwards) {
+    const DWORD slow = 0xFFFFFFFFu, fast = 0x80000000u;  // -1 and the lowest int
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, test::kTestSettingsKeyPath, "nSlowScrollRate", REG_DWORD, &slow, sizeof(slow)));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, test::kTestSettingsKeyPath, "nFastScrollRate", REG_DWORD, &fast, sizeof(fast)));
+    test::ReloadSettings();
+    ASSERT_TRUE(Create());
+    test::State().zoomPoint = POINT{640, 512};
+    Key(VK_RIGHT);
+    EXPECT_EQ(test::State().zoomPoint.x, 641);
+    test::HoldModifiers(true);
+    Key(VK_RIGHT);
+    test::HoldModifiers(false);
+    EXPECT_EQ(test::State().zoomPoint.x, 642);
+}
+
 TEST_F(Tracking, PanningStepsMoveTheZoomPointAndAnswerOne) {
     ASSERT_TRUE(Create());
     test::State().zoomPoint = POINT{640, 512};
