@@ -28,16 +28,6 @@ HWND BuddyOf(HWND control) {
     return reinterpret_cast<HWND>(SendMessageA(control, UDM_GETBUDDY, 0, 0));
 }
 
-// The rectangle the text needs when drawn with the format in the given width.
-RECT TextNeeds(HWND control, const std::string& text, int width, UINT format) {
-    RECT needed = {0, 0, width, 0};
-    WindowDC dc(control);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    SelectionGuard selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-    DrawTextA(dc, text.c_str(), -1, &needed, format | DT_CALCRECT | DT_EXPANDTABS);
-    return needed;
-}
-
 // Why the control's text does not fit it; empty when it does. Room is left as
 // the system's controls draw: the check box or radio circle and its gap before
 // a button's text, a frame around a push button's.
@@ -72,7 +62,11 @@ std::string TextMisfit(HWND control, int dpiValue) {
     } else {
         return "";
     }
-    const RECT needed = TextNeeds(control, text, width, format);
+    RECT needed = {0, 0, width, 0};
+    WindowDC dc(control);
+    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+    SelectionGuard selected(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    DrawTextA(dc, text.c_str(), -1, &needed, format | DT_CALCRECT | DT_EXPANDTABS);
     if (needed.right <= width && needed.bottom <= height) return "";
     return "\"" + text + "\" needs " + std::to_string(needed.right) + "x" + std::to_string(needed.bottom) +
            ", has " + std::to_string(width) + "x" + std::to_string(height);
@@ -80,11 +74,9 @@ std::string TextMisfit(HWND control, int dpiValue) {
 
 // True when a window lies wholly inside another's client area.
 bool LiesInside(HWND window, HWND parent) {
-    RECT client, inside;
+    RECT client, placed = test::RectIn(window, parent);
     GetClientRect(parent, &client);
-    const RECT placed = test::RectIn(window, parent);
-    IntersectRect(&inside, &placed, &client);
-    return EqualRect(&inside, &placed) != FALSE;
+    return placed.left >= 0 && placed.top >= 0 && placed.right <= client.right && placed.bottom <= client.bottom;
 }
 
 // Every visible control of the dialog (and of the dialogs inside it) that leaves

@@ -31,62 +31,16 @@ protected:
     }
 };
 
-TEST_F(MainWindowAtScale, AFreshWindowIsScaledAndAStoredPlacementKeepsItsScreenPixels) {
+TEST_F(MainWindowAtScale, AFreshWindowIsScaledWithItsPartsAndAStoredPlacementKeepsItsScreenPixels) {
     ASSERT_TRUE(Create());
     EXPECT_EQ(g_mainWindow.Dpi(), test::RequestedDpi());
     const RECT fresh = test::RectIn(Window());
     EXPECT_EQ(fresh.right - fresh.left, AtScale(675, 900));
     EXPECT_EQ(fresh.bottom - fresh.top, AtScale(375, 500));
-    const int bandHeight = test::State().band.Height();
-    const int statusHeight = test::State().status.Height();
-    test::DestroyMainWindowForTest();
-
-    g_settings.WindowPos = RECT{120, 90, 723, 490};
-    g_settings.SaveSettings();
-    test::ReloadSettings();
-    ASSERT_TRUE(Create());
-    EXPECT_TRUE(test::SameRect(test::RectIn(Window()), g_settings.WindowPos));
-    EXPECT_EQ(test::State().band.Height(), bandHeight);
-    EXPECT_EQ(test::State().status.Height(), statusHeight);
-}
-
-TEST_F(MainWindowAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
-    test::PatternWindow pattern(0, 0, 256, 192);
-    ASSERT_TRUE(pattern.WaitUntilOnScreen());
-    g_settings.MouseTracking = 0;
-    g_settings.ShowGrid = 0;
-    g_settings.Update = 1;
-    g_settings.ZoomFactor = 3;
-    ASSERT_TRUE(Create());
-    ASSERT_TRUE(test::PlaceClientArea(Window(), 320, 300, 400, 300));
-    test::State().zoomPoint = POINT{128, 96};
-    g_mainWindow.Layout();
-    g_mainWindow.Redraw();
-
-    const RECT view = g_mainWindow.GetViewRect();
-    ASSERT_GT(view.top, 0);
-    const int zoom = 3;
-    const int sourceLeft = 128 - ((view.right - view.left) / zoom + 1) / 2;
-    const int sourceTop = 96 - ((view.bottom - view.top) / zoom + 1) / 2;
-    test::ClientPixels pixels(Window());
-    int wrong = 0;
-    for (int vy = 0; vy < view.bottom - view.top; ++vy) {
-        for (int vx = 0; vx < view.right - view.left; ++vx) {
-            if (pixels.At(view.left + vx, view.top + vy) != test::PatternColour(sourceLeft + vx / zoom, sourceTop + vy / zoom)) {
-                ++wrong;
-            }
-        }
-    }
-    EXPECT_EQ(wrong, 0);
-}
-
-TEST_F(MainWindowAtScale, TheToolbarShowsItsArtTwiceAsLargeAndEachSliderItsThumbInsideTheBand) {
-    ASSERT_TRUE(Create());
     SetCursorPos(1279, 1023);
     HWND toolbar = test::State().band.Toolbar();
     EXPECT_TRUE(test::PumpUntil([&] { return test::ButtonsWithoutArt(toolbar, 2) == 0; }, 10000))
         << test::ButtonsWithoutArt(toolbar, 2) << " buttons do not show their art twice as large";
-
     const RECT options = test::ButtonRect(toolbar, 4017);
     const RECT band = test::RectIn(test::State().band.Window(), Window());
     for (HWND slider : {test::State().band.ZoomSlider(), test::State().band.UpdateSlider()}) {
@@ -101,10 +55,7 @@ TEST_F(MainWindowAtScale, TheToolbarShowsItsArtTwiceAsLargeAndEachSliderItsThumb
         EXPECT_GT(thumb.length, 21);
         EXPECT_GE(thumb.shown * 21, thumb.length * 19) << thumb.shown << " of " << thumb.length;
     }
-}
 
-TEST_F(MainWindowAtScale, TheStatusBarIsSizedForItsScaledFont) {
-    ASSERT_TRUE(Create());
     HWND bar = test::State().status.Window();
     // The stock font is made for the system's scale, which is here the window's.
     HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
@@ -121,6 +72,41 @@ TEST_F(MainWindowAtScale, TheStatusBarIsSizedForItsScaledFont) {
     int borders[3] = {0, 0, 0};
     SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
     EXPECT_GE(test::State().status.Height(), metrics.tmHeight + 2 * borders[1]);
+
+    const int bandHeight = test::State().band.Height();
+    const int statusHeight = test::State().status.Height();
+    test::DestroyMainWindowForTest();
+
+    g_settings.WindowPos = RECT{120, 90, 723, 490};
+    g_settings.SaveSettings();
+    test::ReloadSettings();
+    ASSERT_TRUE(Create());
+    EXPECT_TRUE(test::SameRect(test::RectIn(Window()), g_settings.WindowPos));
+    EXPECT_EQ(test::State().band.Height(), bandHeight);
+    EXPECT_EQ(test::State().status.Height(), statusHeight);
+}
+
+// The window, with its defaults, magnifying a pattern of known pixels.
+class ViewAtScale : public test::PatternOnScreen {
+protected:
+    ViewAtScale() : PatternOnScreen(RECT{320, 300, 720, 600}) {}
+};
+
+TEST_F(ViewAtScale, EachScreenPixelIsAZoomByZoomBlockOfTheView) {
+    Show(3, POINT{128, 96});
+    const RECT view = View();
+    ASSERT_GT(view.top, 0);
+    const int zoom = 3;
+    const int sourceLeft = 128 - ((view.right - view.left) / zoom + 1) / 2;
+    const int sourceTop = 96 - ((view.bottom - view.top) / zoom + 1) / 2;
+    test::ClientPixels pixels(Window());
+    int wrong = 0;
+    for (int vy = 0; vy < view.bottom - view.top; ++vy) {
+        for (int vx = 0; vx < view.right - view.left; ++vx) {
+            wrong += pixels.At(view.left + vx, view.top + vy) != pattern_->ColourAt(sourceLeft + vx / zoom, sourceTop + vy / zoom);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 }  // namespace

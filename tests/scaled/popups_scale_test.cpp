@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "commands/Help.h"
 #include "commands/HelpPopup.h"
 #include "common/Dpi.h"
@@ -21,6 +19,8 @@
 
 namespace {
 
+const COLORREF kPaper = GetSysColor(COLOR_INFOBK);
+
 bool IsDash(COLORREF colour) {
     return colour == RGB(0, 0, 0) || colour == RGB(255, 255, 255);
 }
@@ -33,6 +33,8 @@ protected:
         ASSERT_EQ(test::RequestedDpi(), scale);
         factor = dpi::WholeFactor(static_cast<int>(scale));
     }
+    // A length at 100 %, at the window's scale.
+    int Scaled(int length) const { return dpi::Scale(length, static_cast<int>(scale)); }
 
     UINT scale = dpi::kBase;
     int factor = 1;
@@ -73,13 +75,14 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
     // The size tip: measured and drawn in the font at the window's scale.
     const TrackingToolTip& tip = test::State().trackingToolTip;
     EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(tip.TextFont()));
-    RECT placed;
-    GetWindowRect(tip.Window(), &placed);
-    EXPECT_GE(placed.bottom - placed.top, dpi::Scale(20, static_cast<int>(scale)));
+    const RECT placed = test::RectIn(tip.Window());
+    EXPECT_GE(placed.bottom - placed.top, Scaled(20));
+    EXPECT_EQ(test::TextExtent(tip.TextFont(), tip.Text()).cx + Scaled(24), placed.right - placed.left);
     const RECT client = test::ClientOnScreen(tip.Window());
-    const int column = dpi::Scale(16, static_cast<int>(scale));
-    const RECT words = test::InkBox(RECT{client.left + column + factor, client.top, client.right, client.bottom},
-                              GetSysColor(COLOR_INFOBK));
+    const int column = Scaled(16) + factor;
+    const RECT icon = test::InkBox(RECT{client.left, client.top, client.left + column, client.bottom}, kPaper);
+    EXPECT_GT(icon.bottom - icon.top, 16) << "the icon as at 100 %";
+    const RECT words = test::InkBox(RECT{client.left + column, client.top, client.right, client.bottom}, kPaper);
     const TEXTMETRICA metrics = test::MetricsOf(tip.TextFont());
     // "Selected size 20x15": capitals and digits reach from the ascent's top to the base line.
     EXPECT_GE(words.bottom - words.top, (metrics.tmAscent - metrics.tmInternalLeading) * 4 / 5);
@@ -99,14 +102,18 @@ TEST_F(PopupsScaleTest, TheHelpPopupOfAControlIsAtTheWindowsScale) {
     UpdateWindow(popup);
     test::PumpMessages(100);
     EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(g_helpPopup.TextFont()));
+    // Two pixels at 100 % under the control.
+    EXPECT_EQ(test::RectIn(toolbar).bottom + Scaled(2), test::RectIn(popup).top);
     // The text inside margins of six pixels at 100 %.
     const RECT client = test::ClientOnScreen(popup);
-    const RECT ink = test::InkBox(client, GetSysColor(COLOR_INFOBK));
+    const RECT ink = test::InkBox(client, kPaper);
     ASSERT_FALSE(IsRectEmpty(&ink));
-    const int margin = dpi::Scale(6, static_cast<int>(scale));
+    const int margin = Scaled(6);
     EXPECT_GE(ink.left - client.left, margin);
     EXPECT_LE(ink.left - client.left, margin + factor + 1);
     EXPECT_GE(ink.top - client.top, margin);
+    EXPECT_GE(client.right - ink.right, margin);
+    EXPECT_GE(client.bottom - ink.bottom, margin);
     g_helpPopup.Hide();
 }
 

@@ -24,11 +24,6 @@ HCURSOR LibraryCursor(int id) {
     return LoadCursorA(GetModuleHandleA(test::kPanningLibrary), MAKEINTRESOURCEA(id));
 }
 
-// A direction cursor as drawn, 32 x 32, whatever the system's scale; destroyed by the caller.
-HCURSOR CursorArt(HMODULE library, int id) {
-    return static_cast<HCURSOR>(LoadImageA(library, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 32, 32, 0));
-}
-
 bool SameStep(const POINT& step, int x, int y) {
     return step.x == x && step.y == y;
 }
@@ -407,7 +402,8 @@ TEST(PanningLibrary, ItsCursorsAndMarksGrowPixelForPixel) {
     ASSERT_NE(nullptr, library);
     for (int factor : {2, 3}) {
         SCOPED_TRACE(factor);
-        HCURSOR art = CursorArt(library, 130);
+        // The cursor as drawn, 32 x 32, whatever the system's scale.
+        HCURSOR art = static_cast<HCURSOR>(LoadImageA(library, MAKEINTRESOURCEA(130), IMAGE_CURSOR, 32, 32, 0));
         HCURSOR enlarged = pixelart::EnlargeCursor(art, factor);
         ASSERT_NE(nullptr, enlarged);
         test::CursorShape small = test::ShapeOf(art);

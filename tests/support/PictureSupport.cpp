@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/Dib.h"
 #include "settings/Settings.h"
 
 namespace test {
@@ -30,6 +31,17 @@ Picture PixelsOf(HBITMAP bitmap) {
         ReleaseDC(nullptr, screen);
     }
     return picture;
+}
+
+// Pixels that are not the pattern's screen pixel they are scaled from, starting at origin.
+int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POINT origin, int scale) {
+    int wrong = 0;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            wrong += picture.At(x, y) != pattern.ColourAt(origin.x + x / scale, origin.y + y / scale);
+        }
+    }
+    return wrong;
 }
 
 }  // namespace
@@ -78,16 +90,6 @@ Picture FilePicture(const std::string& path, GUID* format) {
     CoUninitialize();
     for (DWORD& v : picture.bits) v &= 0x00FFFFFF;
     return picture;
-}
-
-int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POINT origin, int scale) {
-    int wrong = 0;
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            wrong += picture.At(x, y) != pattern.ColourAt(origin.x + x / scale, origin.y + y / scale);
-        }
-    }
-    return wrong;
 }
 
 CursorShape ShapeOf(HCURSOR cursor) {

@@ -23,8 +23,6 @@ Picture ClipboardPicture();
 Picture BitmapPicture(HBITMAP bitmap);
 // A picture file decoded through the system's image codecs; its pixel format in *format.
 Picture FilePicture(const std::string& path, GUID* format = nullptr);
-// Pixels that are not the pattern's screen pixel they are scaled from, starting at origin.
-int PatternMismatches(const Picture& picture, const PatternWindow& pattern, POINT origin, int scale);
 // A cursor's hot spot and the picture of its mask (the AND and XOR halves of
 // a monochrome cursor, one above the other); no hot spot (-1) when it has none.
 struct CursorShape {

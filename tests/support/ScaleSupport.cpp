@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <stdlib.h>
 
-#include <vector>
-
 #include "support/ControlSupport.h"
 #include "support/PictureSupport.h"
 

@@ -1,7 +1,5 @@
 #include "support/TestSupport.h"
 
-#include "common/Dib.h"
-
 #include "app/Application.h"
 #include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
@@ -204,10 +202,6 @@ bool MoveCursor(int x, int y) {
             return p.x == x && p.y == y;
         },
         2000);
-}
-
-BITMAPINFO TopDown32(int width, int height) {
-    return ::TopDown32(width, height);
 }
 
 COLORREF ScreenPixel(int x, int y) {

@@ -94,8 +94,6 @@ void ClickAt(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEV
 // Moves the real cursor and waits until the system reports it there.
 bool MoveCursor(int x, int y);
 
-// A header for 32-bit, top-down device-independent pixels.
-BITMAPINFO TopDown32(int width, int height);
 // Reads a pixel of the screen.
 COLORREF ScreenPixel(int x, int y);
 // The inverse of a colour, as DSTINVERT leaves it.

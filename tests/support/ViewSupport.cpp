@@ -1,5 +1,6 @@
 #include "support/ViewSupport.h"
 
+#include "common/Dib.h"
 #include "support/TestSupport.h"
 
 namespace test {

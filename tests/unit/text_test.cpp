@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string.h>
-
 #include "text/CommandText.h"
 #include "view/ColourText.h"
 

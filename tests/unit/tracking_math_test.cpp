@@ -9,6 +9,7 @@
 #include <set>
 #include <utility>
 
+#include "support/RectSupport.h"
 #include "view/PopupMath.h"
 #include "view/TrackingMath.h"
 
@@ -194,10 +195,6 @@ TEST(TrackingMath, MarqueePhaseAndInside) {
     EXPECT_FALSE(IsEmpty(MarqueeInnerRect(3, 3)));
 }
 
-}  // namespace
-
-namespace {
-
 // At 150 % and 200 % every amount of the tip grows with the scale, and the
 // marquee's line, dashes and steps with the whole factor.
 TEST(TrackingMath, ScaledTipAndMarquee) {
@@ -220,11 +217,7 @@ TEST(TrackingMath, ScaledTipAndMarquee) {
     EXPECT_EQ(MarqueePatternSize(2), 16);
     int phase = 0;
     for (int expected : {4, 8, 12, 0}) EXPECT_EQ(phase = NextMarqueePhase(phase, 2), expected);
-    RECT inner = MarqueeInnerRect(10, 6, 2);
-    EXPECT_EQ(inner.left, 2);
-    EXPECT_EQ(inner.top, 2);
-    EXPECT_EQ(inner.right, 8);
-    EXPECT_EQ(inner.bottom, 4);
+    EXPECT_TRUE(test::SameRect(MarqueeInnerRect(10, 6, 2), RECT{2, 2, 8, 4}));
     EXPECT_TRUE(IsEmpty(MarqueeInnerRect(4, 50, 2)));
     EXPECT_FALSE(IsEmpty(MarqueeInnerRect(5, 5, 2)));
 }

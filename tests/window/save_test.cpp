@@ -37,7 +37,6 @@ public:
         active_ = nullptr;
     }
     POINT dialogAt = {700, 0};  // where the dialog is moved to, off the picture unless a test wants it over it
-    RECT dialogRect = {};       // where it then lay
     // Confirms only once this holds (as a user reads the dialog before clicking).
     std::function<bool()> readyToConfirm = [] { return true; };
     UINT boxOnOpening = 0xFFFF;
@@ -76,7 +75,6 @@ private:
     }
     void FillIn(HWND dialog) {
         SetWindowPos(dialog, nullptr, dialogAt.x, dialogAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        GetWindowRect(dialog, &dialogRect);
         HWND box = nullptr;
         for (HWND child = GetWindow(dialog, GW_CHILD); child && !box; child = GetWindow(child, GW_HWNDNEXT)) {
             box = GetDlgItem(child, IDC_SAVE_ZOOMED_IMAGE);
