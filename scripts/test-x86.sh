@@ -279,7 +279,7 @@ if [ ${#skipped[@]} -gt 0 ]; then
   printf '%s\n' "${skipped[@]}"
 fi
 if [ -s "$OCULARIX_X86_RERUNS" ]; then
-  say "hung under emulation and run once more: $(sort -u "$OCULARIX_X86_RERUNS" | tr '\n' ' ')"
+  say "hung or crashed under emulation, and run once more: $(sort -u "$OCULARIX_X86_RERUNS" | tr '\n' ' ')"
 fi
 say "$(if [ $status -eq 0 ]; then echo passed; else echo FAILED; fi) in $(elapsed "$started") s"
 exit $status

@@ -3,6 +3,7 @@
 // the same messages from another process are refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -137,12 +138,14 @@ TEST_F(PanningHostTest, MiddlePressPansTheMainWindowUntilAClickAndThenUnloadsThe
 
 TEST_F(PanningHostTest, EachStepMovesTheZoomPoint) {
     POINT start = test::State().zoomPoint;
+    // On a slow machine the steps may carry the source to the screen's right edge, where it stops.
+    const long room = GetSystemMetrics(SM_CXSCREEN) - g_mainWindow.SourceRect().right;
     ASSERT_TRUE(PressAndHold());
     ASSERT_TRUE(ClickToEnd());
     long moved = 0;
     for (const POINT& step : MainWindowWatch::steps) moved += step.x;
     EXPECT_GT(moved, 0);
-    EXPECT_EQ(start.x + moved, test::State().zoomPoint.x);
+    EXPECT_EQ(start.x + std::min(moved, room), test::State().zoomPoint.x);
     EXPECT_EQ(start.y, test::State().zoomPoint.y);
 }
 
