@@ -3,10 +3,7 @@
 
 #include <windows.h>
 
-// The program's instance: icons, cursors, bitmaps, menus, dialogs and windows.
-extern HINSTANCE g_instance;
-// The system's pointing hand, or the program's own when the system has none.
-extern HCURSOR g_handCursor;
+#include "common/Process.h"
 
 int Entry(HINSTANCE instance, int showCommand);
 // False when the process is to end at once.

@@ -6,11 +6,9 @@
 #include <string.h>
 
 #include "common/Handles.h"
-#include "mainwindow/MainWindow.h"
-#include "settings/Settings.h"
+#include "text/ColourText.h"
 #include "text/Strings.h"
 #include "view/CaptureGeometry.h"
-#include "view/ColourText.h"
 
 namespace {
 
@@ -77,9 +75,7 @@ bool PutTextOnClipboard(HWND owner, const char* text) {
     return clipboard.Close();
 }
 
-HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
-    const CaptureArea area =
-        ComputeCaptureArea(SourceRect(), GetViewRect(), SelectionRect(), g_settings.ZoomFactor, zoomed, useSelection);
+HBITMAP CaptureScreenArea(const CaptureArea& area) {
     if (!HasPixels(area)) return nullptr;
 
     WindowDC screen(nullptr);
@@ -100,14 +96,10 @@ HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
     return copied ? bitmap.release() : nullptr;
 }
 
-void MainWindow::CopyZoomedView() {
-    PutBitmapOnClipboard(window, CaptureImage(true, false));
-}
-
-void MainWindow::CopyColourUnderMouse() {
+bool CopyColourUnderMouse(HWND owner, ColourFormat format) {
     // "255,0,128" as RGB, "#ff0080" as hexadecimal.
     char text[kColourTextSize];
-    FormatColourText(ColourUnderMouse(), ColourTemplate(StoredColourFormat(g_settings), ColourUse::Clipboard), text);
+    FormatColourText(ColourUnderMouse(), ColourTemplate(format, ColourUse::Clipboard), text);
     // A clipboard held by another program leaves everything as it was, silently.
-    PutTextOnClipboard(window, text);
+    return PutTextOnClipboard(owner, text);
 }

@@ -4,11 +4,10 @@
 #include <shellapi.h>
 #include <string.h>
 
-#include "app/Application.h"
 #include "commands/HelpPopup.h"
 #include "common/Dpi.h"
 #include "common/Handles.h"
-#include "mainwindow/MainWindow.h"
+#include "common/Process.h"
 #include "resources/resource.h"
 
 const char kHelpFileName[] = "Ocularix.html";
@@ -26,6 +25,12 @@ bool OpenWithShell(HWND owner, const char* path) {
 }
 
 ManualOpener g_manualOpener = OpenWithShell;
+
+UINT MonitorDpi(HWND window) {
+    return dpi::ForWindow(window);
+}
+
+WindowDpiSource g_dpiSource = MonitorDpi;
 
 BOOL OpenManual(HWND window) {
     char path[kHelpPathLength];
@@ -64,7 +69,7 @@ BOOL ShowPopupTopic(HWND control, const DWORD* list, bool atMouse) {
     // Sized for the window that asks: the main window's DPI, or that of a dialog,
     // which the dialog manager laid out at its monitor's scale.
     HWND owner = GetAncestor(control, GA_ROOT);
-    const UINT dpiValue = owner == g_mainWindow.Window() ? g_mainWindow.Dpi() : dpi::ForWindow(owner);
+    const UINT dpiValue = g_dpiSource(owner);
     return g_helpPopup.Show(owner, text.c_str(), anchor, dpiValue) ? TRUE : FALSE;
 }
 
@@ -91,6 +96,10 @@ ManualOpener SetManualOpener(ManualOpener opener) {
     ManualOpener previous = g_manualOpener;
     g_manualOpener = opener ? opener : OpenWithShell;
     return previous;
+}
+
+void SetHelpDpiSource(WindowDpiSource source) {
+    g_dpiSource = source ? source : MonitorDpi;
 }
 
 bool LoadTopicText(DWORD topic, std::string* text) {

@@ -26,6 +26,11 @@ BOOL ShowHelp(HWND window, UINT command, ULONG_PTR data);
 typedef bool (*ManualOpener)(HWND owner, const char* path);
 ManualOpener SetManualOpener(ManualOpener opener);
 
+// The DPI a window's popups are sized for: its monitor's, unless the program
+// names a source that knows better (the main window keeps its own).
+typedef UINT (*WindowDpiSource)(HWND window);
+void SetHelpDpiSource(WindowDpiSource source);
+
 // A topic's text from the topic table in the program's resources; false when
 // the table has no such topic.
 bool LoadTopicText(DWORD topic, std::string* text);

@@ -1,7 +1,7 @@
 #include "commands/HelpPopup.h"
 
-#include "app/Application.h"
 #include "common/Handles.h"
+#include "common/Process.h"
 #include "view/PopupMath.h"
 
 namespace {

@@ -50,7 +50,3 @@ void RegisterHotKeys(HWND window) {
 void UnregisterHotKeys(HWND window) {
     if (window) GiveUp(window);
 }
-
-void MainWindow::OnHotKey(WPARAM id) {
-    if (const HotKey* key = FindHotKey(id)) (this->*key->run)();
-}

@@ -1,6 +1,7 @@
 // System-wide hot keys of the main window: each runs one of the main window's
 // operations while any other program is active. One row of the table below per
 // hot key; registration, the main window and the Options dialog go through it.
+// The main window turns a row's work into its own operation.
 #pragma once
 
 #include <windows.h>
@@ -10,13 +11,15 @@
 #include <iterator>
 
 #include "commands/HotKeyCodes.h"
-#include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 
 // Ids passed to RegisterHotKey and received in WM_HOTKEY's wParam.
 constexpr int kBitmapHotKeyId = 1;
 constexpr int kColourHotKeyId = 2;
+
+// What a hot key does.
+enum class HotKeyWork { CopyZoomedView, CopyColourUnderMouse };
 
 struct HotKey {
     int id;
@@ -27,15 +30,15 @@ struct HotKey {
     int optionsControl;
     // When the system refuses it, the hot keys after it are left out too.
     bool refusalStopsTheRest;
-    void (MainWindow::*run)();
+    HotKeyWork work;
 };
 
 // In the order they are registered; the Options dialog lists them last row first.
 inline constexpr HotKey kHotKeys[] = {
     {kBitmapHotKeyId, &Settings::nHotKeyBitmapVK, &Settings::nHotKeyBitmapModifiers, IDC_OPTIONS_BITMAP_HOT_KEY,
-     true, &MainWindow::CopyZoomedView},
+     true, HotKeyWork::CopyZoomedView},
     {kColourHotKeyId, &Settings::nHotKeyColourVK, &Settings::nHotKeyColourModifiers, IDC_OPTIONS_COLOUR_HOT_KEY,
-     false, &MainWindow::CopyColourUnderMouse},
+     false, HotKeyWork::CopyColourUnderMouse},
 };
 constexpr size_t kHotKeyCount = std::size(kHotKeys);
 

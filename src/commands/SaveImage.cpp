@@ -1,68 +1,35 @@
-// Save: the system's Save As dialog with our "Save Zoomed Image" check box, a
-// capture taken once the dialog has closed, and the picture written as a bitmap
-// file in the display's depth, or as PNG.
+// Saving a picture: the screen repainted where the Save As dialog lay, and the
+// picture written as a bitmap file in the display's depth, or as PNG.
 #include "commands/SaveImage.h"
 
-#include <commdlg.h>
 #include <stddef.h>
 #include <string.h>
-#include <windowsx.h>
 
-#include "app/Application.h"
 #include "commands/DibFile.h"
-#include "commands/Help.h"
 #include "commands/PngFile.h"
 #include "commands/SafeFile.h"
-#include "common/Dpi.h"
 #include "common/Handles.h"
-#include "dialogs/DialogFit.h"
-#include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
-#include "settings/Settings.h"
 #include "text/ResString.h"
 
 static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is written as it lies in memory");
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the info header is written as it lies in memory");
 #ifndef _WIN64
-// What OPENFILENAME_SIZE_VERSION_400A measures: the record up to lpTemplateName,
-// without the fields later systems added.
-static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76, "the dialog record keeps its size");
 static_assert(sizeof(BITMAP) == 24, "BITMAP keeps its 32-bit size");
 #endif
 
 namespace {
 
-constexpr DWORD kFileNameSize = 520;
-constexpr size_t kFilterListSize = 256;
-// Position of "PNG Files (*.png)" in the filter list, counted from 1 as the dialog does.
-constexpr DWORD kPngFilterIndex = 2;
-
-// Control 1002 shows help topic 2, then the terminating pair.
-DWORD g_saveDialogHelpIds[] = {IDC_SAVE_ZOOMED_IMAGE, HELP_TOPIC_SAVE_ZOOMED, 0, 0};
-
-// Mirrors the check box while the dialog is open; the setting takes it only
-// when the user confirms the dialog.
-bool g_saveZoomed = false;
-// Where the dialog lay on the screen when it closed; empty until then.
-RECT g_dialogArea = {0, 0, 0, 0};
 // How often the wait for other windows looks for paints of our own.
 constexpr DWORD kRepaintPollMs = 10;
-
-void ShowCheckBoxHelp(HWND dialog, UINT command) {
-    ShowHelp(GetDlgItem(dialog, IDC_SAVE_ZOOMED_IMAGE), command, reinterpret_cast<ULONG_PTR>(g_saveDialogHelpIds));
-}
-
-// Choosing a file type makes its extension the one a bare name gets.
-void OnFileTypeChange(HWND dialog, const OPENFILENAMEA& state) {
-    const char* extension = state.nFilterIndex == kPngFilterIndex ? kPngExtension + 1 : "bmp";
-    SendMessageA(GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension));
-}
 
 // An info header with room for the largest colour table.
 struct InfoWithTable {
     BITMAPINFOHEADER header;
     RGBQUAD colours[kMaxColourTableEntries];
 };
+
+}  // namespace
 
 // Lets the screen lose the closed dialog where it lay over the magnified area.
 // Our own window is repainted there at once. Other windows repaint in their own
@@ -88,48 +55,10 @@ void RepaintWhereDialogLay(HWND window, RECT dialogArea, const RECT& source) {
     }
 }
 
-}  // namespace
-
-UINT_PTR CALLBACK SaveDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        CheckDlgButton(dialog, IDC_SAVE_ZOOMED_IMAGE, g_saveZoomed ? BST_CHECKED : BST_UNCHECKED);
-        FitDialogTexts(dialog, dpi::ForWindow(dialog));
-        return 0;
-    case WM_DESTROY:
-        // Our dialog is a child of the system's one, which is what covers the screen.
-        GetWindowRect(GetParent(dialog), &g_dialogArea);
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_SAVE_ZOOMED_IMAGE && HIWORD(wParam) == BN_CLICKED) {
-            g_saveZoomed = IsDlgButtonChecked(dialog, IDC_SAVE_ZOOMED_IMAGE) == BST_CHECKED;
-        }
-        return 0;
-    case WM_NOTIFY: {
-        const OFNOTIFYA* notice = reinterpret_cast<const OFNOTIFYA*>(lParam);
-        if (notice->hdr.code == CDN_TYPECHANGE && notice->lpOFN) OnFileTypeChange(dialog, *notice->lpOFN);
-        return 0;
-    }
-    case WM_HELP:
-        if (reinterpret_cast<const HELPINFO*>(lParam)->iCtrlId == 0) return 0;
-        ShowCheckBoxHelp(dialog, HELP_WM_HELP);
-        return 1;
-    case WM_CONTEXTMENU: {
-        // Signed words: monitors left of or above the primary one have negative coordinates.
-        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (WindowFromPoint(point) != GetDlgItem(dialog, IDC_SAVE_ZOOMED_IMAGE)) return 0;
-        ShowCheckBoxHelp(dialog, HELP_CONTEXTMENU);
-        return 1;
-    }
-    default:
-        return 0;
-    }
-}
-
-int ShowErrorBox(UINT textId, UINT style) {
+int ShowErrorBox(HWND owner, UINT textId, UINT style) {
     ResString text(textId);
     ResString caption(IDS_APP_TITLE);
-    return MessageBoxA(g_mainWindow.Window(), text.Text(), caption.Text(), style);
+    return MessageBoxA(owner, text.Text(), caption.Text(), style);
 }
 
 HGLOBAL BitmapToPackedDib(HBITMAP bitmap, HPALETTE palette) {
@@ -216,50 +145,12 @@ bool BuildFilterList(const char* first, const char* second, char* list, size_t s
     return true;
 }
 
-void MainWindow::SaveImageAs(bool useSelection) {
-    ResString bitmapFilter(IDS_FILE_FILTER);
-    ResString pngFilter(IDS_PNG_FILE_FILTER);
-    char filter[kFilterListSize];
-    const bool haveFilter = BuildFilterList(bitmapFilter.Text(), pngFilter.Text(), filter, sizeof(filter));
-
-    char fileName[kFileNameSize] = "";
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    dialog.hwndOwner = window;
-    dialog.hInstance = g_instance;
-    dialog.lpstrFilter = haveFilter ? filter : nullptr;
-    dialog.nFilterIndex = 0;
-    dialog.lpstrFile = fileName;
-    dialog.nMaxFile = kFileNameSize;
-    dialog.lpstrInitialDir = g_settings.InitialDirectory;
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE |
-                   OFN_NOREADONLYRETURN | OFN_EXPLORER | OFN_ENABLESIZING;
-    dialog.lpstrDefExt = "bmp";
-    dialog.lCustData = 0;
-    dialog.lpfnHook = SaveDialogHook;
-    dialog.lpTemplateName = MAKEINTRESOURCEA(IDD_SAVE_TEMPLATE);
-
-    g_saveZoomed = g_settings.SaveZoomedImage != 0;
-    SetRectEmpty(&g_dialogArea);
-    if (!GetSaveFileNameA(&dialog)) return;
-    g_settings.SaveZoomedImage = g_saveZoomed ? 1 : 0;
-
-    // Taken now that the dialog has closed, so that the box's choice is known,
-    // and once the screen has lost the dialog, so that the picture is what the
-    // user sees.
-    RepaintWhereDialogLay(window, g_dialogArea, SourceRect());
-    Bitmap bitmap(CaptureImage(g_saveZoomed, useSelection));
-    // A folder too long for the setting leaves the previous one rather than a cut-off path.
-    if (CopyFolderPart(fileName, g_settings.InitialDirectory, sizeof(g_settings.InitialDirectory))) {
-        g_settings.ClearFolderTail();
-    }
-
-    GlobalMemory packed(BitmapToPackedDib(bitmap, identityPalette));
+void WriteImageFile(HWND owner, const char* path, HBITMAP bitmap, HPALETTE palette) {
+    GlobalMemory packed(BitmapToPackedDib(bitmap, palette));
     if (!packed) {
-        ShowErrorBox(IDS_CAPTURE_FAILED, MB_ICONERROR);
+        ShowErrorBox(owner, IDS_CAPTURE_FAILED, MB_ICONERROR);
         return;
     }
-    const bool written =
-        HasPngExtension(fileName) ? WritePngFile(fileName, packed.get()) : WritePackedDibFile(fileName, packed.get());
-    if (!written) ShowErrorBox(IDS_WRITE_FAILED, MB_ICONERROR);
+    const bool written = HasPngExtension(path) ? WritePngFile(path, packed.get()) : WritePackedDibFile(path, packed.get());
+    if (!written) ShowErrorBox(owner, IDS_WRITE_FAILED, MB_ICONERROR);
 }

@@ -1,4 +1,4 @@
-// Saving the picture to a file the user names in the system's Save As dialog.
+// Saving a picture to a file the user named in the system's Save As dialog.
 #pragma once
 
 #include <windows.h>
@@ -10,13 +10,18 @@
 // the wait is fixed; it is short, so that a hung window cannot hold up the save.
 constexpr DWORD kDialogRepaintWaitMs = 150;
 
-// The dialog's hook: keeps the "Save Zoomed Image" check box and the dialog
-// state in step, and serves the box's help.
-UINT_PTR CALLBACK SaveDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Lets the screen lose the closed dialog where it lay (dialogArea, empty when
+// not known) over the magnified area (source, screen pixels): the window is
+// repainted there at once, other windows get the wait above.
+void RepaintWhereDialogLay(HWND window, RECT dialogArea, const RECT& source);
 
-// A message box owned by the main window with a string-table text and the
-// program's name as caption; its result.
-int ShowErrorBox(UINT textId, UINT style);
+// A message box with a string-table text and the program's name as caption; its result.
+int ShowErrorBox(HWND owner, UINT textId, UINT style);
+
+// Writes the bitmap to the path, as PNG for a ".png" name and as a bitmap file
+// otherwise; a picture that cannot be packed or written is reported in a
+// message box owned by the owner.
+void WriteImageFile(HWND owner, const char* path, HBITMAP bitmap, HPALETTE palette);
 
 // The bitmap's pixels in the display's depth as one block of global memory:
 // info header, colour table, rows. Null when it cannot be made. The caller frees it.

@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
-#include "app/Application.h"
-#include "common/Handles.h"
 #include "common/Dpi.h"
+#include "common/Handles.h"
+#include "common/Process.h"
 #include "dialogs/BoundDialog.h"
 #include "dialogs/DialogFit.h"
 #include "dialogs/Dialogs.h"

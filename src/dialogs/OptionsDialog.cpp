@@ -4,18 +4,18 @@
 #include <commdlg.h>
 #include <windowsx.h>
 
-#include "app/Application.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
 #include "common/Dpi.h"
+#include "common/Process.h"
 #include "dialogs/BoundDialog.h"
 #include "dialogs/DialogFit.h"
 #include "dialogs/Dialogs.h"
 #include "dialogs/RateMath.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "text/ColourText.h"
 #include "text/ResString.h"
-#include "view/ColourText.h"
 
 #ifndef _WIN64
 static_assert(sizeof(CHOOSECOLORA) == 36, "CHOOSECOLORA keeps its 32-bit size");

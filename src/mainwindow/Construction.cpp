@@ -2,9 +2,9 @@
 // status bar, the shared tooltips and the system-menu items.
 #include <windows.h>
 
-#include "app/Application.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
+#include "common/Process.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
@@ -22,6 +22,9 @@ void AppendSystemMenuItem(HMENU menu, UINT id, UINT textId) {
 
 bool MainWindow::OnCreate() {
     currentDpi = dpi::ForWindow(window);
+    // As at construction: a window made again in the same process starts
+    // where the last one was left, as the next start of the program would.
+    magnifier.SetZoomPoint(g_settings.ZoomPoint);
     RegisterHotKeys(window);
     viewCursor = LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_VIEW_ARROW));
     ApplyTranslucency();

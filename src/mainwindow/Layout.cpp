@@ -4,7 +4,6 @@
 
 #include "mainwindow/Placement.h"
 #include "settings/Settings.h"
-#include "view/ViewGeometry.h"
 
 RECT MainWindow::GetViewRect() const {
     RECT view = {0, 0, 0, 0};
@@ -30,12 +29,7 @@ void MainWindow::Layout() {
     band.Resize(width);
     status.Place(view);
 
-    const ViewGeometry geometry = ComputeViewGeometry(width, height, g_settings.ZoomFactor, g_desktop);
-    sourceWidth = geometry.sourceWidth;
-    sourceHeight = geometry.sourceHeight;
-    halfWidth = geometry.halfWidth;
-    halfHeight = geometry.halfHeight;
-    highestZoomPoint = geometry.highest;
+    magnifier.Fit(width, height, g_settings.ZoomFactor, g_desktop);
 
     viewRegion.reset(CreateRectRgn(view.left, view.top, view.right, view.bottom));
 

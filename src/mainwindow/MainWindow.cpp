@@ -3,16 +3,15 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "app/Application.h"
-#include "common/Names.h"
 #include "commands/Help.h"
 #include "commands/HotKeys.h"
 #include "commands/Wheel.h"
+#include "common/Names.h"
+#include "common/Process.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "view/Render.h"
 
 #ifndef _WIN64
 static_assert(sizeof(WINDOWPLACEMENT) == 44, "WINDOWPLACEMENT keeps its 32-bit size");
@@ -53,6 +52,12 @@ bool PanningSessionRunning() {
            lstrcmpA(className, names::kOriginWindowClass) == 0;
 }
 
+// The help's popups are sized for the main window's own DPI, which follows its
+// moves between monitors; other windows' for their monitor's.
+UINT HelpOwnerDpi(HWND window) {
+    return window == g_mainWindow.Window() ? g_mainWindow.Dpi() : dpi::ForWindow(window);
+}
+
 }  // namespace
 
 RegisteredMessages::RegisteredMessages()
@@ -62,8 +67,9 @@ RegisteredMessages::RegisteredMessages()
 
 MainWindow::MainWindow() {
     identityPalette.reset(CreateIdentityPalette());
-    zoomPoint = g_settings.ZoomPoint;
+    magnifier.SetZoomPoint(g_settings.ZoomPoint);
     RefreshDesktopRect();
+    SetHelpDpiSource(HelpOwnerDpi);
     // The control tool tips, the marquee and the tracking tooltip release their
     // own windows and classes, and the palette and region owners their objects.
 }
@@ -207,11 +213,11 @@ bool MainWindow::OnContextMenu(LPARAM lParam) {
 void MainWindow::OnDestroy() {
     // A pick the window goes in the middle of takes its outline off the screen,
     // which would otherwise stay inverted there.
-    if (picking) EndPicking();
+    if (magnifier.Picking()) EndPicking();
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     if (GetWindowPlacement(window, &placement)) g_settings.WindowPos = placement.rcNormalPosition;
-    g_settings.ZoomPoint = zoomPoint;
+    g_settings.ZoomPoint = magnifier.ZoomPoint();
     PostQuitMessage(0);
     // Closes the help window if this program opened one.
     ShowHelp(window, HELP_QUIT, 0);
@@ -228,13 +234,10 @@ LRESULT MainWindow::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
     controlTips.Forget();
     viewRegion.reset();
     frame.Release();
-    sourceWidth = 0;
-    sourceHeight = 0;
+    magnifier.Forget();
     // A drag or a selection the window went in the middle of ends with it, and
     // the next window starts with none.
-    picking = false;
-    selecting = false;
-    selectionActive = false;
+    magnifier.EndDrag();
     trackingToolTip.Hide();
     marquee.Hide();
     viewCursor = nullptr;
@@ -282,9 +285,9 @@ void MainWindow::OnSysKeyDown() {
 
 void MainWindow::OnMouseMove(int x, int y) {
     // Picking the zoom point takes precedence over a selection drag.
-    if (picking) {
+    if (magnifier.Picking()) {
         OnPickingMouseMove();
-    } else if (selecting) {
+    } else if (magnifier.Selecting()) {
         OnSelectingMouseMove(x, y);
     }
 }
@@ -338,7 +341,7 @@ void MainWindow::OnTimer(UINT_PTR id) {
 }
 
 void MainWindow::OnMButtonDown(int x, int y) {
-    if (selectionActive || selecting) CancelSelection();
+    if (magnifier.SelectionHeld()) CancelSelection();
     EndPicking();
     HMODULE library = LoadLibraryA(names::kPanningLibrary);
     if (!library) return;
@@ -364,6 +367,19 @@ LRESULT MainWindow::OnOriginUpdate(LPARAM step) {
     const POINT* delta = reinterpret_cast<const POINT*>(step);
     MoveZoomPoint(delta->x, delta->y);
     return 1;
+}
+
+void MainWindow::OnHotKey(WPARAM id) {
+    const HotKey* key = FindHotKey(id);
+    if (!key) return;
+    switch (key->work) {
+    case HotKeyWork::CopyZoomedView:
+        CopyZoomedView();
+        break;
+    case HotKeyWork::CopyColourUnderMouse:
+        CopyColourUnderMouse();
+        break;
+    }
 }
 
 void MainWindow::OnOriginEnd() {

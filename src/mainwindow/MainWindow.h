@@ -11,7 +11,8 @@
 #include "mainwindow/StatusPanes.h"
 #include "mainwindow/ToolTipControl.h"
 #include "mainwindow/ToolbarBand.h"
-#include "view/ColourText.h"
+#include "text/ColourText.h"
+#include "view/Magnifier.h"
 #include "view/MarqueeWindow.h"
 #include "view/TrackingToolTip.h"
 #include "view/ViewFrame.h"
@@ -25,43 +26,7 @@ constexpr UINT kTrackingIntervalMs = 100;
 // of the window under it. The values are the byte that RelativeCoords stores.
 enum class CoordinateMode : uint8_t { Screen = 0, WindowClient = 1 };
 
-// What the main window knows, in the order the rest of the program relies on.
-// Only MainWindow reads and writes it (the tests look in through
-// MainWindowTestAccess).
-struct MainWindowState {
-    HWND window = nullptr;
-    int sourceHeight = 0;
-    int sourceWidth = 0;
-    int halfHeight = 0;
-    int halfWidth = 0;
-    RECT zoomFrame = {0, 0, 0, 0};         // screen pixels
-    POINT highestZoomPoint = {0, 0};       // screen pixels
-    bool picking = false;
-    POINT zoomPoint = {0, 0};              // screen pixels, stored unclamped
-    TrackingToolTip trackingToolTip;
-    COLORREF sampledColour = 0;
-    bool selectionActive = false;
-    bool selecting = false;
-    POINT selectionAnchor = {0, 0};        // client pixels
-    POINT selectionEnd = {0, 0};           // client pixels
-    MarqueeWindow marquee;
-    ToolTipControl controlTips;
-    Palette identityPalette;
-    Region viewRegion;
-    HCURSOR viewCursor = nullptr;          // a resource cursor: shared, never destroyed
-    ToolbarBand band;
-    StatusPanes status;
-    bool viewHidden = false;
-    // The DPI of the window's monitor, which its own parts are sized for: taken
-    // from the monitor when the window is made, and from WM_DPICHANGED after.
-    UINT currentDpi = dpi::kBase;
-    // The picture's memory, kept while the view keeps its size.
-    ViewFrame frame;
-};
-
-class MainWindow : private MainWindowState {
-    friend class MainWindowTestAccess;
-
+class MainWindow {
 public:
     MainWindow();
     ~MainWindow();
@@ -77,6 +42,20 @@ public:
     // Dispatch of every message of the main window; the handle is the member.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // What the window shows and holds, to read.
+    const Magnifier& Magnification() const { return magnifier; }
+    const ToolbarBand& Band() const { return band; }
+    const StatusPanes& Status() const { return status; }
+    const ToolTipControl& ControlTips() const { return controlTips; }
+    const TrackingToolTip& TrackingTip() const { return trackingToolTip; }
+    const MarqueeWindow& Marquee() const { return marquee; }
+    const ViewFrame& Frame() const { return frame; }
+    HRGN ViewRegion() const { return viewRegion; }
+    HPALETTE IdentityPalette() const { return identityPalette; }
+    HCURSOR ViewCursor() const { return viewCursor; }
+    COLORREF SampledColour() const { return sampledColour; }
+    bool ViewHidden() const { return viewHidden; }
+
     // --- Window construction (Construction.cpp)
     // Builds the rebar (from common controls 4.71 on) or the bare toolbar, its
     // buttons and the two sliders. The version is an input so that both paths
@@ -90,7 +69,7 @@ public:
     void ShowToolbarBand();
     void ShowStatusBar();
 
-    // --- Layout and placement (Layout.cpp, Placement.cpp, view/Render.cpp)
+    // --- Layout and placement (Layout.cpp, Placement.cpp, Render.cpp)
     RECT GetViewRect() const;
     // The screen rectangle the view shows (left, top, left + source width, top + source height).
     RECT SourceRect() const;
@@ -100,7 +79,7 @@ public:
     // Applies Transparent and nTransparency to the window.
     void ApplyTranslucency();
 
-    // --- Rendering (view/Render.cpp)
+    // --- Rendering (Render.cpp)
     // Paints the whole view into a DC of the main window.
     void Render(HDC target);
     // Paints the whole view at once.
@@ -109,7 +88,7 @@ public:
     // painted; true when it painted.
     bool RefreshView();
 
-    // --- Zoom and tracking (view/Tracking.cpp)
+    // --- Zoom and tracking (Tracking.cpp)
     void SetZoom(int zoom);
     void SetUpdateSpeed(int index, bool force);
     void MoveZoomPoint(int dx, int dy);
@@ -127,18 +106,18 @@ public:
     void SetColourFormat(ColourFormat format);
     void SetCoordinateMode(CoordinateMode mode);
 
-    // --- Selection (view/Selection.cpp)
+    // --- Selection (Selection.cpp)
     RECT SelectionRect() const;
     void CancelSelection();
     void ZoomToSelection();
 
-    // --- Commands and context menus (commands/Commands.cpp, commands/ContextMenu.cpp)
+    // --- Commands and context menus (Commands.cpp, ContextMenu.cpp)
     bool ExecuteCommand(WORD command);
     bool ShowContextMenu(POINT screenPoint);
     // The help id of the place under a screen point; false when it is none.
     bool HitTestHelpId(POINT screenPoint, int* helpId);
 
-    // --- Capture, clipboard and saving (commands/Capture.cpp, commands/SaveImage.cpp)
+    // --- Capture, clipboard and saving (CaptureCommands.cpp, SaveCommands.cpp)
     // A new screen-compatible bitmap of the whole view or of the selection, at
     // screen size or zoomed; null when it cannot be made. The caller owns it.
     HBITMAP CaptureImage(bool zoomed, bool useSelection);
@@ -182,13 +161,13 @@ private:
     bool OnCreate();
     void AddControlTips();
 
-    // --- Rendering (view/Render.cpp)
+    // --- Rendering (Render.cpp)
     FrameLook CurrentLook() const;
     bool CanPaint() const;
     // Puts the picture of the last capture on the target.
     void ShowFrame(HDC target);
 
-    // --- Zoom and tracking (view/Tracking.cpp)
+    // --- Zoom and tracking (Tracking.cpp)
     void OnRefreshTick();
     void OnTrackingTick();
     void OnHScroll(HWND slider, WORD code, WORD position);
@@ -198,19 +177,38 @@ private:
     void OnLButtonUp();
     void OnPickingMouseMove();
 
-    // --- Selection (view/Selection.cpp)
+    // --- Selection (Selection.cpp)
     void OnRButtonDown(int x, int y);
     void OnSelectingMouseMove(int x, int y);
     void OnRButtonUp(int x, int y);
     void UpdateSelectionFeedback();
 
-    // --- Commands (commands/Commands.cpp)
+    // --- Commands (Commands.cpp)
     // The Options dialog; after OK the settings are saved and applied.
     void RunOptions();
 
-    // --- Hot keys (commands/HotKeys.cpp)
+    // --- Hot keys (MainWindow.cpp)
     // Runs the operation of the hot key with that id.
     void OnHotKey(WPARAM id);
+
+    HWND window = nullptr;
+    // The zoom point, the view geometry, the zoom frame and the drag under way.
+    Magnifier magnifier;
+    TrackingToolTip trackingToolTip;
+    COLORREF sampledColour = 0;
+    MarqueeWindow marquee;
+    ToolTipControl controlTips;
+    Palette identityPalette;
+    Region viewRegion;
+    HCURSOR viewCursor = nullptr;  // a resource cursor: shared, never destroyed
+    ToolbarBand band;
+    StatusPanes status;
+    bool viewHidden = false;
+    // The DPI of the window's monitor, which its own parts are sized for: taken
+    // from the monitor when the window is made, and from WM_DPICHANGED after.
+    UINT currentDpi = dpi::kBase;
+    // The picture's memory, kept while the view keeps its size.
+    ViewFrame frame;
 };
 
 // Messages registered by name at start-up (see Globals.cpp).

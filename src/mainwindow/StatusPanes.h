@@ -10,7 +10,7 @@
 #include "common/GuiFont.h"
 #include "common/Handles.h"
 #include "mainwindow/ToolTipControl.h"
-#include "view/ColourText.h"
+#include "text/ColourText.h"
 
 // Status bar panes, left to right.
 enum StatusPane : UINT {
@@ -26,8 +26,6 @@ constexpr int kStatusPaneCount = kLinkPane + 1;
 constexpr int kPaneTextSize = 64;
 
 class StatusPanes {
-    friend class MainWindowTestAccess;
-
 public:
     StatusPanes() = default;
     StatusPanes(const StatusPanes&) = delete;

@@ -2,11 +2,11 @@
 
 #include <stddef.h>
 
-#include "app/Application.h"
 #include "common/Dpi.h"
 #include "common/Format.h"
 #include "common/Limits.h"
 #include "common/PixelArt.h"
+#include "common/Process.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "text/CommandText.h"

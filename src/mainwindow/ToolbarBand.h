@@ -11,8 +11,6 @@
 #include "mainwindow/ToolTipControl.h"
 
 class ToolbarBand {
-    friend class MainWindowTestAccess;
-
 public:
     enum class Slider { None, Zoom, UpdateSpeed };
 

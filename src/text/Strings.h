@@ -3,8 +3,8 @@
 #pragma once
 
 #include "resources/resource.h"
+#include "text/ColourText.h"
 #include "text/ResString.h"
-#include "view/ColourText.h"
 
 struct ProcessStrings {
     ResString emailLink{IDS_EMAIL_LINK};

@@ -1,10 +1,10 @@
 #include "view/MarqueeWindow.h"
 
-#include "app/Application.h"
 #include "common/Handles.h"
-#include "common/PixelArt.h"
-#include "resources/resource.h"
 #include "common/Names.h"
+#include "common/PixelArt.h"
+#include "common/Process.h"
+#include "resources/resource.h"
 #include "view/PopupMath.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "view/PopupWindow.h"
 
-#include "app/Application.h"
+#include "common/Process.h"
 
 #ifndef _WIN64
 static_assert(sizeof(WNDCLASSEXA) == 48, "WNDCLASSEXA keeps its 32-bit size");

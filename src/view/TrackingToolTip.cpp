@@ -1,9 +1,9 @@
 #include "view/TrackingToolTip.h"
 
-#include "app/Application.h"
 #include "common/Handles.h"
-#include "resources/resource.h"
 #include "common/Names.h"
+#include "common/Process.h"
+#include "resources/resource.h"
 #include "view/PopupMath.h"
 
 namespace {

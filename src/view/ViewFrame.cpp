@@ -5,7 +5,14 @@
 #include "common/Dib.h"
 #include "view/ViewGeometry.h"
 
+#ifndef _WIN64
+static_assert(sizeof(PALETTEENTRY) == 4, "PALETTEENTRY keeps its size");
+#endif
+
 namespace {
+
+constexpr WORD kPaletteVersion = 0x300;
+constexpr WORD kPaletteEntries = 256;
 
 // A line on the first view column (row) of every spacing-th screen pixel, none at 0.
 void DrawGrid(HDC picture, SIZE size, int spacing, COLORREF colour) {
@@ -113,4 +120,22 @@ void ViewFrame::Release() {
     picture_.Reset();
     shown_ = false;
     std::vector<DWORD>().swap(shownPixels_);
+}
+
+HPALETTE CreateIdentityPalette() {
+    const SIZE_T size = sizeof(LOGPALETTE) + (kPaletteEntries - 1) * sizeof(PALETTEENTRY);
+    LOGPALETTE* description = static_cast<LOGPALETTE*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size));
+    if (!description) return nullptr;
+    description->palVersion = kPaletteVersion;
+    description->palNumEntries = kPaletteEntries;
+    for (int i = 0; i < kPaletteEntries; ++i) {
+        // With PC_EXPLICIT the low word names a system palette index, not a colour.
+        description->palPalEntry[i].peRed = static_cast<BYTE>(i);
+        description->palPalEntry[i].peGreen = 0;
+        description->palPalEntry[i].peBlue = 0;
+        description->palPalEntry[i].peFlags = PC_EXPLICIT;
+    }
+    HPALETTE palette = CreatePalette(description);
+    HeapFree(GetProcessHeap(), 0, description);
+    return palette;
 }

@@ -93,8 +93,8 @@ bool SizeView(const ViewSize& size) {
 
 void SetZoom(int zoom) {
     g_settings.ZoomFactor = zoom;
-    test::State().zoomPoint = kZoomPoint;
     g_mainWindow.Layout();
+    test::MoveZoomPointTo(kZoomPoint);
 }
 
 void RenderFrame(HDC windowDC) {
@@ -138,12 +138,13 @@ Phases TimePhases(int frames) {
     look.source = g_mainWindow.SourceRect();
     look.view = SIZE{view.right - view.left, view.bottom - view.top};
     look.zoomFactor = g_settings.ZoomFactor;
-    ViewFrame& frame = test::State().frame;
+    // A picture memory of its own, made and kept as the window keeps its one.
+    ViewFrame frame;
     for (int i = 0; i < frames; ++i) {
         double t0 = NowMs();
         frame.Capture(look);
         double t1 = NowMs();
-        frame.Show(windowDC, POINT{view.left, view.top}, test::State().identityPalette);
+        frame.Show(windowDC, POINT{view.left, view.top}, g_mainWindow.IdentityPalette());
         GdiFlush();
         double t2 = NowMs();
         Present();

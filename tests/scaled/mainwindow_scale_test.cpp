@@ -38,25 +38,25 @@ TEST_F(MainWindowAtScale, AFreshWindowIsScaledWithItsPartsAndAStoredPlacementKee
     EXPECT_EQ(fresh.right - fresh.left, AtScale(675, 900));
     EXPECT_EQ(fresh.bottom - fresh.top, AtScale(375, 500));
     SetCursorPos(1279, 1023);
-    HWND toolbar = test::State().band.Toolbar();
+    HWND toolbar = g_mainWindow.Band().Toolbar();
     EXPECT_TRUE(test::PumpUntil([&] { return test::ButtonsWithoutArt(toolbar, 2) == 0; }, 10000))
         << test::ButtonsWithoutArt(toolbar, 2) << " buttons do not show their art twice as large";
     const RECT options = test::ButtonRect(toolbar, 4017);
-    const RECT band = test::RectIn(test::State().band.Window(), Window());
-    for (HWND slider : {test::State().band.ZoomSlider(), test::State().band.UpdateSlider()}) {
+    const RECT band = test::RectIn(g_mainWindow.Band().Window(), Window());
+    for (HWND slider : {g_mainWindow.Band().ZoomSlider(), g_mainWindow.Band().UpdateSlider()}) {
         const RECT inToolbar = test::RectIn(slider, toolbar);
         EXPECT_EQ(inToolbar.top, options.top);
         EXPECT_EQ(inToolbar.bottom, options.bottom);
         const RECT inWindow = test::RectIn(slider, Window());
         EXPECT_GE(inWindow.top, band.top);
-        EXPECT_LE(inWindow.bottom, test::State().band.Height());
+        EXPECT_LE(inWindow.bottom, g_mainWindow.Band().Height());
         // At 96 DPI the 21-row thumb overhangs the slider by 2 rows: 19 show.
         const test::ThumbRows thumb = test::ThumbShown(slider);
         EXPECT_GT(thumb.length, 21);
         EXPECT_GE(thumb.shown * 21, thumb.length * 19) << thumb.shown << " of " << thumb.length;
     }
 
-    HWND bar = test::State().status.Window();
+    HWND bar = g_mainWindow.Status().Window();
     // The stock font is made for the system's scale, which is here the window's.
     HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(bar, WM_GETFONT, 0, 0)), font);
@@ -71,10 +71,10 @@ TEST_F(MainWindowAtScale, AFreshWindowIsScaledWithItsPartsAndAStoredPlacementKee
     const TEXTMETRICA metrics = test::MetricsOf(font);
     int borders[3] = {0, 0, 0};
     SendMessageA(bar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    EXPECT_GE(test::State().status.Height(), metrics.tmHeight + 2 * borders[1]);
+    EXPECT_GE(g_mainWindow.Status().Height(), metrics.tmHeight + 2 * borders[1]);
 
-    const int bandHeight = test::State().band.Height();
-    const int statusHeight = test::State().status.Height();
+    const int bandHeight = g_mainWindow.Band().Height();
+    const int statusHeight = g_mainWindow.Status().Height();
     test::DestroyMainWindowForTest();
 
     g_settings.WindowPos = RECT{120, 90, 723, 490};
@@ -82,8 +82,8 @@ TEST_F(MainWindowAtScale, AFreshWindowIsScaledWithItsPartsAndAStoredPlacementKee
     test::ReloadSettings();
     ASSERT_TRUE(Create());
     EXPECT_TRUE(test::SameRect(test::RectIn(Window()), g_settings.WindowPos));
-    EXPECT_EQ(test::State().band.Height(), bandHeight);
-    EXPECT_EQ(test::State().status.Height(), statusHeight);
+    EXPECT_EQ(g_mainWindow.Band().Height(), bandHeight);
+    EXPECT_EQ(g_mainWindow.Status().Height(), statusHeight);
 }
 
 // The window, with its defaults, magnifying a pattern of known pixels.

@@ -46,17 +46,17 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
     POINT to = ToScreen(InView(86, 66));
     SetCursorPos(from.x, from.y);
     test::MouseInput(MOUSEEVENTF_RIGHTDOWN);
-    ASSERT_TRUE(test::PumpUntil([] { return test::State().selecting; }, 3000));
+    ASSERT_TRUE(test::PumpUntil([] { return test::Magnification().Selecting(); }, 3000));
     SetCursorPos(to.x, to.y);
     HWND marquee = nullptr;
     ASSERT_TRUE(test::PumpUntil([&] {
-        marquee = test::State().marquee.Window();
-        return marquee && IsWindowVisible(marquee) && test::State().trackingToolTip.Window();
+        marquee = g_mainWindow.Marquee().Window();
+        return marquee && IsWindowVisible(marquee) && g_mainWindow.TrackingTip().Window();
     }, 3000));
     test::PumpMessages(150);
 
     // The outline: a ring the whole factor wide, drawn in dashes four times as long.
-    EXPECT_EQ(factor, test::State().marquee.LineWidth());
+    EXPECT_EQ(factor, g_mainWindow.Marquee().LineWidth());
     HRGN ring = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(ERROR, GetWindowRgn(marquee, ring));
     EXPECT_TRUE(PtInRegion(ring, factor - 1, factor - 1));
@@ -73,7 +73,7 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
     }
 
     // The size tip: measured and drawn in the font at the window's scale.
-    const TrackingToolTip& tip = test::State().trackingToolTip;
+    const TrackingToolTip& tip = g_mainWindow.TrackingTip();
     EXPECT_EQ(test::GuiFontHeightAt(scale), test::FontHeight(tip.TextFont()));
     const RECT placed = test::RectIn(tip.Window());
     EXPECT_GE(placed.bottom - placed.top, Scaled(20));
@@ -90,11 +90,11 @@ TEST_F(PopupsScaleTest, ARightDragShowsTheOutlineAndTheSizeTipAtTheWindowsScale)
     test::MenuProbe probe;
     test::MouseInput(MOUSEEVENTF_RIGHTUP);
     EXPECT_TRUE(test::PumpUntil([&] { return probe.Seen().shown; }, 3000));
-    EXPECT_TRUE(test::PumpUntil([] { return !test::State().marquee.Window(); }, 3000));
+    EXPECT_TRUE(test::PumpUntil([] { return !g_mainWindow.Marquee().Window(); }, 3000));
 }
 
 TEST_F(PopupsScaleTest, TheHelpPopupOfAControlIsAtTheWindowsScale) {
-    HWND toolbar = test::State().band.Toolbar();
+    HWND toolbar = g_mainWindow.Band().Toolbar();
     const DWORD list[] = {static_cast<DWORD>(GetDlgCtrlID(toolbar)), HELP_TOPIC_MAIN, 0, 0};
     ASSERT_TRUE(ShowHelp(toolbar, HELP_WM_HELP, reinterpret_cast<ULONG_PTR>(list)));
     HWND popup = g_helpPopup.Window();

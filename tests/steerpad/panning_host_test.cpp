@@ -69,8 +69,7 @@ protected:
         ASSERT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
         PlacedMainWindow::SetUp();
         // Away from every edge of the screen, so that steps are not limited.
-        test::State().zoomPoint.x = GetSystemMetrics(SM_CXSCREEN) / 2;
-        test::State().zoomPoint.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+        test::MoveZoomPointTo(POINT{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2});
         MainWindowWatch::Start();
     }
     void TearDown() override {
@@ -137,7 +136,7 @@ TEST_F(PanningHostTest, MiddlePressPansTheMainWindowUntilAClickAndThenUnloadsThe
 }
 
 TEST_F(PanningHostTest, EachStepMovesTheZoomPoint) {
-    POINT start = test::State().zoomPoint;
+    POINT start = test::Magnification().ZoomPoint();
     // On a slow machine the steps may carry the source to the screen's right edge, where it stops.
     const long highest = GetSystemMetrics(SM_CXSCREEN) - (start.x - g_mainWindow.SourceRect().left) - 1;
     ASSERT_TRUE(PressAndHold());
@@ -145,8 +144,8 @@ TEST_F(PanningHostTest, EachStepMovesTheZoomPoint) {
     long moved = 0;
     for (const POINT& step : MainWindowWatch::steps) moved += step.x;
     EXPECT_GT(moved, 0);
-    EXPECT_EQ(std::min(start.x + moved, highest), test::State().zoomPoint.x);
-    EXPECT_EQ(start.y, test::State().zoomPoint.y);
+    EXPECT_EQ(std::min(start.x + moved, highest), test::Magnification().ZoomPoint().x);
+    EXPECT_EQ(start.y, test::Magnification().ZoomPoint().y);
 }
 
 // Runs the helper program: it sends or posts a registered message with a
@@ -175,14 +174,14 @@ long RunSender(const char* how, const char* message, LPARAM lParam) {
 }
 
 TEST_F(PanningHostTest, AStepFromAnotherProcessIsRefusedUnread) {
-    POINT start = test::State().zoomPoint;
+    POINT start = test::Magnification().ZoomPoint();
     // An address that is not mapped in this process: reading it would crash.
     EXPECT_EQ(0, RunSender("send", "qf_OriginWindowUpdate", 0x1234));
     EXPECT_EQ(0, RunSender("post", "qf_OriginWindowUpdate", 0x1234));
     ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::postedUpdates >= 1; }, 3000));
     test::PumpMessages(50);
-    EXPECT_EQ(start.x, test::State().zoomPoint.x);
-    EXPECT_EQ(start.y, test::State().zoomPoint.y);
+    EXPECT_EQ(start.x, test::Magnification().ZoomPoint().x);
+    EXPECT_EQ(start.y, test::Magnification().ZoomPoint().y);
     EXPECT_TRUE(IsWindow(g_mainWindow.Window()));
 }
 
@@ -203,7 +202,7 @@ TEST_F(PanningHostTest, AWheelTurnEndsTheSessionAndTheNextSessionEndsCleanlyToo)
     // Following off, the zoom point fixed: a click that reached the view
     // would pick the zoom point there.
     g_settings.MouseTracking = 0;
-    test::State().zoomPoint = POINT{640, 512};
+    test::MoveZoomPointTo(POINT{640, 512});
     const POINT centre = ToScreen(test::Centre(View()));
     SetForegroundWindow(g_mainWindow.Window());
     SetCursorPos(centre.x, centre.y);
@@ -223,9 +222,9 @@ TEST_F(PanningHostTest, AWheelTurnEndsTheSessionAndTheNextSessionEndsCleanlyToo)
     test::ClickAt(centre);
     ASSERT_TRUE(test::PumpUntil([] { return MainWindowWatch::ends == 2; }, 3000));
     test::PumpMessages(50);
-    EXPECT_EQ(640, test::State().zoomPoint.x);
-    EXPECT_EQ(512, test::State().zoomPoint.y);
-    EXPECT_FALSE(test::State().picking);
+    EXPECT_EQ(640, test::Magnification().ZoomPoint().x);
+    EXPECT_EQ(512, test::Magnification().ZoomPoint().y);
+    EXPECT_FALSE(test::Magnification().Picking());
     EXPECT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
 }
 

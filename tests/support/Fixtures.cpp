@@ -73,8 +73,8 @@ POINT PlacedMainWindow::ToClient(POINT screen) const {
 }
 
 POINT PlacedMainWindow::StatusPaneCentre(int pane) const {
-    POINT centre = Centre(PaneRect(State().status.Window(), pane));
-    ClientToScreen(State().status.Window(), &centre);
+    POINT centre = Centre(PaneRect(g_mainWindow.Status().Window(), pane));
+    ClientToScreen(g_mainWindow.Status().Window(), &centre);
     return centre;
 }
 
@@ -91,9 +91,8 @@ void PatternOnScreen::TearDown() {
 
 void PatternOnScreen::Show(int zoom, POINT zoomPoint) {
     g_settings.ZoomFactor = zoom;
-    State().zoomPoint = zoomPoint;
     g_mainWindow.Layout();
-    g_mainWindow.Redraw();
+    FollowTo(zoomPoint);
 }
 
 }  // namespace test

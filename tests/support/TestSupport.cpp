@@ -5,6 +5,7 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "support/ViewSupport.h"
 
 #include <iterator>
 #include <sstream>
@@ -59,10 +60,39 @@ bool InTestPrefix() {
 bool CreateMainWindowForTest(int showCommand) {
     g_instance = GetModuleHandleA(nullptr);
     g_handCursor = LoadHandCursor(g_instance);
-    test::State().zoomPoint = g_settings.ZoomPoint;
     if (!CreateMainWindow(g_instance, showCommand)) return false;
     PumpMessages(50);
     return IsWindow(g_mainWindow.Window()) != FALSE;
+}
+
+void FollowTo(POINT point) {
+    const uint8_t following = g_settings.MouseTracking;
+    g_settings.MouseTracking = 1;
+    MoveCursor(point.x, point.y);
+    SendMessageA(g_mainWindow.Window(), WM_TIMER, kTrackingTimerId, 0);
+    g_settings.MouseTracking = following;
+    // Drawn again as the settings are: following draws the cursor image.
+    g_mainWindow.Redraw();
+}
+
+void MoveZoomPointTo(POINT point) {
+    const POINT now = Magnification().ZoomPoint();
+    g_mainWindow.MoveZoomPoint(point.x - now.x, point.y - now.y);
+}
+
+void SampleColour(COLORREF colour) {
+    // Only the ticks sent here sample: a timer's tick after the patch has gone
+    // would take the colour under the cursor then.
+    KillTimer(g_mainWindow.Window(), kTrackingTimerId);
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    ColourWindow patch(RECT{cursor.x - 2, cursor.y - 2, cursor.x + 3, cursor.y + 3}, colour);
+    PumpUntil(
+        [&] {
+            SendMessageA(g_mainWindow.Window(), WM_TIMER, kTrackingTimerId, 0);
+            return g_mainWindow.SampledColour() == colour;
+        },
+        2000);
 }
 
 void DestroyMainWindowForTest() {

@@ -13,31 +13,24 @@
 #include "mainwindow/MainWindow.h"
 #include "support/FileSupport.h"
 
-// The tests' way into the main window's state.
-class MainWindowTestAccess {
-public:
-    static MainWindowState& State(MainWindow& mainWindow) { return mainWindow; }
-    // Puts stand-ins, or nothing, in the places of the window's two bars, with their heights.
-    static void SetBars(MainWindow& mainWindow, HWND band, int bandHeight, HWND statusBar, int statusHeight) {
-        MainWindowState& state = mainWindow;
-        state.band.band_ = band;
-        state.band.height_ = bandHeight;
-        state.status.window_ = statusBar;
-        state.status.height_ = statusHeight;
-    }
-};
-
 namespace test {
 
-// The state of this process's main window, to read and to set up.
-inline MainWindowState& State() {
-    return MainWindowTestAccess::State(g_mainWindow);
+// The main window's magnifier, to read.
+inline const Magnifier& Magnification() {
+    return g_mainWindow.Magnification();
 }
 
-// Puts stand-ins, or nothing, in the places of the main window's two bars, with their heights.
-inline void SetBars(HWND band, int bandHeight, HWND statusBar, int statusHeight) {
-    MainWindowTestAccess::SetBars(g_mainWindow, band, bandHeight, statusBar, statusHeight);
-}
+// Puts the zoom point at a point of the screen as following the mouse does:
+// the cursor is moved there and one tracking tick follows it, with following
+// switched on for that tick only, then the view drawn again. Any point on the
+// screen, also one outside the zoom point's limits, is kept as it is.
+void FollowTo(POINT point);
+// Moves the zoom point to a point inside its limits, as the keys and panning do.
+void MoveZoomPointTo(POINT point);
+// Makes a colour the sampled colour, as the tracking tick does: a window of
+// that colour is put under the cursor while ticks are sent. The tracking timer
+// is stopped first, so that no later tick samples another colour.
+void SampleColour(COLORREF colour);
 
 // The settings key of the tests, under HKEY_CURRENT_USER: never the program's own.
 extern const char kTestSettingsKeyPath[];

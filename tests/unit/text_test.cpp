@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "text/CommandText.h"
-#include "view/ColourText.h"
+#include "text/ColourText.h"
 
 namespace {
 

@@ -116,13 +116,13 @@ TEST_F(CaptureTest, ClipboardHeldElsewhereDeletesTheRefusedBitmapAndTheProgramGo
     EXPECT_FALSE(PutTextOnClipboard(Window(), "#ff0000"));
     SetEvent(done);
     holder.join();
-    EXPECT_EQ(test::State().sourceWidth, Copy(IDM_COPY_SCREEN).width);
+    EXPECT_EQ(test::Magnification().Geometry().sourceWidth, Copy(IDM_COPY_SCREEN).width);
 }
 
 TEST_F(CaptureTest, ColourHotKeyCopiesTheColourTextAndWinsOverTheAccelerator) {
     test::ColourWindow red(RECT{300, 300, 340, 340}, RGB(255, 0, 0));
     ASSERT_TRUE(test::MoveCursor(320, 320));
-    ASSERT_TRUE(test::PumpUntil([] { return test::State().sampledColour == RGB(255, 0, 0); }, 3000));
+    ASSERT_TRUE(test::PumpUntil([] { return g_mainWindow.SampledColour() == RGB(255, 0, 0); }, 3000));
     g_settings.DisplayRGBColourPanel = 1;
     SendMessageA(Window(), WM_HOTKEY, kColourHotKeyId, 0);
     EXPECT_EQ("255,0,0", ClipboardText());
@@ -144,7 +144,7 @@ TEST_F(CaptureTest, ColourHotKeyCopiesTheColourTextAndWinsOverTheAccelerator) {
 TEST_F(CaptureTest, ColourHotKeyWhileMinimisedCopiesTheColourUnderTheMouseAtThePress) {
     test::ColourWindow grey(RECT{300, 300, 340, 340}, RGB(99, 99, 99));
     ASSERT_TRUE(test::MoveCursor(320, 320));
-    ASSERT_TRUE(test::PumpUntil([] { return test::State().sampledColour == RGB(99, 99, 99); }, 3000));
+    ASSERT_TRUE(test::PumpUntil([] { return g_mainWindow.SampledColour() == RGB(99, 99, 99); }, 3000));
     ShowWindow(Window(), SW_MINIMIZE);
     ASSERT_TRUE(test::PumpUntil([&] { return IsIconic(Window()) != FALSE; }, 3000));
     test::ColourWindow blue(RECT{360, 300, 400, 340}, RGB(0, 0, 255));
@@ -155,7 +155,7 @@ TEST_F(CaptureTest, ColourHotKeyWhileMinimisedCopiesTheColourUnderTheMouseAtTheP
     test::PumpUntil([] { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }, 5000);
     EXPECT_EQ("0,0,255", ClipboardText());
     // The status bar's sample stayed as it was: the window was down at the press.
-    EXPECT_EQ(RGB(99, 99, 99), test::State().sampledColour);
+    EXPECT_EQ(RGB(99, 99, 99), g_mainWindow.SampledColour());
     DestroyWindow(other);
 }
 

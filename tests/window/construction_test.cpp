@@ -51,7 +51,7 @@ int NaturalThumbLength(HWND like) {
 
 std::string ToolbarTip(UINT_PTR command) {
     NMTTDISPINFOA info = {};
-    info.hdr.hwndFrom = test::State().band.Toolbar();
+    info.hdr.hwndFrom = g_mainWindow.Band().Toolbar();
     info.hdr.idFrom = command;
     info.hdr.code = TTN_NEEDTEXTA;
     lstrcpyA(info.szText, "stale");
@@ -72,7 +72,7 @@ protected:
 
     // Replaces the toolbar band by one built for the given common controls version.
     void RebuildBand(DWORD major, DWORD minor, bool known) {
-        DestroyWindow(test::State().band.Window());
+        DestroyWindow(g_mainWindow.Band().Window());
         g_mainWindow.BuildToolbarBand(major, minor, known);
     }
 };
@@ -101,8 +101,8 @@ TEST_F(Construction, CommonControlsSixAreInUseThroughTheManifest) {
 TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
     ASSERT_TRUE(Create());
     HWND window = g_mainWindow.Window();
-    ASSERT_TRUE(test::State().band.RebarUsed());
-    HWND rebar = test::State().band.Window();
+    ASSERT_TRUE(g_mainWindow.Band().RebarUsed());
+    HWND rebar = g_mainWindow.Band().Window();
     ASSERT_TRUE(IsWindow(rebar));
     EXPECT_EQ(test::ClassName(rebar), "ReBarWindow32");
     EXPECT_EQ(GetDlgCtrlID(rebar), 1);
@@ -112,16 +112,16 @@ TEST_F(Construction, TheToolbarSitsInARebarWithItsThirteenButtons) {
     // The rebar's top border lies above the client area: the view starts where the band ends.
     RECT rebarRect = test::RectIn(rebar, window);
     EXPECT_LE(rebarRect.top, 0);
-    EXPECT_EQ(test::State().band.Height(), rebarRect.bottom - rebarRect.top - 2);
-    EXPECT_EQ(test::State().band.Height(), rebarRect.bottom);
+    EXPECT_EQ(g_mainWindow.Band().Height(), rebarRect.bottom - rebarRect.top - 2);
+    EXPECT_EQ(g_mainWindow.Band().Height(), rebarRect.bottom);
 
-    HWND toolbar = test::State().band.Toolbar();
+    HWND toolbar = g_mainWindow.Band().Toolbar();
     EXPECT_EQ(test::ClassName(toolbar), "ToolbarWindow32");
     EXPECT_EQ(GetDlgCtrlID(toolbar), 115);
     EXPECT_EQ(GetParent(toolbar), rebar);
     EXPECT_EQ(Style(toolbar) & 0x5000094C, 0x5000094C);
     EXPECT_EQ(Style(toolbar) & WS_BORDER, 0);
-    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0)), test::State().controlTips.Window());
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0)), g_mainWindow.ControlTips().Window());
 
     ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 13);
     for (int i = 0; i < 13; ++i) {
@@ -140,9 +140,9 @@ TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
     g_settings.ZoomFactor = 7;
     g_settings.Update = 3;
     ASSERT_TRUE(Create());
-    HWND toolbar = test::State().band.Toolbar();
-    HWND zoom = test::State().band.ZoomSlider();
-    HWND update = test::State().band.UpdateSlider();
+    HWND toolbar = g_mainWindow.Band().Toolbar();
+    HWND zoom = g_mainWindow.Band().ZoomSlider();
+    HWND update = g_mainWindow.Band().UpdateSlider();
     for (HWND slider : {zoom, update}) {
         EXPECT_EQ(test::ClassName(slider), "msctls_trackbar32");
         EXPECT_EQ(GetParent(slider), toolbar);
@@ -157,7 +157,7 @@ TEST_F(Construction, TheSlidersSitRightOfTheOptionsButton) {
     EXPECT_EQ(SendMessageA(update, TBM_GETRANGEMAX, 0, 0), 4);
     EXPECT_EQ(SendMessageA(update, TBM_GETPOS, 0, 0), 3);
 
-    RECT button = test::ButtonRect(test::State().band.Toolbar(), 4017);
+    RECT button = test::ButtonRect(g_mainWindow.Band().Toolbar(), 4017);
     int buttonWidth = button.right - button.left;
     ASSERT_GT(buttonWidth, 0);
     RECT zoomRect = test::RectIn(zoom, toolbar);
@@ -178,11 +178,11 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
     ASSERT_TRUE(Create());
     HWND window = g_mainWindow.Window();
     RebuildBand(4, 70, true);
-    EXPECT_FALSE(test::State().band.RebarUsed());
+    EXPECT_FALSE(g_mainWindow.Band().RebarUsed());
     EXPECT_EQ(GetDlgItem(window, 1), nullptr);
-    HWND toolbar = test::State().band.Toolbar();
+    HWND toolbar = g_mainWindow.Band().Toolbar();
     ASSERT_TRUE(IsWindow(toolbar));
-    EXPECT_EQ(test::State().band.Window(), toolbar);
+    EXPECT_EQ(g_mainWindow.Band().Window(), toolbar);
     EXPECT_EQ(GetParent(toolbar), window);
     EXPECT_EQ(GetDlgCtrlID(toolbar), 115);
     EXPECT_EQ(Style(toolbar) & 0x50800141, 0x50800141);
@@ -190,13 +190,13 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
     EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 13);
     RECT toolbarRect = test::RectIn(toolbar, window);
     EXPECT_LE(toolbarRect.top, 0);
-    EXPECT_EQ(test::State().band.Height(), toolbarRect.bottom - toolbarRect.top - 2);
+    EXPECT_EQ(g_mainWindow.Band().Height(), toolbarRect.bottom - toolbarRect.top - 2);
 
-    HWND zoom = test::State().band.ZoomSlider();
-    HWND update = test::State().band.UpdateSlider();
+    HWND zoom = g_mainWindow.Band().ZoomSlider();
+    HWND update = g_mainWindow.Band().UpdateSlider();
     EXPECT_EQ(GetParent(zoom), toolbar);
     EXPECT_EQ(GetParent(update), toolbar);
-    RECT button = test::ButtonRect(test::State().band.Toolbar(), 4017);
+    RECT button = test::ButtonRect(g_mainWindow.Band().Toolbar(), 4017);
     EXPECT_EQ(test::RectIn(zoom, toolbar).left, button.right + 2);
     int natural = NaturalThumbLength(zoom);
     EXPECT_EQ(ThumbLength(zoom), natural - 2);
@@ -204,17 +204,17 @@ TEST_F(Construction, OldCommonControlsGetABorderedToolbarWithoutRebar) {
 
     // A version that cannot be read is taken as too old as well.
     RebuildBand(6, 0, false);
-    EXPECT_FALSE(test::State().band.RebarUsed());
-    EXPECT_EQ(GetParent(test::State().band.Toolbar()), window);
+    EXPECT_FALSE(g_mainWindow.Band().RebarUsed());
+    EXPECT_EQ(GetParent(g_mainWindow.Band().Toolbar()), window);
     // 4.71 is the first with a rebar.
     RebuildBand(4, 71, true);
-    EXPECT_TRUE(test::State().band.RebarUsed());
-    EXPECT_EQ(GetParent(test::State().band.Toolbar()), GetDlgItem(window, 1));
+    EXPECT_TRUE(g_mainWindow.Band().RebarUsed());
+    EXPECT_EQ(GetParent(g_mainWindow.Band().Toolbar()), GetDlgItem(window, 1));
 }
 
 TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
     ASSERT_TRUE(Create());
-    HWND statusBar = test::State().status.Window();
+    HWND statusBar = g_mainWindow.Status().Window();
     EXPECT_EQ(test::ClassName(statusBar), "msctls_statusbar32");
     EXPECT_EQ(GetDlgCtrlID(statusBar), 3);
     EXPECT_EQ(GetParent(statusBar), g_mainWindow.Window());
@@ -226,15 +226,15 @@ TEST_F(Construction, TheStatusBarStartsWithTheHelpPrompt) {
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(statusBar, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
     RECT rect;
     GetWindowRect(statusBar, &rect);
-    EXPECT_EQ(test::State().status.Height(), rect.bottom - rect.top);
-    EXPECT_GT(test::State().status.Height(), 0);
-    EXPECT_EQ(test::State().viewCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(106)));
+    EXPECT_EQ(g_mainWindow.Status().Height(), rect.bottom - rect.top);
+    EXPECT_GT(g_mainWindow.Status().Height(), 0);
+    EXPECT_EQ(g_mainWindow.ViewCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(106)));
 }
 
 // Needs the status panes that SizeStatusPanes sets.
 TEST_F(Construction, TheStatusBarHasFivePanesWithTheSwatchAndLinkOwnerDrawn) {
     ASSERT_TRUE(Create());
-    HWND statusBar = test::State().status.Window();
+    HWND statusBar = g_mainWindow.Status().Window();
     ASSERT_EQ(test::PaneEdges(statusBar).size(), 5u);
     UINT flags = 0;
     test::PaneText(statusBar, 2, &flags);
@@ -242,7 +242,7 @@ TEST_F(Construction, TheStatusBarHasFivePanesWithTheSwatchAndLinkOwnerDrawn) {
     test::PaneText(statusBar, 4, &flags);
     EXPECT_TRUE(flags & SBT_OWNERDRAW);
     // The pane tooltips were added on the panes.
-    std::vector<test::Tool> tools = test::ToolsOf(test::State().controlTips.Window());
+    std::vector<test::Tool> tools = test::ToolsOf(g_mainWindow.ControlTips().Window());
     for (int pane = 1; pane <= 4; ++pane) {
         const test::Tool* tool = test::FindTool(tools, statusBar, pane);
         ASSERT_NE(tool, nullptr);
@@ -254,19 +254,19 @@ TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
     g_settings.ZoomFactor = 12;
     g_settings.Update = 4;
     ASSERT_TRUE(Create());
-    HWND tips = test::State().controlTips.Window();
+    HWND tips = g_mainWindow.ControlTips().Window();
     ASSERT_TRUE(IsWindow(tips));
     EXPECT_EQ(test::ClassName(tips), "tooltips_class32");
     EXPECT_EQ(GetWindow(tips, GW_OWNER), g_mainWindow.Window());
     EXPECT_TRUE(Style(tips) & TTS_ALWAYSTIP);
 
     std::vector<test::Tool> tools = test::ToolsOf(tips);
-    const test::Tool* zoom = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().band.ZoomSlider()));
+    const test::Tool* zoom = test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(g_mainWindow.Band().ZoomSlider()));
     ASSERT_NE(zoom, nullptr);
     EXPECT_EQ(zoom->flags & (TTF_IDISHWND | TTF_SUBCLASS), static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
     EXPECT_EQ(zoom->text, "Zoom Level x12");
     const test::Tool* update =
-        test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(test::State().band.UpdateSlider()));
+        test::FindTool(tools, tips, reinterpret_cast<UINT_PTR>(g_mainWindow.Band().UpdateSlider()));
     ASSERT_NE(update, nullptr);
     EXPECT_EQ(update->text, "Auto Update - Fast");
 
@@ -278,17 +278,17 @@ TEST_F(Construction, TooltipsCoverBothSlidersAndFourPanes) {
         "A link to Quillfern. Click it to see more cool developer tools.",
     };
     for (UINT_PTR pane = 1; pane <= 4; ++pane) {
-        const test::Tool* tool = test::FindTool(tools, test::State().status.Window(), pane);
+        const test::Tool* tool = test::FindTool(tools, g_mainWindow.Status().Window(), pane);
         ASSERT_NE(tool, nullptr) << "pane " << pane;
         EXPECT_EQ(tool->flags & TTF_IDISHWND, 0u);
         EXPECT_TRUE(tool->flags & TTF_SUBCLASS);
         EXPECT_EQ(tool->text, paneTexts[pane]);
     }
     // The toolbar's buttons use the same control and get their texts from the main window.
-    const test::Tool* grid = test::FindTool(tools, test::State().band.Toolbar(), 4027);
+    const test::Tool* grid = test::FindTool(tools, g_mainWindow.Band().Toolbar(), 4027);
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->text, "Toggle the grid (Ctrl+G)");
-    const test::Tool* options = test::FindTool(tools, test::State().band.Toolbar(), 4017);
+    const test::Tool* options = test::FindTool(tools, g_mainWindow.Band().Toolbar(), 4017);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->text, "Displays the options dialog (Ctrl+O).");
 }
@@ -310,7 +310,7 @@ TEST_F(Construction, ToolbarTipsAreTheTextBeforeTheLineBreak) {
 
 TEST_F(Construction, MenuHelpShowsThePromptAfterTheLineBreak) {
     ASSERT_TRUE(Create());
-    HWND statusBar = test::State().status.Window();
+    HWND statusBar = g_mainWindow.Status().Window();
     HMENU menu = CreatePopupMenu();
     ASSERT_NE(menu, nullptr);
     SendMessageA(g_mainWindow.Window(), WM_MENUSELECT, MAKEWPARAM(4015, MF_STRING), reinterpret_cast<LPARAM>(menu));
@@ -351,34 +351,34 @@ bool Topmost(HWND window) {
 // flag of an owner of pop-ups clear, so it is read from the owned tooltip control.
 TEST_F(Construction, AlwaysOnTopRaisesTheWindowAndPressesItsButton) {
     ASSERT_TRUE(Create());
-    EXPECT_FALSE(Topmost(test::State().controlTips.Window()));
-    EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
+    EXPECT_FALSE(Topmost(g_mainWindow.ControlTips().Window()));
+    EXPECT_EQ(SendMessageA(g_mainWindow.Band().Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
     test::DestroyMainWindowForTest();
 
     g_settings.AlwaysOnTop = 1;
     ASSERT_TRUE(Create());
-    EXPECT_TRUE(Topmost(test::State().controlTips.Window()));
-    EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED | TBSTATE_CHECKED);
+    EXPECT_TRUE(Topmost(g_mainWindow.ControlTips().Window()));
+    EXPECT_EQ(SendMessageA(g_mainWindow.Band().Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED | TBSTATE_CHECKED);
 
     g_settings.AlwaysOnTop = 0;
     g_mainWindow.ApplyTopmost();
     EXPECT_FALSE(Topmost(g_mainWindow.Window()));
-    EXPECT_EQ(SendMessageA(test::State().band.Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
+    EXPECT_EQ(SendMessageA(g_mainWindow.Band().Toolbar(), TB_GETSTATE, 112, 0), TBSTATE_ENABLED);
 }
 
 TEST_F(Construction, TheToolbarAndStatusBarFollowTheirSettings) {
     g_settings.DisplayToolbar = 0;
     g_settings.DisplayStatusbar = 0;
     ASSERT_TRUE(Create());
-    EXPECT_FALSE(IsWindowVisible(test::State().band.Window()));
-    EXPECT_FALSE(IsWindowVisible(test::State().status.Window()));
+    EXPECT_FALSE(IsWindowVisible(g_mainWindow.Band().Window()));
+    EXPECT_FALSE(IsWindowVisible(g_mainWindow.Status().Window()));
     g_settings.DisplayToolbar = 1;
     g_mainWindow.ShowToolbarBand();
-    EXPECT_TRUE(IsWindowVisible(test::State().band.Window()));
-    EXPECT_TRUE(IsWindowVisible(test::State().band.ZoomSlider()));
+    EXPECT_TRUE(IsWindowVisible(g_mainWindow.Band().Window()));
+    EXPECT_TRUE(IsWindowVisible(g_mainWindow.Band().ZoomSlider()));
     g_settings.DisplayStatusbar = 1;
     g_mainWindow.ShowStatusBar();
-    EXPECT_TRUE(IsWindowVisible(test::State().status.Window()));
+    EXPECT_TRUE(IsWindowVisible(g_mainWindow.Status().Window()));
 }
 
 // Needs Layout, which places the view between the band and the status bar.
@@ -388,14 +388,14 @@ TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
     RECT client;
     GetClientRect(window, &client);
     RECT view = g_mainWindow.GetViewRect();
-    EXPECT_EQ(view.top, client.top + test::State().band.Height());
-    EXPECT_EQ(view.bottom, client.bottom - test::State().status.Height());
+    EXPECT_EQ(view.top, client.top + g_mainWindow.Band().Height());
+    EXPECT_EQ(view.bottom, client.bottom - g_mainWindow.Status().Height());
 
     g_settings.DisplayToolbar = 0;
     g_mainWindow.ShowToolbarBand();
     view = g_mainWindow.GetViewRect();
     EXPECT_EQ(view.top, client.top);
-    EXPECT_EQ(view.bottom, client.bottom - test::State().status.Height());
+    EXPECT_EQ(view.bottom, client.bottom - g_mainWindow.Status().Height());
 
     g_settings.DisplayStatusbar = 0;
     g_mainWindow.ShowStatusBar();
@@ -405,7 +405,7 @@ TEST_F(Construction, HidingTheBarsGivesTheViewTheirRoom) {
 
     g_settings.DisplayToolbar = 1;
     g_mainWindow.ShowToolbarBand();
-    EXPECT_EQ(g_mainWindow.GetViewRect().top, client.top + test::State().band.Height());
+    EXPECT_EQ(g_mainWindow.GetViewRect().top, client.top + g_mainWindow.Band().Height());
 }
 
 TEST_F(Construction, TheTrackingTimerRuns) {
@@ -421,8 +421,8 @@ TEST_F(Construction, ChildrenNeverKeepTheFocus) {
     SetForegroundWindow(window);
     SetFocus(window);
     ASSERT_EQ(GetFocus(), window);
-    for (HWND child : {test::State().band.ZoomSlider(), test::State().band.UpdateSlider(), test::State().band.Toolbar(),
-                       test::State().status.Window()}) {
+    for (HWND child : {g_mainWindow.Band().ZoomSlider(), g_mainWindow.Band().UpdateSlider(), g_mainWindow.Band().Toolbar(),
+                       g_mainWindow.Status().Window()}) {
         SetFocus(child);
         EXPECT_EQ(GetFocus(), window) << test::ClassName(child);
     }

@@ -21,35 +21,35 @@ namespace {
 enum Part { kBand, kStatus, kImageWidth, kImageHeight, kFont, kTools, kEdges = 17 };
 
 std::vector<LONG_PTR> ReadParts() {
-    MainWindowState& state = test::State();
-    HWND toolbar = state.band.Toolbar();
+    const MainWindow& state = g_mainWindow;
+    HWND toolbar = state.Band().Toolbar();
     int imageWidth = 0, imageHeight = 0;
     ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0)), &imageWidth,
                           &imageHeight);
-    std::vector<LONG_PTR> parts = {state.band.Height(), state.status.Height(), imageWidth, imageHeight,
-                                   SendMessageA(state.status.Window(), WM_GETFONT, 0, 0),
-                                   static_cast<LONG_PTR>(test::ToolsOf(state.controlTips.Window()).size()),
+    std::vector<LONG_PTR> parts = {state.Band().Height(), state.Status().Height(), imageWidth, imageHeight,
+                                   SendMessageA(state.Status().Window(), WM_GETFONT, 0, 0),
+                                   static_cast<LONG_PTR>(test::ToolsOf(state.ControlTips().Window()).size()),
                                    SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0)};
-    for (HWND slider : {state.band.ZoomSlider(), state.band.UpdateSlider()}) {
+    for (HWND slider : {state.Band().ZoomSlider(), state.Band().UpdateSlider()}) {
         const RECT placed = test::RectIn(slider, g_mainWindow.Window());
         parts.insert(parts.end(), {SendMessageA(slider, TBM_GETTHUMBLENGTH, 0, 0), placed.left, placed.top,
                                    placed.right, placed.bottom});
     }
-    for (int edge : test::PaneEdges(state.status.Window())) parts.push_back(edge);
+    for (int edge : test::PaneEdges(state.Status().Window())) parts.push_back(edge);
     return parts;
 }
 
 // The bitmaps behind the toolbar's images: gone once its image list is.
 std::vector<HGDIOBJ> ImageBitmaps() {
     IMAGEINFO info = {};
-    ImageList_GetImageInfo(reinterpret_cast<HIMAGELIST>(SendMessageA(test::State().band.Toolbar(), TB_GETIMAGELIST,
+    ImageList_GetImageInfo(reinterpret_cast<HIMAGELIST>(SendMessageA(g_mainWindow.Band().Toolbar(), TB_GETIMAGELIST,
                                                                       0, 0)),
                            0, &info);
     return {info.hbmImage, info.hbmMask};
 }
 
 bool ShowsArt(int factor) {
-    return test::PumpUntil([&] { return test::ButtonsWithoutArt(test::State().band.Toolbar(), factor) == 0; }, 10000);
+    return test::PumpUntil([&] { return test::ButtonsWithoutArt(g_mainWindow.Band().Toolbar(), factor) == 0; }, 10000);
 }
 
 // The window where it opens.
@@ -91,7 +91,7 @@ TEST_F(DpiChange, TheWindowTakesEachSuggestedRectangleAndItsPartsSwitchThereAndB
     EXPECT_EQ(at192[kEdges + 2] - at192[kEdges + 1], 62);
     EXPECT_EQ(at192[kTools], at96[kTools]);
     for (HGDIOBJ bitmap : bitmaps96) EXPECT_EQ(GetObjectType(bitmap), 0u) << "the 96-DPI images outlived their toolbar";
-    const test::ThumbRows thumb = test::ThumbShown(test::State().band.ZoomSlider());
+    const test::ThumbRows thumb = test::ThumbShown(g_mainWindow.Band().ZoomSlider());
     EXPECT_GE(thumb.shown * 21, thumb.length * 19);
     const std::vector<HGDIOBJ> bitmaps192 = ImageBitmaps();
 

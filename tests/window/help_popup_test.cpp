@@ -44,8 +44,8 @@ protected:
 
     // The centre of the grid button on the screen.
     static POINT OnGridButton() {
-        POINT centre = test::Centre(test::ButtonRect(test::State().band.Toolbar(), IDM_TOGGLE_GRID));
-        ClientToScreen(test::State().band.Toolbar(), &centre);
+        POINT centre = test::Centre(test::ButtonRect(g_mainWindow.Band().Toolbar(), IDM_TOGGLE_GRID));
+        ClientToScreen(g_mainWindow.Band().Toolbar(), &centre);
         return centre;
     }
 };

@@ -48,7 +48,9 @@ TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQ
     SetWindowPlacement(window, &maximised);
     test::PumpMessages(50);
     ASSERT_TRUE(IsZoomed(window));
-    test::State().zoomPoint = POINT{-17, 4321};
+    // Followed to a point nearer the corner than half the source: kept as it is.
+    test::FollowTo(POINT{3, 4});
+    ASSERT_LT(3, test::Magnification().Geometry().lowest.x);
 
     DestroyWindow(window);
     const RECT& stored = g_settings.WindowPos;
@@ -56,8 +58,8 @@ TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQ
     EXPECT_EQ(stored.top, 50);
     EXPECT_EQ(stored.right, 440);
     EXPECT_EQ(stored.bottom, 350);
-    EXPECT_EQ(g_settings.ZoomPoint.x, -17);
-    EXPECT_EQ(g_settings.ZoomPoint.y, 4321);
+    EXPECT_EQ(g_settings.ZoomPoint.x, 3);
+    EXPECT_EQ(g_settings.ZoomPoint.y, 4);
     MSG quit;
     ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(quit.wParam, 0u);
@@ -65,23 +67,23 @@ TEST_F(MainWindowShell, DestructionStoresTheRestoredPlacementAndTheZoomPointAndQ
 
 TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
     ASSERT_TRUE(Create(SW_SHOWNORMAL));
-    HGDIOBJ region = test::State().viewRegion;
+    HGDIOBJ region = g_mainWindow.ViewRegion();
     ASSERT_EQ(OBJ_REGION, static_cast<int>(GetObjectType(region)));
     // It goes in the middle of a right-button drag.
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(60, 60));
-    ASSERT_TRUE(test::State().selecting && test::State().marquee.Window() && test::State().trackingToolTip.Window());
+    ASSERT_TRUE(test::Magnification().Selecting() && g_mainWindow.Marquee().Window() && g_mainWindow.TrackingTip().Window());
     DestroyWindow(g_mainWindow.Window());
     EXPECT_EQ(nullptr, g_mainWindow.Window());
-    EXPECT_EQ(nullptr, test::State().status.Window());
-    EXPECT_EQ(nullptr, test::State().band.Toolbar());
+    EXPECT_EQ(nullptr, g_mainWindow.Status().Window());
+    EXPECT_EQ(nullptr, g_mainWindow.Band().Toolbar());
     EXPECT_EQ(0u, GetObjectType(region)) << "the view region outlived the window";
     // The next window starts without the drag, the bars' heights or the cursor image.
-    EXPECT_FALSE(test::State().selecting || test::State().selectionActive || test::State().picking);
-    EXPECT_EQ(nullptr, test::State().marquee.Window());
-    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
-    EXPECT_EQ(0, test::State().band.Height() + test::State().status.Height());
-    EXPECT_EQ(nullptr, test::State().viewCursor);
+    EXPECT_FALSE(test::Magnification().Selecting() || test::Magnification().SelectionShown() || test::Magnification().Picking());
+    EXPECT_EQ(nullptr, g_mainWindow.Marquee().Window());
+    EXPECT_EQ(nullptr, g_mainWindow.TrackingTip().Window());
+    EXPECT_EQ(0, g_mainWindow.Band().Height() + g_mainWindow.Status().Height());
+    EXPECT_EQ(nullptr, g_mainWindow.ViewCursor());
     // A late call finds no window to draw on.
     g_mainWindow.Redraw();
     MSG quit;
@@ -97,8 +99,8 @@ TEST_F(MainWindowShell, DestructionInTheMiddleOfAPickTakesItsOutlineOffTheScreen
     // The canvas is painted before the outline goes on it, so that no late paint covers the outline.
     ASSERT_TRUE(test::PumpUntil([] { return test::ScreenPixel(800, 700) == RGB(255, 255, 255); }, 10000));
     SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    ASSERT_TRUE(test::State().picking);
-    const RECT frame = test::State().zoomFrame;
+    ASSERT_TRUE(test::Magnification().Picking());
+    const RECT frame = test::Magnification().ZoomFrame();
     ASSERT_GT(frame.left, 660);
     ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(frame.left, frame.top + 5));
     DestroyWindow(g_mainWindow.Window());
@@ -113,7 +115,7 @@ TEST_F(MainWindowShell, TheColourPaneIsWrittenAtTheFirstTickAlsoOverBlack) {
     ASSERT_TRUE(SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     ASSERT_EQ(RGB(0, 0, 0), test::ScreenPixel(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1));
     ASSERT_TRUE(Create(SW_SHOWNORMAL));
-    HWND statusBar = test::State().status.Window();
+    HWND statusBar = g_mainWindow.Status().Window();
     EXPECT_TRUE(test::PumpUntil([&] { return test::PaneText(statusBar, kColourPane) != ""; }, 5000));
     EXPECT_EQ("Colour (rgb): 000,000,000 ", test::PaneText(statusBar, kColourPane));
 }
@@ -171,33 +173,6 @@ TEST(Resources, TheIconHasBothSizes) {
         DeleteObject(info.hbmColor);
         DestroyIcon(icon);
     }
-}
-
-TEST(Resources, TheAcceleratorTableHoldsEveryKey) {
-    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    ASSERT_NE(table, nullptr);
-    std::vector<ACCEL> entries(CopyAcceleratorTableA(table, nullptr, 0));
-    ASSERT_EQ(entries.size(), 16u);
-    CopyAcceleratorTableA(table, entries.data(), static_cast<int>(entries.size()));
-    struct Key {
-        BYTE modifiers;
-        WORD key;
-        WORD command;
-    };
-    const Key expected[] = {
-        {FCONTROL, 'A', 32779},           {FCONTROL, 'C', 32771},         {FCONTROL | FSHIFT, 'C', 32772},
-        {FCONTROL, 'G', 4027},            {FCONTROL, 'H', 4026},          {FCONTROL, 'M', 4009},
-        {FCONTROL, 'O', 4017},            {FCONTROL, 'S', 32774},         {FCONTROL, 'T', 112},
-        {FCONTROL | FSHIFT, 'T', 4032},   {0, VK_ADD, 32775},             {FCONTROL, VK_ADD, 32780},
-        {FSHIFT, VK_F10, 4022},           {FALT, VK_F4, 105},             {0, VK_SUBTRACT, 32776},
-        {FCONTROL, VK_SUBTRACT, 32781},
-    };
-    for (size_t i = 0; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].fVirt & ~0x80, FVIRTKEY | FNOINVERT | expected[i].modifiers) << i;
-        EXPECT_EQ(entries[i].key, expected[i].key) << i;
-        EXPECT_EQ(entries[i].cmd, expected[i].command) << i;
-    }
-    DestroyAcceleratorTable(table);
 }
 
 TEST(Resources, TheVersionIs180AndDescribesTheProgram) {

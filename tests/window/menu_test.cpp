@@ -43,7 +43,7 @@ protected:
     };
     std::vector<ToolbarItem> ToolbarItems() const {
         std::vector<ToolbarItem> items;
-        HWND toolbar = test::State().band.Toolbar();
+        HWND toolbar = g_mainWindow.Band().Toolbar();
         int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
         for (int index = 0; index < count; ++index) {
             TBBUTTON button = {};
@@ -209,7 +209,7 @@ TEST_F(MenuTest, StatusBarItemHidesTheStatusBar) {
     probe.Choose(IDM_TOGGLE_STATUS_BAR);
     ContextMenuAt(StatusPaneCentre(1));
     EXPECT_EQ(0, g_settings.DisplayStatusbar);
-    EXPECT_FALSE(IsWindowVisible(test::State().status.Window()));
+    EXPECT_FALSE(IsWindowVisible(g_mainWindow.Status().Window()));
 }
 
 TEST_F(MenuTest, EveryPlaceHasItsHelpId) {
@@ -219,8 +219,8 @@ TEST_F(MenuTest, EveryPlaceHasItsHelpId) {
 
     RECT zoomSlider = {};
     RECT updateSlider = {};
-    GetWindowRect(test::State().band.ZoomSlider(), &zoomSlider);
-    GetWindowRect(test::State().band.UpdateSlider(), &updateSlider);
+    GetWindowRect(g_mainWindow.Band().ZoomSlider(), &zoomSlider);
+    GetWindowRect(g_mainWindow.Band().UpdateSlider(), &updateSlider);
     EXPECT_EQ(HELP_ID_ZOOM_SLIDER, HelpIdAt(POINT{zoomSlider.left + 2, zoomSlider.top + 2}));
     EXPECT_EQ(HELP_ID_UPDATE_SLIDER, HelpIdAt(POINT{updateSlider.left + 2, updateSlider.top + 2}));
 
@@ -283,13 +283,13 @@ TEST_F(MenuTest, KeyboardContextMenuOpensAtTheViewsCorner) {
 TEST_F(MenuTest, ContextMenuOnNoPlaceShowsNothingAndCancelsTheSelection) {
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(60, 60));
-    ASSERT_NE(nullptr, test::State().marquee.Window());
+    ASSERT_NE(nullptr, g_mainWindow.Marquee().Window());
     MenuProbe probe;
     ContextMenuAt(POINT{kLeft - 40, kTop - 40});
     EXPECT_FALSE(probe.Seen().shown);
-    EXPECT_FALSE(test::State().selecting);
-    EXPECT_EQ(nullptr, test::State().marquee.Window());
-    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
+    EXPECT_FALSE(test::Magnification().Selecting());
+    EXPECT_EQ(nullptr, g_mainWindow.Marquee().Window());
+    EXPECT_EQ(nullptr, g_mainWindow.TrackingTip().Window());
 }
 
 TEST_F(MenuTest, ClosingAMenuWithEscapeCancelsADragInProgress) {
@@ -298,10 +298,10 @@ TEST_F(MenuTest, ClosingAMenuWithEscapeCancelsADragInProgress) {
     MenuProbe probe;
     EXPECT_EQ(0, ContextMenuAt(StatusPaneCentre(0)));
     EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), probe.Seen().firstItem);
-    EXPECT_FALSE(test::State().selecting);
+    EXPECT_FALSE(test::Magnification().Selecting());
     EXPECT_NE(Window(), GetCapture());
-    EXPECT_EQ(nullptr, test::State().marquee.Window());
-    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
+    EXPECT_EQ(nullptr, g_mainWindow.Marquee().Window());
+    EXPECT_EQ(nullptr, g_mainWindow.TrackingTip().Window());
 }
 
 // Watches the main window's children being made and destroyed.
@@ -384,7 +384,7 @@ protected:
     }
 
     static bool ButtonChecked(int command) {
-        return SendMessageA(test::State().band.Toolbar(), TB_ISBUTTONCHECKED, command, 0) != 0;
+        return SendMessageA(g_mainWindow.Band().Toolbar(), TB_ISBUTTONCHECKED, command, 0) != 0;
     }
 
     HACCEL accelerators_ = nullptr;
@@ -407,7 +407,7 @@ TEST_F(AcceleratorTest, SwitchesToggleTheirSettingAndButton) {
 
     // Wine leaves the topmost flag of an owner of pop-ups clear; the pop-ups it
     // owns (the control tool tips) carry it, and keep it when it is switched off.
-    HWND owned = test::State().controlTips.Window();
+    HWND owned = g_mainWindow.ControlTips().Window();
     ASSERT_TRUE(Press('T', true));
     EXPECT_EQ(1u, g_settings.AlwaysOnTop);
     EXPECT_NE(0, GetWindowLongA(owned, GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -430,7 +430,7 @@ TEST_F(AcceleratorTest, NumericPadChangesZoomAndSpeedWithinRange) {
     EXPECT_EQ(32, g_settings.ZoomFactor);
     ASSERT_TRUE(Press(VK_ADD));
     EXPECT_EQ(32, g_settings.ZoomFactor);
-    EXPECT_EQ(32, SendMessageA(test::State().band.ZoomSlider(), TBM_GETPOS, 0, 0));
+    EXPECT_EQ(32, SendMessageA(g_mainWindow.Band().ZoomSlider(), TBM_GETPOS, 0, 0));
     ASSERT_TRUE(Press(VK_SUBTRACT));
     EXPECT_EQ(31, g_settings.ZoomFactor);
 
@@ -438,7 +438,7 @@ TEST_F(AcceleratorTest, NumericPadChangesZoomAndSpeedWithinRange) {
     ASSERT_TRUE(Press(VK_ADD, true));
     EXPECT_EQ(2, g_settings.Update);
     EXPECT_EQ(31, g_settings.ZoomFactor);
-    EXPECT_EQ(2, SendMessageA(test::State().band.UpdateSlider(), TBM_GETPOS, 0, 0));
+    EXPECT_EQ(2, SendMessageA(g_mainWindow.Band().UpdateSlider(), TBM_GETPOS, 0, 0));
     ASSERT_TRUE(Press(VK_SUBTRACT, true));
     ASSERT_TRUE(Press(VK_SUBTRACT, true));
     EXPECT_EQ(1, g_settings.Update);
@@ -471,10 +471,9 @@ TEST_F(AcceleratorTest, HighlightFlashesTheOutlineOnTheScreenAndRestoresIt) {
     // A plain white window the magnified area lies in, so the outline's pixels are known.
     test::ColourWindow canvas(RECT{700, 300, 1000, 600}, RGB(255, 255, 255));
     g_mainWindow.SetZoom(8);
-    test::State().zoomPoint = POINT{850, 450};
-    g_mainWindow.Layout();
+    test::MoveZoomPointTo(POINT{850, 450});
     g_mainWindow.UpdateZoomFrame();
-    RECT frame = test::State().zoomFrame;
+    RECT frame = test::Magnification().ZoomFrame();
     ASSERT_GT(frame.left, 700);
     ASSERT_LT(frame.right, 1000);
     ASSERT_GT(frame.top, 300);

@@ -89,19 +89,6 @@ protected:
         }
         return wrong;
     }
-
-    // Stand-ins for the toolbar band and the status bar when the window has none
-    // of its own.
-    void GiveWindowBars() {
-        if (test::State().band.Window() && test::State().status.Window()) return;
-        HWND band = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 10, 10,
-                                    g_mainWindow.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
-        HWND statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP | CCS_BOTTOM, "",
-                                             g_mainWindow.Window(), IDC_STATUS_BAR);
-        SendMessageA(statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        const RECT bar = test::RectIn(statusBar);
-        test::SetBars(band, 26, statusBar, bar.bottom - bar.top);
-    }
 };
 
 TEST_F(RenderTest, EachScreenPixelBecomesABlockOfExactlyItsColour) {
@@ -126,22 +113,24 @@ TEST_F(RenderTest, ZoomPointNearTheCornerIsClampedSoTheSourceStartsThere) {
     const RECT source = g_mainWindow.SourceRect();
     EXPECT_EQ(source.left, 0);
     EXPECT_EQ(source.top, 0);
-    EXPECT_EQ(test::State().zoomPoint.x, 3) << "the stored zoom point is not clamped";
+    EXPECT_EQ(test::Magnification().ZoomPoint().x, 3) << "the stored zoom point is not clamped";
     test::ClientPixels pixels(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(), source, 1, 0), 0);
 }
 
 TEST_F(RenderTest, PaintMessageRendersTheViewRegion) {
     Show(5, POINT{100, 100});
-    // Move the zoom point without redrawing, then let the paint message bring the
-    // view up to date as the refresh timer does.
-    test::State().zoomPoint = POINT{60, 50};
-    ASSERT_NE(test::State().viewRegion, nullptr);
+    // A new zoom point, and the window's picture painted over behind the
+    // program's back: the paint message brings the view up to date as the
+    // refresh timer does.
+    test::FollowTo(POINT{60, 50});
+    test::FillClient(g_mainWindow.Window(), kSentinel);
+    ASSERT_NE(g_mainWindow.ViewRegion(), nullptr);
     RECT box;
-    ASSERT_EQ(GetRgnBox(test::State().viewRegion, &box), SIMPLEREGION);
+    ASSERT_EQ(GetRgnBox(g_mainWindow.ViewRegion(), &box), SIMPLEREGION);
     const RECT view = g_mainWindow.GetViewRect();
     EXPECT_TRUE(EqualRect(&box, &view));
-    InvalidateRgn(g_mainWindow.Window(), test::State().viewRegion, FALSE);
+    InvalidateRgn(g_mainWindow.Window(), g_mainWindow.ViewRegion(), FALSE);
     UpdateWindow(g_mainWindow.Window());
     test::ClientPixels pixels(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(pixels, view, ExpectedSource(kViewWidth, kViewHeight, 5, POINT{60, 50}), 5, 0), 0);
@@ -171,8 +160,7 @@ TEST_F(RenderTest, ViewCursorCornerIsHalfABlockInFromTheDesktopCorner) {
     g_settings.MouseTracking = 1;
     g_settings.DisplayMouseWhenFollowing = 1;
     g_settings.bUseOSCursor = 0;
-    test::State().viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
-    ASSERT_NE(test::State().viewCursor, nullptr);
+    ASSERT_NE(g_mainWindow.ViewCursor(), nullptr);
     // Following the mouse: keep the real pointer where the zoom point is.
     SetCursorPos(g_desktop.left, g_desktop.top);
     const POINT corner = {g_desktop.left, g_desktop.top};
@@ -211,7 +199,6 @@ TEST_F(RenderTest, NoCursorImageWhileNotFollowing) {
     g_settings.MouseTracking = 0;
     g_settings.DisplayMouseWhenFollowing = 1;
     g_settings.bUseOSCursor = 0;
-    test::State().viewCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_VIEW_ARROW));
     Show(4, POINT{0, 0});
     test::ClientPixels pixels(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(pixels, g_mainWindow.GetViewRect(), g_mainWindow.SourceRect(), 4, 0), 0);
@@ -220,25 +207,26 @@ TEST_F(RenderTest, NoCursorImageWhileNotFollowing) {
 TEST_F(RenderTest, ViewSitsBetweenTheBandAndTheStatusBar) {
     g_settings.DisplayToolbar = 1;
     g_settings.DisplayStatusbar = 1;
-    GiveWindowBars();
+    g_mainWindow.ShowToolbarBand();
+    g_mainWindow.ShowStatusBar();
     const POINT zoomPoint = {100, 80};
     Show(3, zoomPoint);
     RECT client;
     GetClientRect(g_mainWindow.Window(), &client);
     const RECT view = g_mainWindow.GetViewRect();
-    EXPECT_EQ(view.top, test::State().band.Height());
-    EXPECT_EQ(view.bottom, client.bottom - test::State().status.Height());
-    EXPECT_FALSE(test::State().viewHidden);
+    EXPECT_EQ(view.top, g_mainWindow.Band().Height());
+    EXPECT_EQ(view.bottom, client.bottom - g_mainWindow.Status().Height());
+    EXPECT_FALSE(g_mainWindow.ViewHidden());
 
     // The band spans the width at the top, the status bar sits right under the view.
-    const RECT band = test::RectIn(test::State().band.Window(), Window());
+    const RECT band = test::RectIn(g_mainWindow.Band().Window(), Window());
     // The rebar keeps its border just outside the client area; its inside ends
     // where the view begins.
     EXPECT_LE(band.top, 0);
     EXPECT_LE(band.left, 0);
     EXPECT_GE(band.right, client.right);
-    EXPECT_EQ(band.bottom, test::State().band.Height());
-    const RECT status = test::RectIn(test::State().status.Window(), Window());
+    EXPECT_EQ(band.bottom, g_mainWindow.Band().Height());
+    const RECT status = test::RectIn(g_mainWindow.Status().Window(), Window());
     EXPECT_EQ(status.left, 0);
     EXPECT_EQ(status.top, view.bottom);
     EXPECT_EQ(status.right, client.right);
@@ -252,19 +240,20 @@ TEST_F(RenderTest, ViewSitsBetweenTheBandAndTheStatusBar) {
 TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
     g_settings.DisplayToolbar = 1;
     g_settings.DisplayStatusbar = 1;
-    GiveWindowBars();
+    g_mainWindow.ShowToolbarBand();
+    g_mainWindow.ShowStatusBar();
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX - 300, kMainY, 600, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    const std::vector<int> wide = test::PaneEdges(test::State().status.Window());
+    const std::vector<int> wide = test::PaneEdges(g_mainWindow.Status().Window());
     ASSERT_EQ(wide.size(), 5u);
     // The panes end a size grip's width (the bar's height) from the right, plus 3.
-    EXPECT_EQ(wide[4], 600 - test::State().status.Height() + 3);
+    EXPECT_EQ(wide[4], 600 - g_mainWindow.Status().Height() + 3);
     EXPECT_EQ(wide[2] - wide[1], 31);
     for (int i = 1; i < 5; ++i) EXPECT_GT(wide[i], wide[i - 1]);
 
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 700, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    const std::vector<int> wider = test::PaneEdges(test::State().status.Window());
+    const std::vector<int> wider = test::PaneEdges(g_mainWindow.Status().Window());
     ASSERT_EQ(wider.size(), 5u);
     EXPECT_EQ(wider[0] - wide[0], 100) << "only the message pane grows";
     for (int i = 1; i < 5; ++i) EXPECT_EQ(wider[i] - wider[i - 1], wide[i] - wide[i - 1]);
@@ -273,10 +262,10 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
     // run past the window's edge.
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 260, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    const std::vector<int> narrow = test::PaneEdges(test::State().status.Window());
+    const std::vector<int> narrow = test::PaneEdges(g_mainWindow.Status().Window());
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, 200, kViewHeight));
     g_mainWindow.SizeStatusPanes();
-    const std::vector<int> narrower = test::PaneEdges(test::State().status.Window());
+    const std::vector<int> narrower = test::PaneEdges(g_mainWindow.Status().Window());
     ASSERT_EQ(narrow.size(), 5u);
     ASSERT_EQ(narrower.size(), 5u);
     EXPECT_GT(narrow[4], 260);
@@ -288,13 +277,15 @@ TEST_F(RenderTest, StatusPanesGiveSpareRoomToTheMessagePane) {
 TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     g_settings.DisplayToolbar = 1;
     g_settings.DisplayStatusbar = 1;
-    // Bar heights alone, without windows: the layout must cope with absent bars.
-    // Bars the window may have of its own are hidden, so that only the view could paint.
-    if (test::State().band.Window()) ShowWindow(test::State().band.Window(), SW_HIDE);
-    if (test::State().status.Window()) ShowWindow(test::State().status.Window(), SW_HIDE);
-    test::SetBars(nullptr, 40, nullptr, 40);
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, 60));
-    EXPECT_TRUE(test::State().viewHidden);
+    g_mainWindow.ShowToolbarBand();
+    g_mainWindow.ShowStatusBar();
+    const int bars = g_mainWindow.Band().Height() + g_mainWindow.Status().Height();
+    ASSERT_GT(bars, 20);
+    // The bars are hidden behind the program's back, so that only the view could paint.
+    ShowWindow(g_mainWindow.Band().Window(), SW_HIDE);
+    ShowWindow(g_mainWindow.Status().Window(), SW_HIDE);
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, bars - 20));
+    EXPECT_TRUE(g_mainWindow.ViewHidden());
     RECT view = g_mainWindow.GetViewRect();
     EXPECT_LT(view.bottom - view.top, 0);
 
@@ -310,13 +301,13 @@ TEST_F(RenderTest, NothingIsPaintedWhileTheBarsOverlap) {
     EXPECT_EQ(painted, 0);
 
     // Taller again: the next layout shows the view.
-    test::State().zoomPoint = POINT{100, 100};
+    test::FollowTo(POINT{100, 100});
     g_settings.ZoomFactor = 2;
-    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, 200));
-    EXPECT_FALSE(test::State().viewHidden);
+    ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth, bars + 120));
+    EXPECT_FALSE(g_mainWindow.ViewHidden());
     view = g_mainWindow.GetViewRect();
-    ASSERT_EQ(view.top, 40);
-    ASSERT_EQ(view.bottom, 160);
+    ASSERT_EQ(view.top, g_mainWindow.Band().Height());
+    ASSERT_EQ(view.bottom, view.top + 120);
     test::ClientPixels shown(g_mainWindow.Window());
     EXPECT_EQ(CountWrongPixels(shown, view, ExpectedSource(kViewWidth, 120, 2, POINT{100, 100}), 2, 0), 0);
 }
@@ -383,15 +374,15 @@ TEST_F(RenderTest, ARefreshPaintsOnlyWhenThePictureChanged) {
 
 TEST_F(RenderTest, ThePictureKeepsItsBitmapUntilTheViewChangesSize) {
     Show(3, POINT{100, 100});
-    HBITMAP first = test::State().frame.PictureBitmap();
+    HBITMAP first = g_mainWindow.Frame().PictureBitmap();
     ASSERT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(first)));
     for (int tick = 0; tick < 3; ++tick) {
         test::FillClient(g_mainWindow.Window(), kSentinel);
         g_mainWindow.Redraw();
-        EXPECT_EQ(first, test::State().frame.PictureBitmap());
+        EXPECT_EQ(first, g_mainWindow.Frame().PictureBitmap());
     }
     ASSERT_TRUE(test::PlaceClientArea(g_mainWindow.Window(), kMainX, kMainY, kViewWidth + 10, kViewHeight));
-    HBITMAP resized = test::State().frame.PictureBitmap();
+    HBITMAP resized = g_mainWindow.Frame().PictureBitmap();
     EXPECT_NE(first, resized);
     EXPECT_EQ(0u, GetObjectType(first)) << "the old picture outlived its size";
     BITMAP size = {};

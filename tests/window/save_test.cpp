@@ -169,8 +169,7 @@ protected:
         const RECT source = g_mainWindow.SourceRect();
         selected_ = POINT{source.left + 2, source.top + 4};
         // 8 x 12 view pixels, two blocks right of the view's corner and four down.
-        test::State().selectionAnchor = InView(9, 17);
-        test::State().selectionEnd = InView(17, 29);
+        Select(InView(9, 17), InView(17, 29));
     }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
@@ -183,6 +182,14 @@ protected:
         return names;
     }
     void Command(WORD command) { SendMessageA(Window(), WM_COMMAND, command, 0); }
+    // A right-button drag between two client points, ended with Escape instead
+    // of its menu: the selection commands act on what it left stored.
+    void Select(POINT from, POINT to) {
+        SendMessageA(Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(from.x, from.y));
+        SendMessageA(Window(), WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(to.x, to.y));
+        SendMessageA(Window(), WM_KEYDOWN, VK_ESCAPE, 0);
+        ASSERT_EQ(DragMode::None, test::Magnification().Drag());
+    }
 
     std::string folder_;
     POINT selected_ = {};
@@ -225,7 +232,7 @@ TEST_F(SaveTest, TheCheckBoxChoosesTheSizeAndOpensAsTheLastConfirmedSaveLeftIt) 
 }
 
 TEST_F(SaveTest, PngByNameOrByTypeHoldsTheBitmapFilesPixelsWithoutAlpha) {
-    test::State().selectionActive = false;  // Ctrl+S saves the whole view
+    // Ctrl+S saves the whole view: no selection menu is open.
     // "typed" is a bare name with the PNG type chosen. Wine's dialog appends the
     // type's extension by itself; on Windows the hook's default extension does.
     for (const char* name : {"view.bmp", "view.png", "typed"}) {
@@ -234,7 +241,7 @@ TEST_F(SaveTest, PngByNameOrByTypeHoldsTheBitmapFilesPixelsWithoutAlpha) {
     }
     const test::Picture bitmap = test::FilePicture(folder_ + "view.bmp");
     const RECT source = g_mainWindow.SourceRect();
-    ExpectPattern(bitmap, test::State().sourceWidth, test::State().sourceHeight, POINT{source.left, source.top}, 1);
+    ExpectPattern(bitmap, test::Magnification().Geometry().sourceWidth, test::Magnification().Geometry().sourceHeight, POINT{source.left, source.top}, 1);
     for (const char* name : {"view.png", "typed.png"}) {
         GUID format = {};
         const test::Picture png = test::FilePicture(folder_ + name, &format);
@@ -252,11 +259,10 @@ TEST_F(SaveTest, PngByNameOrByTypeHoldsTheBitmapFilesPixelsWithoutAlpha) {
 // dialog hides; with its default managed ones it is not. Another program's
 // window is repainted in its own time everywhere.)
 TEST_F(SaveTest, ThePictureIsTheScreenOnceTheDialogHasGone) {
-    test::State().selectionActive = false;
     SetWindowPos(Window(), nullptr, 300, 400, 600, 160, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT frame, band;
     GetWindowRect(Window(), &frame);
-    GetWindowRect(test::State().band.Window(), &band);
+    GetWindowRect(g_mainWindow.Band().Window(), &band);
     Show(8, POINT{frame.right, (band.top + band.bottom) / 2});
     const RECT source = g_mainWindow.SourceRect();
     BusyProgramWindow other(RECT{frame.right, source.top - 20, frame.right + 200, source.bottom + 20});
@@ -306,7 +312,7 @@ TEST_F(SaveTest, FailuresShowTheirMessageAndCostNoFile) {
     EXPECT_EQ(std::vector<std::string>{"locked.bmp"}, Files()) << "no temporary file left behind";
 
     // An empty selection gives no capture.
-    test::State().selectionEnd = test::State().selectionAnchor;
+    Select(InView(9, 17), InView(9, 17));
     {
         SaveDialogDriver driver("empty", BST_CHECKED);
         Command(IDM_SAVE_SELECTION);

@@ -38,10 +38,10 @@ protected:
     }
 
     void ExpectNoSelectionOnScreen() {
-        EXPECT_FALSE(test::State().selecting);
-        EXPECT_FALSE(test::State().selectionActive);
-        EXPECT_EQ(nullptr, test::State().marquee.Window());
-        EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
+        EXPECT_FALSE(test::Magnification().Selecting());
+        EXPECT_FALSE(test::Magnification().SelectionShown());
+        EXPECT_EQ(nullptr, g_mainWindow.Marquee().Window());
+        EXPECT_EQ(nullptr, g_mainWindow.TrackingTip().Window());
         EXPECT_NE(Window(), GetCapture());
     }
 };
@@ -55,21 +55,21 @@ TEST_F(SelectionTest, DragSnapsToMagnifiedPixelsWithOutlineAndSizeTip) {
     UseZoom(4);
     RECT view = View();
     test::PressRight(Window(), InView(5, 3));
-    EXPECT_TRUE(test::State().selecting);
+    EXPECT_TRUE(test::Magnification().Selecting());
     EXPECT_EQ(Window(), GetCapture());
 
     test::MoveMouse(Window(), InView(22, 19));
     RECT expected = Offset(view, 4, 0, 20, 16);
     EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), expected));
-    ASSERT_NE(nullptr, test::State().trackingToolTip.Window());
-    EXPECT_STREQ("Selected size 4x4", test::State().trackingToolTip.Text());
-    ASSERT_NE(nullptr, test::State().marquee.Window());
-    EXPECT_TRUE(IsWindowVisible(test::State().marquee.Window()));
-    EXPECT_TRUE(test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(expected)));
+    ASSERT_NE(nullptr, g_mainWindow.TrackingTip().Window());
+    EXPECT_STREQ("Selected size 4x4", g_mainWindow.TrackingTip().Text());
+    ASSERT_NE(nullptr, g_mainWindow.Marquee().Window());
+    EXPECT_TRUE(IsWindowVisible(g_mainWindow.Marquee().Window()));
+    EXPECT_TRUE(test::SameRect(test::RectIn(g_mainWindow.Marquee().Window()), ScreenRectOf(expected)));
 
     // The tip's bottom-left corner sits just up and left of the anchor's magnified pixel.
     POINT tip = ToScreen(SelectionTipPoint(InView(5, 3), 4));
-    RECT tipRect = test::RectIn(test::State().trackingToolTip.Window());
+    RECT tipRect = test::RectIn(g_mainWindow.TrackingTip().Window());
     EXPECT_EQ(tip.x, tipRect.left);
     EXPECT_EQ(tip.y, tipRect.bottom);
 
@@ -77,8 +77,8 @@ TEST_F(SelectionTest, DragSnapsToMagnifiedPixelsWithOutlineAndSizeTip) {
     test::MoveMouse(Window(), InView(22, 20));
     expected = Offset(view, 4, 0, 20, 20);
     EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), expected));
-    EXPECT_STREQ("Selected size 4x5", test::State().trackingToolTip.Text());
-    EXPECT_TRUE(test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(expected)));
+    EXPECT_STREQ("Selected size 4x5", g_mainWindow.TrackingTip().Text());
+    EXPECT_TRUE(test::SameRect(test::RectIn(g_mainWindow.Marquee().Window()), ScreenRectOf(expected)));
 
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(InView(22, 20)));
     ExpectNoSelectionOnScreen();
@@ -89,7 +89,7 @@ TEST_F(SelectionTest, DraggingTheOtherWayGivesTheSameRectangle) {
     test::PressRight(Window(), InView(22, 19));
     test::MoveMouse(Window(), InView(5, 3));
     EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), Offset(View(), 4, 0, 20, 16)));
-    EXPECT_STREQ("Selected size 4x4", test::State().trackingToolTip.Text());
+    EXPECT_STREQ("Selected size 4x4", g_mainWindow.TrackingTip().Text());
     ReleaseAndDismiss(InView(5, 3));
 }
 
@@ -100,20 +100,20 @@ TEST_F(SelectionTest, DragPastTheViewStopsAtItsEdges) {
     // Far outside the window: the capture keeps the moves coming.
     POINT outside = {view.right + 400, view.bottom + 400};
     test::MoveMouse(Window(), outside);
-    EXPECT_EQ(view.right, test::State().selectionEnd.x);
-    EXPECT_EQ(view.bottom, test::State().selectionEnd.y);
+    EXPECT_EQ(view.right, test::Magnification().End().x);
+    EXPECT_EQ(view.bottom, test::Magnification().End().y);
     RECT selection = g_mainWindow.SelectionRect();
     EXPECT_EQ(view.left + (view.right - view.left) / 3 * 3, selection.right);
     EXPECT_EQ(view.top + (view.bottom - view.top) / 3 * 3, selection.bottom);
-    EXPECT_TRUE(test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(selection)));
+    EXPECT_TRUE(test::SameRect(test::RectIn(g_mainWindow.Marquee().Window()), ScreenRectOf(selection)));
 
     POINT before = {view.left - 500, view.top - 500};
     test::MoveMouse(Window(), before);
-    EXPECT_EQ(view.left, test::State().selectionEnd.x);
-    EXPECT_EQ(view.top, test::State().selectionEnd.y);
+    EXPECT_EQ(view.left, test::Magnification().End().x);
+    EXPECT_EQ(view.top, test::Magnification().End().y);
     EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), Offset(view, 0, 0, 30, 30)));
     EXPECT_TRUE(
-        test::SameRect(test::RectIn(test::State().marquee.Window()), ScreenRectOf(g_mainWindow.SelectionRect())));
+        test::SameRect(test::RectIn(g_mainWindow.Marquee().Window()), ScreenRectOf(g_mainWindow.SelectionRect())));
     ReleaseAndDismiss(InView(30, 30));
 }
 
@@ -124,8 +124,8 @@ TEST_F(SelectionTest, ClickWithoutMovingOpensTheMainMenuWithoutATip) {
     bool tipDuringMenu = true;
     bool outlineDuringMenu = true;
     probe.WhileShown([&] {
-        tipDuringMenu = test::State().trackingToolTip.Window() != nullptr;
-        outlineDuringMenu = test::State().marquee.Window() != nullptr;
+        tipDuringMenu = g_mainWindow.TrackingTip().Window() != nullptr;
+        outlineDuringMenu = g_mainWindow.Marquee().Window() != nullptr;
     });
     test::ReleaseRight(Window(), InView(40, 40));
     ASSERT_TRUE(probe.Seen().shown);
@@ -148,7 +148,7 @@ TEST_F(SelectionTest, AtZoomOneOnlyADragAcrossAndDownSelects) {
 
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(11, 11));
-    EXPECT_STREQ("Selected size 1x1", test::State().trackingToolTip.Text());
+    EXPECT_STREQ("Selected size 1x1", g_mainWindow.TrackingTip().Text());
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(InView(11, 11)));
 }
 
@@ -156,12 +156,12 @@ TEST_F(SelectionTest, ATipOnceShownFollowsTheSelectionBackToNothing) {
     UseZoom(4);
     test::PressRight(Window(), InView(8, 8));
     test::MoveMouse(Window(), InView(9, 9));
-    EXPECT_EQ(nullptr, test::State().trackingToolTip.Window());
+    EXPECT_EQ(nullptr, g_mainWindow.TrackingTip().Window());
     test::MoveMouse(Window(), InView(16, 20));
-    EXPECT_STREQ("Selected size 2x3", test::State().trackingToolTip.Text());
+    EXPECT_STREQ("Selected size 2x3", g_mainWindow.TrackingTip().Text());
     test::MoveMouse(Window(), InView(9, 9));
-    ASSERT_NE(nullptr, test::State().trackingToolTip.Window());
-    EXPECT_STREQ("Selected size 0x0", test::State().trackingToolTip.Text());
+    ASSERT_NE(nullptr, g_mainWindow.TrackingTip().Window());
+    EXPECT_STREQ("Selected size 0x0", g_mainWindow.TrackingTip().Text());
     EXPECT_EQ(static_cast<UINT>(IDM_ALWAYS_ON_TOP), ReleaseAndDismiss(InView(9, 9)));
     ExpectNoSelectionOnScreen();
 }
@@ -174,7 +174,7 @@ TEST_F(SelectionTest, ADragEndingOverTheColourPaneOpensItsMenu) {
     EXPECT_FALSE(IsEmptySelection(g_mainWindow.SelectionRect()));
     MenuProbe probe;
     bool activeDuringMenu = false;
-    probe.WhileShown([&] { activeDuringMenu = test::State().selectionActive; });
+    probe.WhileShown([&] { activeDuringMenu = test::Magnification().SelectionShown(); });
     test::ReleaseRight(Window(), pane);
     EXPECT_EQ(static_cast<UINT>(IDM_COLOUR_AS_RGB), probe.Seen().firstItem);
     EXPECT_TRUE(activeDuringMenu);
@@ -196,9 +196,9 @@ TEST_F(SelectionTest, WhatsThisAfterADragStillTakesTheOutlineAway) {
 TEST_F(SelectionTest, ReleasingOverTheToolbarOpensTheSelectionMenuThere) {
     UseZoom(4);
     test::PressRight(Window(), InView(20, 20));
-    POINT onButton = test::Centre(test::ButtonRect(test::State().band.Toolbar(), IDM_ALWAYS_ON_TOP));
+    POINT onButton = test::Centre(test::ButtonRect(g_mainWindow.Band().Toolbar(), IDM_ALWAYS_ON_TOP));
     ASSERT_GT(onButton.x, 0);
-    MapWindowPoints(test::State().band.Toolbar(), Window(), &onButton, 1);
+    MapWindowPoints(g_mainWindow.Band().Toolbar(), Window(), &onButton, 1);
     test::MoveMouse(Window(), onButton);
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(onButton));
 }
@@ -208,7 +208,7 @@ TEST_F(SelectionTest, ReleasingOutsideTheWindowOpensNoMenuAndCancels) {
     test::PressRight(Window(), InView(20, 20));
     POINT outside = ToClient(POINT{kLeft - 60, kTop - 60});
     test::MoveMouse(Window(), outside);
-    EXPECT_NE(nullptr, test::State().marquee.Window());
+    EXPECT_NE(nullptr, g_mainWindow.Marquee().Window());
     EXPECT_EQ(0u, ReleaseAndDismiss(outside));
     ExpectNoSelectionOnScreen();
 }
@@ -218,12 +218,12 @@ TEST_F(SelectionTest, EscapeOnTheMenuRunsNothingButCancelsAndKeepsTheRectangle) 
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(70, 40));
     RECT selected = g_mainWindow.SelectionRect();
-    POINT zoomPoint = test::State().zoomPoint;
+    POINT zoomPoint = test::Magnification().ZoomPoint();
     EXPECT_EQ(static_cast<UINT>(IDM_COPY_SELECTION), ReleaseAndDismiss(InView(70, 40)));
     ExpectNoSelectionOnScreen();
     EXPECT_EQ(3, g_settings.ZoomFactor);
-    EXPECT_EQ(zoomPoint.x, test::State().zoomPoint.x);
-    EXPECT_EQ(zoomPoint.y, test::State().zoomPoint.y);
+    EXPECT_EQ(zoomPoint.x, test::Magnification().ZoomPoint().x);
+    EXPECT_EQ(zoomPoint.y, test::Magnification().ZoomPoint().y);
     // The commands that run after the menu still find the rectangle.
     EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), selected));
 }
@@ -258,8 +258,8 @@ TEST_F(SelectionTest, ZoomToFitsTheSelectionIntoTheView) {
     test::ReleaseRight(Window(), InView(width, height));
     EXPECT_FALSE(probe.Grayed(IDM_ZOOM_TO_SELECTION));
     EXPECT_EQ(6, g_settings.ZoomFactor);
-    EXPECT_EQ(expected.x, test::State().zoomPoint.x);
-    EXPECT_EQ(expected.y, test::State().zoomPoint.y);
+    EXPECT_EQ(expected.x, test::Magnification().ZoomPoint().x);
+    EXPECT_EQ(expected.y, test::Magnification().ZoomPoint().y);
     ExpectNoSelectionOnScreen();
 }
 
@@ -279,12 +279,12 @@ TEST_F(SelectionTest, ANewPressLeavesNoEarlierOutlineBehind) {
     UseZoom(4);
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(50, 50));
-    HWND first = test::State().marquee.Window();
+    HWND first = g_mainWindow.Marquee().Window();
     ASSERT_NE(nullptr, first);
     // The button-up of that drag never came.
     test::PressRight(Window(), InView(60, 60));
     test::MoveMouse(Window(), InView(90, 90));
-    EXPECT_TRUE(first == test::State().marquee.Window() || !IsWindow(first));
+    EXPECT_TRUE(first == g_mainWindow.Marquee().Window() || !IsWindow(first));
     EXPECT_EQ(1, test::CountThreadWindows("wyn_Marquee"));
     ReleaseAndDismiss(InView(90, 90));
 }
@@ -298,7 +298,7 @@ TEST_F(SelectionTest, OtherInputCancelsADrag) {
     for (const Canceller& canceller : cancellers) {
         test::PressRight(Window(), InView(10, 10));
         test::MoveMouse(Window(), InView(50, 50));
-        ASSERT_NE(nullptr, test::State().marquee.Window());
+        ASSERT_NE(nullptr, g_mainWindow.Marquee().Window());
         SendMessageA(Window(), canceller.message, canceller.wParam, test::PointParam(50, 50));
         SCOPED_TRACE(canceller.message);
         ExpectNoSelectionOnScreen();

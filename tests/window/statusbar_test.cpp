@@ -31,14 +31,14 @@ POINT ScreenPoint(HWND window, int x, int y) {
 // Five parts with fixed right edges inside the narrowest status bar, as the layout would set them.
 void SetFixedPanes() {
     int edges[5] = {100, 200, 231, 300, 400};
-    SendMessageA(test::State().status.Window(), SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
-    SendMessageA(test::State().status.Window(), SB_SETTEXTA, SBT_OWNERDRAW | 2, 0);
-    SendMessageA(test::State().status.Window(), SB_SETTEXTA, SBT_OWNERDRAW | 4, 0);
+    SendMessageA(g_mainWindow.Status().Window(), SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
+    SendMessageA(g_mainWindow.Status().Window(), SB_SETTEXTA, SBT_OWNERDRAW | 2, 0);
+    SendMessageA(g_mainWindow.Status().Window(), SB_SETTEXTA, SBT_OWNERDRAW | 4, 0);
 }
 
 // Sends WM_SETCURSOR with the real cursor at a point of the status bar; true when the hand shows.
 bool HandShownAt(int x, int y) {
-    HWND statusBar = test::State().status.Window();
+    HWND statusBar = g_mainWindow.Status().Window();
     POINT point = ScreenPoint(statusBar, x, y);
     SetCursorPos(point.x, point.y);
     SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
@@ -61,10 +61,10 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
     const int w3 = TextWidth(" 99999,99999 ") + 6;
     const int w4 = TextWidth("www.quillfern.com") + 12;
 
-    std::vector<int> edges = test::PaneEdges(test::State().status.Window());
+    std::vector<int> edges = test::PaneEdges(g_mainWindow.Status().Window());
     ASSERT_EQ(edges.size(), 5u);
     RECT view = g_mainWindow.GetViewRect();
-    int available = view.right - test::State().status.Height() - view.left;
+    int available = view.right - g_mainWindow.Status().Height() - view.left;
     ASSERT_GT(available + 3, w0 + w1 + 31 + w3 + w4);
     EXPECT_EQ(edges[4], available + 3);
     EXPECT_EQ(edges[4] - edges[3], w4);
@@ -75,7 +75,7 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
 
     // Too narrow for all: pane 0 keeps its text's width and the rest run past the edge.
     SetWindowPos(g_mainWindow.Window(), nullptr, 0, 0, 160, 300, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    edges = test::PaneEdges(test::State().status.Window());
+    edges = test::PaneEdges(g_mainWindow.Status().Window());
     ASSERT_EQ(edges.size(), 5u);
     EXPECT_EQ(edges[0], w0);
     EXPECT_EQ(edges[4], w0 + w1 + 31 + w3 + w4);
@@ -83,14 +83,14 @@ TEST_F(StatusBar, PaneWidthsComeFromTheSampleTextsAndPaneZeroTakesTheRest) {
 
 TEST_F(StatusBar, TheHandShowsOverTheLinkPaneOnly) {
     SetFixedPanes();
-    RECT link = test::PaneRect(test::State().status.Window(), 4);
+    RECT link = test::PaneRect(g_mainWindow.Status().Window(), 4);
     ASSERT_GT(link.right, link.left);
     int middle = (link.top + link.bottom) / 2;
     EXPECT_TRUE(HandShownAt((link.left + link.right) / 2, middle));
     EXPECT_TRUE(HandShownAt(link.left, middle));
     EXPECT_FALSE(HandShownAt(link.right, middle));
     EXPECT_FALSE(HandShownAt(link.left - 1, middle));
-    RECT coordinates = test::PaneRect(test::State().status.Window(), 3);
+    RECT coordinates = test::PaneRect(g_mainWindow.Status().Window(), 3);
     EXPECT_FALSE(HandShownAt((coordinates.left + coordinates.right) / 2, middle));
 
     // Over the view, away from the status bar.
@@ -110,17 +110,18 @@ TEST_F(StatusBar, TheSwatchShowsTheSampledColourAndTheLinkIsBlueUnderlined) {
     // The tracking tick would sample the real colour under the cursor instead.
     KillTimer(g_mainWindow.Window(), kTrackingTimerId);
     SetFixedPanes();
-    test::State().sampledColour = RGB(200, 30, 60);
-    RedrawWindow(test::State().status.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    test::SampleColour(RGB(200, 30, 60));
+    ASSERT_EQ(g_mainWindow.SampledColour(), RGB(200, 30, 60));
+    RedrawWindow(g_mainWindow.Status().Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     test::PumpMessages(50);
 
-    RECT swatch = test::PaneRect(test::State().status.Window(), 2);
-    HWND statusBar = test::State().status.Window();
+    RECT swatch = test::PaneRect(g_mainWindow.Status().Window(), 2);
+    HWND statusBar = g_mainWindow.Status().Window();
     POINT centre = ScreenPoint(statusBar, test::Centre(swatch).x, test::Centre(swatch).y);
     EXPECT_EQ(test::ScreenPixel(centre.x, centre.y), RGB(200, 30, 60));
 
-    RECT link = test::PaneRect(test::State().status.Window(), 4);
-    MapWindowPoints(test::State().status.Window(), nullptr, reinterpret_cast<POINT*>(&link), 2);
+    RECT link = test::PaneRect(g_mainWindow.Status().Window(), 4);
+    MapWindowPoints(g_mainWindow.Status().Window(), nullptr, reinterpret_cast<POINT*>(&link), 2);
     const test::Ink blue = test::ScreenInk(link, kBlue);
     EXPECT_GT(blue.count, 30);
     // The underline runs under most of the text.
@@ -141,7 +142,7 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
 
     DRAWITEMSTRUCT item = {};
     item.CtlID = 3;
-    item.hwndItem = test::State().status.Window();
+    item.hwndItem = g_mainWindow.Status().Window();
     item.hDC = dc;
     item.rcItem = RECT{10, 2, 210, 22};
     item.itemID = 4;
@@ -162,7 +163,8 @@ TEST_F(StatusBar, OwnerDrawingStaysInsideItsPaneAndLeavesTheDcAsItWas) {
 
     // The swatch fills exactly its rectangle.
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    test::State().sampledColour = RGB(10, 200, 30);
+    test::SampleColour(RGB(10, 200, 30));
+    ASSERT_EQ(g_mainWindow.SampledColour(), RGB(10, 200, 30));
     item.itemID = 2;
     g_mainWindow.HandleMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
     const test::Ink swatch = test::FindInk(dc, all, RGB(10, 200, 30));

@@ -2,23 +2,17 @@
 // screen at screen size, enlarged, with the grid and the cursor image on top,
 // and put on the window with one copy, so the view never shows a half-drawn
 // frame. A refresh over a still screen puts nothing on the window at all.
-#include "view/Render.h"
+#include "mainwindow/MainWindow.h"
 
 #include "common/Handles.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/Placement.h"
 #include "settings/Settings.h"
 #include "view/ViewGeometry.h"
 
 #ifndef _WIN64
 static_assert(sizeof(CURSORINFO) == 20, "CURSORINFO keeps its 32-bit size");
-static_assert(sizeof(PALETTEENTRY) == 4, "PALETTEENTRY keeps its size");
 #endif
 
 namespace {
-
-constexpr WORD kPaletteVersion = 0x300;
-constexpr WORD kPaletteEntries = 256;
 
 // The system's current cursor when asked for and available, else our own arrow.
 HCURSOR CursorImage(bool useSystemCursor, HCURSOR viewCursor) {
@@ -32,28 +26,8 @@ HCURSOR CursorImage(bool useSystemCursor, HCURSOR viewCursor) {
 
 }  // namespace
 
-HPALETTE CreateIdentityPalette() {
-    const SIZE_T size = sizeof(LOGPALETTE) + (kPaletteEntries - 1) * sizeof(PALETTEENTRY);
-    LOGPALETTE* description = static_cast<LOGPALETTE*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size));
-    if (!description) return nullptr;
-    description->palVersion = kPaletteVersion;
-    description->palNumEntries = kPaletteEntries;
-    for (int i = 0; i < kPaletteEntries; ++i) {
-        // With PC_EXPLICIT the low word names a system palette index, not a colour.
-        description->palPalEntry[i].peRed = static_cast<BYTE>(i);
-        description->palPalEntry[i].peGreen = 0;
-        description->palPalEntry[i].peBlue = 0;
-        description->palPalEntry[i].peFlags = PC_EXPLICIT;
-    }
-    HPALETTE palette = CreatePalette(description);
-    HeapFree(GetProcessHeap(), 0, description);
-    return palette;
-}
-
 RECT MainWindow::SourceRect() const {
-    const POINT lowest = LowestZoomPoint(g_desktop, halfWidth, halfHeight);
-    const POINT clamped = ClampZoomPoint(zoomPoint, lowest, highestZoomPoint);
-    return SourceRectAround(clamped, sourceWidth, sourceHeight, halfWidth, halfHeight);
+    return magnifier.SourceRect();
 }
 
 FrameLook MainWindow::CurrentLook() const {
@@ -70,14 +44,14 @@ FrameLook MainWindow::CurrentLook() const {
         // The image keeps its own size and its corner, not its hot spot, marks
         // the zoom point.
         look.cursor = CursorImage(g_settings.bUseOSCursor != 0, viewCursor);
-        if (look.cursor) look.cursorAt = CursorImageOrigin(zoomPoint, look.source, look.zoomFactor);
+        if (look.cursor) look.cursorAt = CursorImageOrigin(magnifier.ZoomPoint(), look.source, look.zoomFactor);
     }
     return look;
 }
 
 bool MainWindow::CanPaint() const {
     // No geometry yet (the window has never had a size) means nothing to show either.
-    return !viewHidden && sourceWidth > 0 && sourceHeight > 0;
+    return !viewHidden && magnifier.HasGeometry();
 }
 
 void MainWindow::ShowFrame(HDC target) {

@@ -3,21 +3,18 @@
 // coordinates under the mouse for the status bar.
 #include <windows.h>
 
-#include "app/Application.h"
 #include "common/Handles.h"
+#include "common/Process.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "text/ColourText.h"
 #include "text/Strings.h"
-#include "view/ColourText.h"
 #include "view/TrackingMath.h"
 #include "view/ViewGeometry.h"
 
 namespace {
-
-// The tracking tooltip sits this far above the zoom frame while picking.
-constexpr int kPickingTipGap = 3;
 
 constexpr int kHighlightFlashes = 4;
 constexpr DWORD kHighlightPauseMs = 100;
@@ -65,35 +62,19 @@ void MainWindow::RefreshGridButton() {
 // --- The zoom point and its frame
 
 void MainWindow::MoveZoomPoint(int dx, int dy) {
-    const POINT lowest = LowestZoomPoint(g_desktop, halfWidth, halfHeight);
-    bool changed = false;
-    if (dx != 0) {
-        int x = MoveAxis(zoomPoint.x, dx, lowest.x, highestZoomPoint.x);
-        if (x != zoomPoint.x) {
-            zoomPoint.x = x;
-            changed = true;
-        }
-    }
-    if (dy != 0) {
-        int y = MoveAxis(zoomPoint.y, dy, lowest.y, highestZoomPoint.y);
-        if (y != zoomPoint.y) {
-            zoomPoint.y = y;
-            changed = true;
-        }
-    }
-    if (changed) {
+    if (magnifier.MoveBy(dx, dy)) {
         Layout();
         Redraw();
     }
 }
 
 void MainWindow::UpdateZoomFrame() {
-    zoomFrame = ZoomFrameFromSource(SourceRect());
+    magnifier.UpdateZoomFrame();
 }
 
 void MainWindow::InvertZoomFrame() {
     WindowDC screen(nullptr);
-    FrameStrips outline = OutlineStrips(zoomFrame);
+    FrameStrips outline = OutlineStrips(magnifier.ZoomFrame());
     for (int i = 0; i < outline.count; ++i) {
         const Strip& strip = outline.strips[i];
         PatBlt(screen, strip.x, strip.y, strip.width, strip.height, DSTINVERT);
@@ -120,48 +101,48 @@ void MainWindow::FlashZoomFrame() {
 // --- Picking the zoom point with the left button
 
 void MainWindow::OnLButtonDown() {
-    if (selectionActive || selecting) {
+    if (magnifier.SelectionHeld()) {
         CancelSelection();
         return;
     }
     // A drag whose button-up went elsewhere (the capture was taken away) still
     // has its outline on the screen: remove it before drawing a new one.
-    if (picking) EndPicking();
+    if (magnifier.Picking()) EndPicking();
     SetCapture(window);
     status.SetPrompt(ResString(IDS_PICKING_HINT).Text());
-    picking = true;
-    GetCursorPos(&zoomPoint);
-    UpdateZoomFrame();
+    POINT cursor = magnifier.ZoomPoint();
+    GetCursorPos(&cursor);
+    magnifier.BeginPicking(cursor);
     InvertZoomFrame();
     SetCursor(LoadCursorA(g_instance, MAKEINTRESOURCEA(IDC_MAGNIFYING_GLASS)));
-    trackingToolTip.Show(window, zoomPoint.x, zoomPoint.y - halfHeight - kPickingTipGap, g_strings.dragHint.Text(),
-                         Dpi());
+    const POINT tip = magnifier.PickingTipPoint();
+    trackingToolTip.Show(window, tip.x, tip.y, g_strings.dragHint.Text(), Dpi());
 }
 
 void MainWindow::OnPickingMouseMove() {
     InvertZoomFrame();
-    GetCursorPos(&zoomPoint);
-    UpdateZoomFrame();
+    POINT cursor = magnifier.ZoomPoint();
+    GetCursorPos(&cursor);
+    magnifier.PickAt(cursor);
     InvertZoomFrame();
     Redraw();
 }
 
 void MainWindow::OnLButtonUp() {
-    if (!picking) return;
+    if (!magnifier.Picking()) return;
     EndPicking();
     Redraw();
 }
 
 void MainWindow::EndPicking() {
-    if (picking) {
-        // Cleared first: releasing the capture sends messages that must see it ended.
-        picking = false;
+    // Ended first: releasing the capture sends messages that must see it ended.
+    if (magnifier.EndPicking()) {
         ReleaseCapture();
         InvertZoomFrame();
         status.ShowRestPrompt();
         trackingToolTip.Hide();
     }
-    if (selecting) CancelSelection();
+    if (magnifier.Selecting()) CancelSelection();
 }
 
 // --- Timers
@@ -169,7 +150,7 @@ void MainWindow::EndPicking() {
 void MainWindow::OnRefreshTick() {
     if (IsIconic(window)) return;
     // While a selection is dragged or its menu is open, the picture holds still.
-    if (selectionActive || selecting) return;
+    if (magnifier.SelectionHeld()) return;
     // Only a changed picture is put on the window; a still screen costs one
     // copy of the magnified area at screen size.
     RefreshView();
@@ -180,11 +161,7 @@ void MainWindow::OnTrackingTick() {
     POINT cursor = {0, 0};
     GetCursorPos(&cursor);
 
-    if (g_settings.MouseTracking && !selectionActive && !selecting &&
-        (cursor.x != zoomPoint.x || cursor.y != zoomPoint.y)) {
-        zoomPoint = cursor;
-        Redraw();
-    }
+    if (g_settings.MouseTracking && magnifier.Follow(cursor)) Redraw();
 
     POINT shown = cursor;
     if (g_settings.RelativeCoords) {
@@ -252,8 +229,8 @@ void MainWindow::OnKeyDown(UINT virtualKey) {
         return;
     }
     POINT offset;
-    if (KeyOffset(virtualKey, ControlKeyDown(), g_settings.nSlowScrollRate, g_settings.nFastScrollRate, sourceWidth,
-                  &offset)) {
+    if (magnifier.KeyStep(virtualKey, ControlKeyDown(), g_settings.nSlowScrollRate, g_settings.nFastScrollRate,
+                          &offset)) {
         MoveZoomPoint(offset.x, offset.y);
     }
 }

@@ -6,7 +6,7 @@
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "view/ColourText.h"
+#include "text/ColourText.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ bool MainWindow::ExecuteCommand(WORD command) {
         PutBitmapOnClipboard(window, CaptureImage(false, false));
         break;
     case IDM_SAVE_IMAGE_AS:
-        SaveImageAs(selectionActive);
+        SaveImageAs(magnifier.SelectionShown());
         break;
     case IDM_ZOOM_IN:
         SetZoom(s.ZoomFactor + 1);

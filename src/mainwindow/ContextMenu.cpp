@@ -3,12 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/Application.h"
 #include "commands/Help.h"
+#include "common/Process.h"
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "view/ColourText.h"
+#include "text/ColourText.h"
 
 bool MainWindow::HitTestHelpId(POINT screenPoint, int* helpId) {
     *helpId = HELP_ID_NONE;
@@ -99,7 +99,7 @@ bool MainWindow::ShowContextMenu(POINT screenPoint) {
     // Loaded afresh each time, so the marks always start from the resource.
     int chosen = 0;
     if (HMENU menus = LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENUS))) {
-        if (HMENU popup = PreparePopup(menus, helpId, selectionActive)) {
+        if (HMENU popup = PreparePopup(menus, helpId, magnifier.SelectionShown())) {
             chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window,
                                     nullptr);
         }

@@ -1,4 +1,4 @@
-#include "view/ColourText.h"
+#include "text/ColourText.h"
 
 #include "common/Format.h"
 #include "settings/Settings.h"

@@ -7,36 +7,23 @@
 #include "text/ResString.h"
 #include "view/SelectionMath.h"
 
-namespace {
-
-POINT TopLeft(const RECT& rect) {
-    POINT corner = {rect.left, rect.top};
-    return corner;
-}
-
-}  // namespace
-
 RECT MainWindow::SelectionRect() const {
-    return SnapSelection(selectionAnchor, selectionEnd, TopLeft(GetViewRect()), g_settings.ZoomFactor);
+    return magnifier.SelectionRect(GetViewRect(), g_settings.ZoomFactor);
 }
 
 void MainWindow::OnRButtonDown(int x, int y) {
     EndPicking();
-    // A press outside the view (possible only while the view is squeezed away)
-    // is brought onto its edge, so the selection never leaves the view.
-    POINT press = {x, y};
-    selectionAnchor = LimitToRect(press, GetViewRect());
-    selectionEnd = selectionAnchor;
     // A drag whose button-up never arrived may have left its outline behind.
     marquee.Hide();
     marquee.Show(window, Dpi());
-    selecting = true;
+    // A press outside the view (possible only while the view is squeezed away)
+    // is brought onto its edge, so the selection never leaves the view.
+    magnifier.BeginSelection(POINT{x, y}, GetViewRect());
     SetCapture(window);
 }
 
 void MainWindow::OnSelectingMouseMove(int x, int y) {
-    POINT position = {x, y};
-    selectionEnd = LimitToRect(position, GetViewRect());
+    magnifier.DragSelectionTo(POINT{x, y}, GetViewRect());
     UpdateSelectionFeedback();
 }
 
@@ -53,7 +40,7 @@ void MainWindow::UpdateSelectionFeedback() {
         ResString format(IDS_SELECTED_SIZE);
         char text[TrackingToolTip::kTextCapacity];
         FormatText(text, format.Text(), static_cast<int>(size.cx), static_cast<int>(size.cy));
-        POINT tip = SelectionTipPoint(selectionAnchor, zoom);
+        POINT tip = magnifier.SelectionTipPoint(zoom);
         ClientToScreen(window, &tip);
         trackingToolTip.Show(window, tip.x, tip.y, text, Dpi());
     }
@@ -64,18 +51,15 @@ void MainWindow::UpdateSelectionFeedback() {
 }
 
 void MainWindow::OnRButtonUp(int x, int y) {
-    if (!selecting) return;
-    // Cleared before the capture goes, so the cancel-mode that may follow does
+    if (!magnifier.Selecting()) return;
+    // Ended before the capture goes, so the cancel-mode that may follow does
     // not cancel the selection the menu is about to act on.
-    selecting = false;
+    const bool shown = magnifier.FinishSelection(GetViewRect(), g_settings.ZoomFactor);
     ReleaseCapture();
 
-    if (IsEmptySelection(SelectionRect())) {
+    if (!shown) {
         trackingToolTip.Hide();
         marquee.Hide();
-        selectionActive = false;
-    } else {
-        selectionActive = true;
     }
 
     // The release point itself, not limited to the view: a drag that ends over
@@ -86,22 +70,19 @@ void MainWindow::OnRButtonUp(int x, int y) {
 
     // The menu normally cancels the selection when it closes; when it did not
     // ("What's This?"), the outline must not stay on screen either.
-    if (selectionActive) {
+    if (magnifier.SelectionShown()) {
         trackingToolTip.Hide();
         marquee.Hide();
-        selectionActive = false;
+        magnifier.CancelSelection();
         Redraw();
     }
 }
 
 void MainWindow::CancelSelection() {
-    if (!selectionActive && !selecting) return;
+    const DragMode ended = magnifier.CancelSelection();
+    if (ended == DragMode::None) return;
     trackingToolTip.Hide();
-    selectionActive = false;
-    if (selecting) {
-        selecting = false;
-        ReleaseCapture();
-    }
+    if (ended == DragMode::Selecting) ReleaseCapture();
     marquee.Hide();
     Redraw();
     // The anchor and the end stay: the selection commands run after the menu
@@ -109,12 +90,8 @@ void MainWindow::CancelSelection() {
 }
 
 void MainWindow::ZoomToSelection() {
-    RECT selection = SelectionRect();
-    if (IsEmptySelection(selection)) return;
-    RECT view = GetViewRect();
-    int factor = ZoomToSelectionFactor(selection, view);
-    UpdateZoomFrame();
-    zoomPoint = ZoomToSelectionPoint(selection, view, TopLeft(zoomFrame), g_settings.ZoomFactor);
-    SetZoom(g_settings.ZoomFactor * factor);
+    int zoom = 0;
+    if (!magnifier.ZoomToSelection(GetViewRect(), g_settings.ZoomFactor, &zoom)) return;
+    SetZoom(zoom);
     Redraw();
 }
