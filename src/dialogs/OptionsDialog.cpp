@@ -64,6 +64,19 @@ void ReadHotKey(HWND dialog, const HotKey& key) {
     SplitHotKeyControlWord(controlWord, &(s.*key.virtualKey), &(s.*key.modifiers));
 }
 
+// The check boxes, each with the on/off setting it shows and sets, in the dialog's order.
+struct CheckBox {
+    int control;
+    uint8_t Settings::*setting;
+};
+constexpr CheckBox kCheckBoxes[] = {
+    {IDC_OPTIONS_CURSOR_WHEN_FOLLOWING, &Settings::DisplayMouseWhenFollowing},
+    {IDC_OPTIONS_SINGLE_INSTANCE, &Settings::SingleInstance},
+    {IDC_OPTIONS_RELATIVE_COORDINATES, &Settings::RelativeCoords},
+    {IDC_OPTIONS_TRANSPARENT, &Settings::Transparent},
+    {IDC_OPTIONS_SYSTEM_CURSOR, &Settings::bUseOSCursor},
+};
+
 uint8_t IsChecked(HWND dialog, int controlId) {
     return IsDlgButtonChecked(dialog, controlId) == BST_CHECKED ? 1 : 0;
 }
@@ -97,11 +110,7 @@ BOOL OptionsDialog::OnInitDialog() {
         SetDlgItemInt(dialog_, kRateFields[i].edit, static_cast<UINT>(rate), FALSE);
     }
     SetDlgItemInt(dialog_, IDC_OPTIONS_GRID_SIZE, static_cast<UINT>(s.GridSize), FALSE);
-    CheckDlgButton(dialog_, IDC_OPTIONS_CURSOR_WHEN_FOLLOWING, s.DisplayMouseWhenFollowing ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog_, IDC_OPTIONS_SINGLE_INSTANCE, s.SingleInstance ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog_, IDC_OPTIONS_RELATIVE_COORDINATES, s.RelativeCoords ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog_, IDC_OPTIONS_TRANSPARENT, s.Transparent ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog_, IDC_OPTIONS_SYSTEM_CURSOR, s.bUseOSCursor ? BST_CHECKED : BST_UNCHECKED);
+    for (const CheckBox& box : kCheckBoxes) CheckDlgButton(dialog_, box.control, s.*box.setting ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(dialog_, IDC_OPTIONS_COLOUR_RGB, IDC_OPTIONS_COLOUR_HEX,
                      StoredColourFormat(s) == ColourFormat::Rgb ? IDC_OPTIONS_COLOUR_RGB : IDC_OPTIONS_COLOUR_HEX);
     // The dialog lists the hot keys last row first.
@@ -141,12 +150,8 @@ BOOL OptionsDialog::OnOk() {
 
     Settings& s = g_settings;
     for (int i = 0; i < kRateFieldCount; ++i) *StoredInterval(s, i) = IntervalFromRate(rates[i]);
-    s.DisplayMouseWhenFollowing = IsChecked(dialog_, IDC_OPTIONS_CURSOR_WHEN_FOLLOWING);
+    for (const CheckBox& box : kCheckBoxes) s.*box.setting = IsChecked(dialog_, box.control);
     StoreColourFormat(s, IsChecked(dialog_, IDC_OPTIONS_COLOUR_RGB) ? ColourFormat::Rgb : ColourFormat::Hexadecimal);
-    s.SingleInstance = IsChecked(dialog_, IDC_OPTIONS_SINGLE_INSTANCE);
-    s.RelativeCoords = IsChecked(dialog_, IDC_OPTIONS_RELATIVE_COORDINATES);
-    s.Transparent = IsChecked(dialog_, IDC_OPTIONS_TRANSPARENT);
-    s.bUseOSCursor = IsChecked(dialog_, IDC_OPTIONS_SYSTEM_CURSOR);
     s.GridSize = gridSize;
     s.GridColor = pendingGridColour_;
     for (auto key = std::rbegin(kHotKeys); key != std::rend(kHotKeys); ++key) ReadHotKey(dialog_, *key);

@@ -4,20 +4,10 @@
 #include "commands/Help.h"
 #include "dialogs/Dialogs.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/Switches.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "text/ColourText.h"
-
-namespace {
-
-// Switches a stored flag on or off, then shows the change.
-template <typename Flag>
-void Toggle(MainWindow& mainWindow, Flag& flag, void (MainWindow::*show)()) {
-    flag = flag ? 0 : 1;
-    (mainWindow.*show)();
-}
-
-}  // namespace
 
 void MainWindow::RunOptions() {
     // The dialog edits the settings in place; Cancel leaves them as they were.
@@ -29,27 +19,21 @@ void MainWindow::RunOptions() {
 
 bool MainWindow::ExecuteCommand(WORD command) {
     Settings& s = g_settings;
+    // An on/off setting: switched, then applied.
+    if (const Switch* toggled = FindSwitch(command)) {
+        toggled->setting.Flip(s);
+        (this->*toggled->apply)();
+        return false;
+    }
     switch (command) {
     case IDM_CLOSE:
         DestroyWindow(window);
         return true;
-    case IDM_ALWAYS_ON_TOP:
-        Toggle(*this, s.AlwaysOnTop, &MainWindow::ApplyTopmost);
-        break;
-    case IDM_FOLLOW_MOUSE:
-        Toggle(*this, s.MouseTracking, &MainWindow::RefreshFollowButton);
-        break;
     case IDM_ZOOM_2X:
         SetZoom(2);
         break;
     case IDM_ZOOM_4X:
         SetZoom(4);
-        break;
-    case IDM_TOGGLE_TOOLBAR:
-        Toggle(*this, s.DisplayToolbar, &MainWindow::ShowToolbarBand);
-        break;
-    case IDM_TOGGLE_STATUS_BAR:
-        Toggle(*this, s.DisplayStatusbar, &MainWindow::ShowStatusBar);
         break;
     case IDM_HELP_TOPICS:
         ShowHelp(window, HELP_CONTEXT, HELP_TOPIC_MAIN);
@@ -78,9 +62,6 @@ bool MainWindow::ExecuteCommand(WORD command) {
     case IDM_HIGHLIGHT:
         FlashZoomFrame();
         break;
-    case IDM_TOGGLE_GRID:
-        Toggle(*this, s.ShowGrid, &MainWindow::RefreshGridButton);
-        break;
     case IDM_COLOUR_AS_RGB:
         SetColourFormat(ColourFormat::Rgb);
         break;
@@ -92,9 +73,6 @@ bool MainWindow::ExecuteCommand(WORD command) {
         break;
     case IDM_WINDOW_COORDINATES:
         SetCoordinateMode(CoordinateMode::WindowClient);
-        break;
-    case IDM_TOGGLE_TRANSPARENT:
-        Toggle(*this, s.Transparent, &MainWindow::ApplyTranslucency);
         break;
     case IDM_COPY_ZOOMED:
         PutBitmapOnClipboard(window, CaptureImage(true, false));

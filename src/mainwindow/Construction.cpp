@@ -6,6 +6,7 @@
 #include "commands/HotKeys.h"
 #include "common/Process.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/Switches.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -72,9 +73,7 @@ void MainWindow::RemakeForDpi(UINT newDpi) {
     band.Rebuild(g_settings.ZoomFactor, g_settings.Update, currentDpi);
     band.AddSliderTip(ToolbarBand::Slider::Zoom, g_settings.ZoomFactor);
     band.AddSliderTip(ToolbarBand::Slider::UpdateSpeed, g_settings.Update);
-    band.SetChecked(IDM_ALWAYS_ON_TOP, g_settings.AlwaysOnTop != 0);
-    band.SetChecked(IDM_FOLLOW_MOUSE, g_settings.MouseTracking != 0);
-    band.SetChecked(IDM_TOGGLE_GRID, g_settings.ShowGrid != 0);
+    ShowSwitchButtons(band);
     band.Show(g_settings.DisplayToolbar != 0);
     status.SetDpi(currentDpi);
 }
@@ -90,7 +89,7 @@ void MainWindow::ApplyTopmost() {
     bool topmost = g_settings.AlwaysOnTop != 0;
     SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
-    band.SetChecked(IDM_ALWAYS_ON_TOP, topmost);
+    ShowSwitchButton(band, IDM_ALWAYS_ON_TOP);
 }
 
 void MainWindow::ShowToolbarBand() {

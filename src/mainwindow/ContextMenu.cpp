@@ -6,6 +6,7 @@
 #include "commands/Help.h"
 #include "common/Process.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/Switches.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "text/ColourText.h"
@@ -27,20 +28,19 @@ namespace {
 constexpr int kWhatsThisControlId = 1;
 constexpr int kWhatsThisSize = 10;
 
-// A menu item that carries a check mark while the settings say so.
+// A menu item, besides the switches', that carries a check mark while the settings say so.
 struct CheckMark {
     UINT command;
     bool (*marked)(const Settings& settings);
 };
 const CheckMark kCheckMarks[] = {
-    {IDM_ALWAYS_ON_TOP, [](const Settings& s) { return s.AlwaysOnTop != 0; }},
-    {IDM_FOLLOW_MOUSE, [](const Settings& s) { return s.MouseTracking != 0; }},
-    {IDM_TOGGLE_TOOLBAR, [](const Settings& s) { return s.DisplayToolbar != 0; }},
-    {IDM_TOGGLE_TRANSPARENT, [](const Settings& s) { return s.Transparent != 0; }},
-    {IDM_TOGGLE_STATUS_BAR, [](const Settings& s) { return s.DisplayStatusbar != 0; }},
     {IDM_ZOOM_2X, [](const Settings& s) { return s.ZoomFactor == 2; }},
     {IDM_ZOOM_4X, [](const Settings& s) { return s.ZoomFactor == 4; }},
 };
+
+void Mark(HMENU popup, UINT command, bool marked) {
+    CheckMenuItem(popup, command, MF_BYCOMMAND | (marked ? MF_CHECKED : MF_UNCHECKED));
+}
 
 // Items first ... last of which the one the settings choose carries the radio mark.
 struct RadioMark {
@@ -61,9 +61,8 @@ const RadioMark kRadioMarks[] = {
 // items; marking by command leaves a menu without the item as it is.
 void MarkSettings(HMENU popup) {
     const Settings& s = g_settings;
-    for (const CheckMark& mark : kCheckMarks) {
-        CheckMenuItem(popup, mark.command, MF_BYCOMMAND | (mark.marked(s) ? MF_CHECKED : MF_UNCHECKED));
-    }
+    for (size_t i = 0; i < kSwitchCount; ++i) Mark(popup, kSwitches[i].command, kSwitches[i].setting.On(s));
+    for (const CheckMark& mark : kCheckMarks) Mark(popup, mark.command, mark.marked(s));
     for (const RadioMark& mark : kRadioMarks) {
         CheckMenuRadioItem(popup, mark.first, mark.last, mark.chosen(s), MF_BYCOMMAND);
     }

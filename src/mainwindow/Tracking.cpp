@@ -7,6 +7,7 @@
 #include "common/Process.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Placement.h"
+#include "mainwindow/Switches.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "text/ColourText.h"
@@ -50,12 +51,12 @@ void MainWindow::SetUpdateSpeed(int index, bool force) {
 }
 
 void MainWindow::RefreshFollowButton() {
-    band.SetChecked(IDM_FOLLOW_MOUSE, g_settings.MouseTracking != 0);
+    ShowSwitchButton(band, IDM_FOLLOW_MOUSE);
     Redraw();
 }
 
 void MainWindow::RefreshGridButton() {
-    band.SetChecked(IDM_TOGGLE_GRID, g_settings.ShowGrid != 0);
+    ShowSwitchButton(band, IDM_TOGGLE_GRID);
     Redraw();
 }
 
