@@ -84,15 +84,6 @@ TEST_F(SelectionTest, DragSnapsToMagnifiedPixelsWithOutlineAndSizeTip) {
     ExpectNoSelectionOnScreen();
 }
 
-TEST_F(SelectionTest, DraggingTheOtherWayGivesTheSameRectangle) {
-    UseZoom(4);
-    test::PressRight(Window(), InView(22, 19));
-    test::MoveMouse(Window(), InView(5, 3));
-    EXPECT_TRUE(test::SameRect(g_mainWindow.SelectionRect(), Offset(View(), 4, 0, 20, 16)));
-    EXPECT_STREQ("Selected size 4x4", g_mainWindow.TrackingTip().Text());
-    ReleaseAndDismiss(InView(5, 3));
-}
-
 TEST_F(SelectionTest, DragPastTheViewStopsAtItsEdges) {
     UseZoom(3);
     RECT view = View();

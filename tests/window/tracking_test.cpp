@@ -258,6 +258,9 @@ TEST_F(Tracking, ArrowsAtTheDesktopEdgeChangeNothingAndDoNotRedraw) {
     EXPECT_EQ(test::Magnification().ZoomPoint().y, highest.y);
 }
 
+// Each key's offset is the arithmetic's own test; here the window reads the
+// Ctrl key as it is held and takes the steps and the page from the settings
+// and its geometry.
 TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     ASSERT_TRUE(Create());
     test::MoveZoomPointTo(POINT{640, 512});
@@ -265,31 +268,15 @@ TEST_F(Tracking, CtrlArrowsUseTheFastStepAndPagesTheSourceWidth) {
     ASSERT_GT(width, 1);
     Key(VK_RIGHT);
     EXPECT_EQ(test::Magnification().ZoomPoint().x, 641);
-    Key(VK_DOWN);
-    EXPECT_EQ(test::Magnification().ZoomPoint().y, 513);
     test::HoldModifiers(true);
-    Key(VK_LEFT);
-    EXPECT_EQ(test::Magnification().ZoomPoint().x, 641 - 16);
-    Key(VK_UP);
-    EXPECT_EQ(test::Magnification().ZoomPoint().y, 513 - 16);
     g_settings.nFastScrollRate = 5;
-    Key(VK_RIGHT);
-    EXPECT_EQ(test::Magnification().ZoomPoint().x, 641 - 16 + 5);
+    Key(VK_LEFT);
+    EXPECT_EQ(test::Magnification().ZoomPoint().x, 641 - 5);
+    Key(VK_NEXT);
+    EXPECT_EQ(test::Magnification().ZoomPoint().x, 641 - 5 + width - 1);
     test::HoldModifiers(false);
-
-    test::MoveZoomPointTo(POINT{640, 512});
     Key(VK_PRIOR);
-    EXPECT_EQ(test::Magnification().ZoomPoint().x, 640);
     EXPECT_EQ(test::Magnification().ZoomPoint().y, 512 + 1 - width);
-    Key(VK_NEXT);
-    EXPECT_EQ(test::Magnification().ZoomPoint().y, 512);
-    test::HoldModifiers(true);
-    Key(VK_NEXT);
-    EXPECT_EQ(test::Magnification().ZoomPoint().x, 640 + width - 1);
-    Key(VK_PRIOR);
-    EXPECT_EQ(test::Magnification().ZoomPoint().x, 640);
-    EXPECT_EQ(test::Magnification().ZoomPoint().y, 512);
-    test::HoldModifiers(false);
 }
 
 TEST_F(Tracking, StoredScrollRatesThatWouldTurnTheArrowsRoundStillStepForwards) {
