@@ -151,6 +151,7 @@ void WriteImageFile(HWND owner, const char* path, HBITMAP bitmap, HPALETTE palet
         ShowErrorBox(owner, IDS_CAPTURE_FAILED, MB_ICONERROR);
         return;
     }
-    const bool written = HasPngExtension(path) ? WritePngFile(path, packed.get()) : WritePackedDibFile(path, packed.get());
+    const bool written =
+        HasPngExtension(path) ? WritePngFile(path, packed.get()) : WritePackedDibFile(path, packed.get());
     if (!written) ShowErrorBox(owner, IDS_WRITE_FAILED, MB_ICONERROR);
 }

@@ -110,7 +110,9 @@ BOOL OptionsDialog::OnInitDialog() {
         SetDlgItemInt(dialog_, kRateFields[i].edit, static_cast<UINT>(rate), FALSE);
     }
     SetDlgItemInt(dialog_, IDC_OPTIONS_GRID_SIZE, static_cast<UINT>(s.GridSize), FALSE);
-    for (const CheckBox& box : kCheckBoxes) CheckDlgButton(dialog_, box.control, s.*box.setting ? BST_CHECKED : BST_UNCHECKED);
+    for (const CheckBox& box : kCheckBoxes) {
+        CheckDlgButton(dialog_, box.control, s.*box.setting ? BST_CHECKED : BST_UNCHECKED);
+    }
     CheckRadioButton(dialog_, IDC_OPTIONS_COLOUR_RGB, IDC_OPTIONS_COLOUR_HEX,
                      StoredColourFormat(s) == ColourFormat::Rgb ? IDC_OPTIONS_COLOUR_RGB : IDC_OPTIONS_COLOUR_HEX);
     // The dialog lists the hot keys last row first.

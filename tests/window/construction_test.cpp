@@ -421,8 +421,8 @@ TEST_F(Construction, ChildrenNeverKeepTheFocus) {
     SetForegroundWindow(window);
     SetFocus(window);
     ASSERT_EQ(GetFocus(), window);
-    for (HWND child : {g_mainWindow.Band().ZoomSlider(), g_mainWindow.Band().UpdateSlider(), g_mainWindow.Band().Toolbar(),
-                       g_mainWindow.Status().Window()}) {
+    const ToolbarBand& band = g_mainWindow.Band();
+    for (HWND child : {band.ZoomSlider(), band.UpdateSlider(), band.Toolbar(), g_mainWindow.Status().Window()}) {
         SetFocus(child);
         EXPECT_EQ(GetFocus(), window) << test::ClassName(child);
     }

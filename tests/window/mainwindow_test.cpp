@@ -72,14 +72,15 @@ TEST_F(MainWindowShell, DestructionForgetsTheWindowAndLeavesNoObjectOfIt) {
     // It goes in the middle of a right-button drag.
     test::PressRight(Window(), InView(10, 10));
     test::MoveMouse(Window(), InView(60, 60));
-    ASSERT_TRUE(test::Magnification().Selecting() && g_mainWindow.Marquee().Window() && g_mainWindow.TrackingTip().Window());
+    ASSERT_TRUE(test::Magnification().Selecting() && g_mainWindow.Marquee().Window() &&
+                g_mainWindow.TrackingTip().Window());
     DestroyWindow(g_mainWindow.Window());
     EXPECT_EQ(nullptr, g_mainWindow.Window());
     EXPECT_EQ(nullptr, g_mainWindow.Status().Window());
     EXPECT_EQ(nullptr, g_mainWindow.Band().Toolbar());
     EXPECT_EQ(0u, GetObjectType(region)) << "the view region outlived the window";
     // The next window starts without the drag, the bars' heights or the cursor image.
-    EXPECT_FALSE(test::Magnification().Selecting() || test::Magnification().SelectionShown() || test::Magnification().Picking());
+    EXPECT_EQ(DragMode::None, test::Magnification().Drag());
     EXPECT_EQ(nullptr, g_mainWindow.Marquee().Window());
     EXPECT_EQ(nullptr, g_mainWindow.TrackingTip().Window());
     EXPECT_EQ(0, g_mainWindow.Band().Height() + g_mainWindow.Status().Height());

@@ -241,7 +241,8 @@ TEST_F(SaveTest, PngByNameOrByTypeHoldsTheBitmapFilesPixelsWithoutAlpha) {
     }
     const test::Picture bitmap = test::FilePicture(folder_ + "view.bmp");
     const RECT source = g_mainWindow.SourceRect();
-    ExpectPattern(bitmap, test::Magnification().Geometry().sourceWidth, test::Magnification().Geometry().sourceHeight, POINT{source.left, source.top}, 1);
+    const ViewGeometry& geometry = test::Magnification().Geometry();
+    ExpectPattern(bitmap, geometry.sourceWidth, geometry.sourceHeight, POINT{source.left, source.top}, 1);
     for (const char* name : {"view.png", "typed.png"}) {
         GUID format = {};
         const test::Picture png = test::FilePicture(folder_ + name, &format);
