@@ -3,9 +3,10 @@
 # (ctest's emulator for the x86 build). Only `make test-x86` (scripts/test-x86.sh)
 # sets up the root, its mounts and Wine, and so only it can run this.
 #   wine-run-x86.sh <program in the x86 build> [arguments]
-# A test listed in tests/emulator-skips.txt for this program is left out, and the
-# reason is printed. WINEDEBUG passes through, and so does WINELOADERNOEXEC (set, it
-# runs Wine without its preloader: for measuring what the preloader saves).
+# A test listed in tests/emulator-alone.txt for this program is left out of the
+# program's run and run after it in a process of its own. WINEDEBUG passes through,
+# and so does WINELOADERNOEXEC (set, it runs Wine without its preloader: for
+# measuring what the preloader saves).
 set -uo pipefail
 if [ -z "${OCULARIX_X86_SYSROOT:-}" ]; then
   echo "wine-run-x86.sh: the x86 programs run only under make test-x86" >&2
@@ -25,26 +26,27 @@ inside() {
   esac
 }
 
-skipped=()
-while read -r skip_program pattern reason; do
-  [ "$skip_program" = "$name" ] || continue
-  skipped+=("$pattern")
-  echo "SKIPPED under emulation: $name $pattern: $reason"
-done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-skips.txt" 2>/dev/null)
+alone=()
+while read -r alone_program pattern reason; do
+  [ "$alone_program" = "$name" ] || continue
+  alone+=("$pattern")
+  echo "RUN ALONE under emulation: $name $pattern: $reason"
+done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-alone.txt" 2>/dev/null)
 
+# The program's own run leaves the tests to be run alone out of its filter.
 args=()
 filtered=0
 for arg in "$@"; do
-  if [ ${#skipped[@]} -gt 0 ] && [ "${arg#--gtest_filter=}" != "$arg" ]; then
+  if [ ${#alone[@]} -gt 0 ] && [ "${arg#--gtest_filter=}" != "$arg" ]; then
     filter="${arg#--gtest_filter=}"
-    case "$filter" in *-*) arg="--gtest_filter=$filter:$(IFS=:; echo "${skipped[*]}")" ;;
-      *) arg="--gtest_filter=$filter-$(IFS=:; echo "${skipped[*]}")" ;; esac
+    case "$filter" in *-*) arg="--gtest_filter=$filter:$(IFS=:; echo "${alone[*]}")" ;;
+      *) arg="--gtest_filter=$filter-$(IFS=:; echo "${alone[*]}")" ;; esac
     filtered=1
   fi
   args+=("$arg")
 done
-if [ ${#skipped[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
-  args+=("--gtest_filter=-$(IFS=:; echo "${skipped[*]}")")
+if [ ${#alone[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
+  args+=("--gtest_filter=-$(IFS=:; echo "${alone[*]}")")
 fi
 
 # A scaled test (OCULARIX_DPI, set by ctest) runs in a copy of the prefix at that
@@ -67,7 +69,7 @@ run_once() {
     ${OCULARIX_DPI:+OCULARIX_DPI=$OCULARIX_DPI} ${WINELOADERNOEXEC:+WINELOADERNOEXEC=$WINELOADERNOEXEC} WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}" \
     OCULARIX_TEST_PREFIX="$prefix" \
     WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
-    sh -c 'cd "$1" && shift && exec wine "$@"' sh "$cd_to" "$(inside "$program")" "${args[@]}" >"$log" 2>&1
+    sh -c 'cd "$1" && shift && exec wine "$@"' sh "$cd_to" "$(inside "$program")" "$@" >"$log" 2>&1
   status=$?
   cat "$log"
   emulator_crashed=0
@@ -92,17 +94,34 @@ restart_server() {
       WINEPREFIX="$prefix" wineserver $server >/dev/null 2>&1
   done
 }
-run_once
-status=$?
-if [ $status -eq 124 ] || [ $status -eq 137 ] || { [ $status -ne 0 ] && [ $emulator_crashed -eq 1 ]; }; then
-  if [ $emulator_crashed -eq 1 ]; then
-    echo "THE EMULATOR CRASHED running $name; running it once more on a fresh server"
-  else
-    echo "HUNG under emulation after ${TEST_TIMEOUT:-300} s: $name; running it once more on a fresh server"
-  fi
-  [ -n "${OCULARIX_X86_RERUNS:-}" ] && echo "$name" >>"$OCULARIX_X86_RERUNS"
-  restart_server
-  run_once
+# One run of the program with these arguments, and once more on a fresh server
+# when it hung or the emulator crashed.
+run_with_retry() {
+  local status
+  run_once "$@"
   status=$?
-fi
+  if [ $status -eq 124 ] || [ $status -eq 137 ] || { [ $status -ne 0 ] && [ $emulator_crashed -eq 1 ]; }; then
+    if [ $emulator_crashed -eq 1 ]; then
+      echo "THE EMULATOR CRASHED running $name; running it once more on a fresh server"
+    else
+      echo "HUNG under emulation after ${TEST_TIMEOUT:-300} s: $name; running it once more on a fresh server"
+    fi
+    [ -n "${OCULARIX_X86_RERUNS:-}" ] && echo "$name" >>"$OCULARIX_X86_RERUNS"
+    restart_server
+    run_once "$@"
+    status=$?
+  fi
+  return $status
+}
+
+run_with_retry "${args[@]}"
+status=$?
+# Only a whole run of the program runs them: a filter of the caller's chose other tests.
+[ $filtered -eq 0 ] || alone=()
+for pattern in "${alone[@]}"; do
+  echo "RUNNING ALONE under emulation: $name $pattern"
+  run_with_retry "--gtest_filter=$pattern"
+  alone_status=$?
+  [ $status -ne 0 ] || status=$alone_status
+done
 exit $status
