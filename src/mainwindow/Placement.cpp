@@ -1,5 +1,7 @@
 #include "mainwindow/Placement.h"
 
+#include <vector>
+
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 
@@ -11,6 +13,23 @@ bool g_monitorTestDone = false;
 bool g_virtualScreenKnown = false;
 
 typedef BOOL(WINAPI* SetLayeredWindowAttributesProc)(HWND, COLORREF, BYTE, DWORD);
+
+BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM monitors) {
+    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*monitor);
+    return TRUE;
+}
+
+// The window's rectangle, brought onto the nearest monitor's work area when
+// most of it is on no monitor (between monitors of different sizes).
+RECT OntoMonitors(const RECT& window) {
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty() || !MostlyOffMonitors(window, monitors)) return window;
+    MONITORINFO nearest = {};
+    nearest.cbSize = sizeof(nearest);
+    if (!GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &nearest)) return window;
+    return PlaceOnMonitors(window, monitors, nearest.rcWork);
+}
 
 }  // namespace
 
@@ -39,7 +58,7 @@ void MainWindow::KeepOnDesktop() {
     RefreshDesktopRect();
     RECT current;
     if (!GetWindowRect(window, &current)) return;
-    const RECT moved = MoveOntoDesktop(current, g_desktop);
+    const RECT moved = OntoMonitors(MoveOntoDesktop(current, g_desktop));
     if (EqualRect(&moved, &current)) return;
     SetWindowPos(window, nullptr, moved.left, moved.top, moved.right - moved.left, moved.bottom - moved.top,
                  SWP_NOZORDER);
