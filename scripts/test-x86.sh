@@ -103,9 +103,10 @@ enable_i386() {
 # wine32-preloader reserves Wine's address ranges in a few calls; without it Wine
 # probes for them in 64 KiB steps, which under the emulator costs minutes a process.
 # libc6:amd64 lets the host's own (64-bit, not emulated) wineserver run in the root.
-root_packages=(wine wine32 wine32-preloader fonts-wine libc6:amd64
+# xdotool: tests that need a click to go where the X server sends it run it.
+root_packages=(wine wine32 wine32-preloader fonts-wine libc6:amd64 xdotool
   libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxrender1 libxxf86vm1)
-root_recipe="3: ${root_packages[*]}"
+root_recipe="4: ${root_packages[*]}"
 
 debian_mirror() {
   local uri
@@ -315,16 +316,21 @@ say "running $(if [ ${#selection[@]} -eq 0 ]; then echo "every test program"; el
 ctest --test-dir "$build/x86" --output-on-failure --timeout $((4 * TEST_TIMEOUT + 120)) "${regex[@]}" &
 wait $!
 status=$?
-alone=()
-while read -r program pattern reason; do
-  if [ ${#selection[@]} -eq 0 ] || printf '%s\n' "${selection[@]}" | grep -qx "$program"; then
-    alone+=("  $program $pattern")
+# What the emulator leaves out, and what it runs alone, with their reasons.
+print_list() {
+  local title=$1 file=$2 lines=() program pattern reason
+  while read -r program pattern reason; do
+    if [ ${#selection[@]} -eq 0 ] || printf '%s\n' "${selection[@]}" | grep -qx "$program"; then
+      lines+=("  $program $pattern: $reason")
+    fi
+  done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/$file" 2>/dev/null)
+  if [ ${#lines[@]} -gt 0 ]; then
+    say "$title (tests/$file):"
+    printf '%s\n' "${lines[@]}"
   fi
-done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-alone.txt" 2>/dev/null)
-if [ ${#alone[@]} -gt 0 ]; then
-  say "run in a process of their own under emulation (tests/emulator-alone.txt):"
-  printf '%s\n' "${alone[@]}"
-fi
+}
+print_list "run in a process of their own under emulation" emulator-alone.txt
+print_list "skipped under emulation" emulator-skips.txt
 if [ -s "$OCULARIX_X86_RERUNS" ]; then
   say "hung or crashed under emulation, and run once more: $(sort -u "$OCULARIX_X86_RERUNS" | tr '\n' ' ')"
 fi

@@ -3,7 +3,8 @@
 # (ctest's emulator for the x86 build). Only `make test-x86` (scripts/test-x86.sh)
 # sets up the root, its mounts and Wine, and so only it can run this.
 #   wine-run-x86.sh <program in the x86 build> [arguments]
-# A test listed in tests/emulator-alone.txt for this program is left out of the
+# A test listed in tests/emulator-skips.txt for this program is left out, with its
+# reason printed; one listed in tests/emulator-alone.txt is left out of the
 # program's run and run after it in a process of its own. WINEDEBUG passes through,
 # and so does WINELOADERNOEXEC (set, it runs Wine without its preloader: for
 # measuring what the preloader saves).
@@ -26,27 +27,39 @@ inside() {
   esac
 }
 
+# Lines of a list of tests for this program: program, GoogleTest pattern, reason.
+listed() {
+  grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/$1" 2>/dev/null |
+    while read -r listed_program pattern reason; do
+      [ "$listed_program" = "$name" ] && printf '%s\t%s\n' "$pattern" "$reason"
+    done
+}
+excluded=()
 alone=()
-while read -r alone_program pattern reason; do
-  [ "$alone_program" = "$name" ] || continue
+while IFS=$'\t' read -r pattern reason; do
+  excluded+=("$pattern")
+  echo "SKIPPED under emulation: $name $pattern: $reason"
+done < <(listed emulator-skips.txt)
+while IFS=$'\t' read -r pattern reason; do
+  excluded+=("$pattern")
   alone+=("$pattern")
   echo "RUN ALONE under emulation: $name $pattern: $reason"
-done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-alone.txt" 2>/dev/null)
+done < <(listed emulator-alone.txt)
 
-# The program's own run leaves the tests to be run alone out of its filter.
+# The program's own run leaves the skipped tests and those run alone out of its filter.
 args=()
 filtered=0
 for arg in "$@"; do
-  if [ ${#alone[@]} -gt 0 ] && [ "${arg#--gtest_filter=}" != "$arg" ]; then
+  if [ ${#excluded[@]} -gt 0 ] && [ "${arg#--gtest_filter=}" != "$arg" ]; then
     filter="${arg#--gtest_filter=}"
-    case "$filter" in *-*) arg="--gtest_filter=$filter:$(IFS=:; echo "${alone[*]}")" ;;
-      *) arg="--gtest_filter=$filter-$(IFS=:; echo "${alone[*]}")" ;; esac
+    case "$filter" in *-*) arg="--gtest_filter=$filter:$(IFS=:; echo "${excluded[*]}")" ;;
+      *) arg="--gtest_filter=$filter-$(IFS=:; echo "${excluded[*]}")" ;; esac
     filtered=1
   fi
   args+=("$arg")
 done
-if [ ${#alone[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
-  args+=("--gtest_filter=-$(IFS=:; echo "${alone[*]}")")
+if [ ${#excluded[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
+  args+=("--gtest_filter=-$(IFS=:; echo "${excluded[*]}")")
 fi
 
 # A scaled test (OCULARIX_DPI, set by ctest) runs in a copy of the prefix at that
