@@ -5,6 +5,8 @@
 
 #include <string.h>
 
+#include <utility>
+
 #include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
@@ -49,13 +51,12 @@ COLORREF ColourUnderMouse() {
 
 }  // namespace
 
-bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap) {
-    Bitmap owned(bitmap);
+bool PutBitmapOnClipboard(HWND owner, Bitmap bitmap) {
     bool copied = false;
-    if (owned) {
+    if (bitmap) {
         ClipboardSession clipboard(owner);
-        if (clipboard.HandOver(CF_BITMAP, owned.get())) {
-            owned.release();  // the clipboard's now
+        if (clipboard.HandOver(CF_BITMAP, bitmap.get())) {
+            bitmap.release();  // the clipboard's now
             copied = clipboard.Close();
         }
     }
@@ -77,17 +78,17 @@ bool PutTextOnClipboard(HWND owner, const char* text) {
     return clipboard.Close();
 }
 
-HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
+Bitmap MainWindow::CaptureImage(bool zoomed, bool useSelection) {
     const CaptureArea area =
         ComputeCaptureArea(SourceRect(), GetViewRect(), SelectionRect(), g_settings.ZoomFactor, zoomed, useSelection);
-    if (!HasPixels(area)) return nullptr;
+    if (!HasPixels(area)) return Bitmap();
 
     WindowDC screen(nullptr);
-    if (!screen) return nullptr;
+    if (!screen) return Bitmap();
     Bitmap bitmap(CreateCompatibleBitmap(screen, area.destination.cx, area.destination.cy));
-    if (!bitmap) return nullptr;
+    if (!bitmap) return Bitmap();
     MemoryDC memory(screen);
-    if (!memory) return nullptr;
+    if (!memory) return Bitmap();
     bool copied;
     {
         SelectionGuard selection(memory, bitmap);
@@ -97,7 +98,7 @@ HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
                             area.source.bottom - area.source.top, SRCCOPY) != FALSE;
     }
     // A picture that was never drawn is no capture.
-    return copied ? bitmap.release() : nullptr;
+    return copied ? std::move(bitmap) : Bitmap();
 }
 
 void MainWindow::CopyZoomedView() {

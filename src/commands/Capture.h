@@ -3,10 +3,12 @@
 
 #include <windows.h>
 
+#include "common/Handles.h"
+
 // Hands a captured bitmap to the clipboard as CF_BITMAP. The bitmap is taken in
 // every case: the clipboard owns it after success, otherwise it is deleted. No
 // bitmap, or a clipboard that cannot be had, beeps and gives false.
-bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap);
+bool PutBitmapOnClipboard(HWND owner, Bitmap bitmap);
 
 // Puts a text on the clipboard as CF_TEXT; false, and nothing left behind, when
 // the clipboard cannot be had.

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/Application.h"
+#include "common/Handles.h"
 #include "commands/Help.h"
 #include "mainwindow/MainWindow.h"
 #include "resources/resource.h"
@@ -98,12 +99,11 @@ bool MainWindow::ShowContextMenu(POINT screenPoint) {
 
     // Loaded afresh each time, so the marks always start from the resource.
     int chosen = 0;
-    if (HMENU menus = LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENUS))) {
+    if (Menu menus(LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENUS))); menus) {
         if (HMENU popup = PreparePopup(menus, helpId, selectionActive)) {
             chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window,
                                     nullptr);
         }
-        DestroyMenu(menus);
     }
 
     if (chosen == IDM_WHATS_THIS) {

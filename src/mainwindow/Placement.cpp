@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 
@@ -38,7 +39,7 @@ void RefreshDesktopRect() {
         // Only the function's presence matters: it marks a system that knows the
         // virtual screen spanning all monitors.
         HMODULE user32 = GetModuleHandleA("USER32");
-        g_virtualScreenKnown = user32 && GetProcAddress(user32, "MonitorFromWindow");
+        g_virtualScreenKnown = OptionalExport<FARPROC>(user32, "MonitorFromWindow") != nullptr;
         g_monitorTestDone = true;
     }
     if (g_virtualScreenKnown) {
@@ -73,15 +74,14 @@ void ApplyTransparency(HWND window, bool on, int opacity) {
     }
     // Looked up at run time: older systems have no layered windows, and there
     // turning translucency on does nothing.
-    HMODULE user32 = LoadLibraryA("User32");
+    Module user32(LoadLibraryA("User32"));
     if (!user32) return;
-    SetLayeredWindowAttributesProc setLayeredAttributes = reinterpret_cast<SetLayeredWindowAttributesProc>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    SetLayeredWindowAttributesProc setLayeredAttributes =
+        OptionalExport<SetLayeredWindowAttributesProc>(user32, "SetLayeredWindowAttributes");
     if (setLayeredAttributes) {
         SetWindowLongA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
         setLayeredAttributes(window, 0, LayeredAlpha(opacity), LWA_ALPHA);
     }
-    FreeLibrary(user32);
 }
 
 void MainWindow::ApplyTranslucency() {
