@@ -113,6 +113,40 @@ TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheSc
     EXPECT_TRUE(PopupGoes());
 }
 
+BOOL CALLBACK FindShownTip(HWND window, LPARAM found) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof(name));
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(window)) *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+bool TipShown() {
+    bool found = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownTip, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// What's This on a toolbar button, the mouse resting on it: the button's tip,
+// due while the popup is up, would cover its first line. Once the popup is gone
+// the tips come again.
+TEST_F(HelpPopupTest, NoControlTipComesUpOverThePopup) {
+    POINT onButton = test::Centre(test::ButtonRect(test::State().band.Toolbar(), IDM_COPY_ZOOMED));
+    ClientToScreen(test::State().band.Toolbar(), &onButton);
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, PressWWhenTheMenuIsOpen);
+    test::ClickAt(onButton, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    const bool shown = test::PumpUntil(PopupShown, 5000);
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(shown);
+    // Several times the tips' delay.
+    EXPECT_FALSE(test::PumpUntil(TipShown, 2500));
+    EXPECT_TRUE(PopupShown());
+
+    test::TypeKeys({VK_ESCAPE});
+    ASSERT_TRUE(PopupGoes());
+    test::MoveCursor(onButton.x + 2, onButton.y + 1);
+    EXPECT_TRUE(test::PumpUntil(TipShown, 5000));
+}
+
 // A window of ours with one control, as the Options dialog calls help for its controls.
 TEST(HelpPopup, AnOptionsControlShowsItsTopicAtTheMouseOrAtTheControl) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
