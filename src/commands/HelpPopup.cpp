@@ -102,6 +102,7 @@ void HelpPopup::Hide() {
 }
 
 void HelpPopup::QuietOwnerTips(HWND owner) {
+    if (!owner) return;
     OwnedTips found = {owner, &quietTips_};
     EnumThreadWindows(GetCurrentThreadId(), CollectOwnedTip, reinterpret_cast<LPARAM>(&found));
     // The mouse is the popup's now, and no tool's: a tip already due is let go too.
