@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  cmake ninja-build googletest make python3
+  cmake ninja-build googletest make python3 gcc libc6-dev
   wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick
 )
 if [ "${1:-}" = x86 ]; then

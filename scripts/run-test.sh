@@ -9,7 +9,12 @@ name="$1"
 shift
 export OCULARIX_WINEPREFIX="${OCULARIX_TEST_WINEPREFIX:-${OCULARIX_BUILD:-$root/build}/wineprefix-test}"
 . "$root/scripts/wine-env.sh" "${OCULARIX_BUILD:-$root/build}"
-ensure_display || exit 1
+# A test of several monitors: OCULARIX_HEADS="0,0,1280,1024 1280,0,1024,768" (scripts/two-heads.sh).
+if [ -n "${OCULARIX_HEADS:-}" ]; then
+  use_heads "${OCULARIX_BUILD:-$root/build}" || exit 1
+else
+  ensure_display || exit 1
+fi
 if [ -n "${OCULARIX_DPI:-}" ]; then
   use_scaled_prefix "$OCULARIX_DPI" || exit 1
 fi

@@ -10,8 +10,9 @@
 # Wine processes end with it; the binfmt_misc entry for i386 it adds is removed
 # when it ends, also on failure or interruption.
 #
-# OCULARIX_X86_ROOT_ONLY=1 only makes the root; OCULARIX_X86_EXEC='shell command'
-# runs that command in the prepared root, Xvfb and Wine instead of the tests, to look
+# OCULARIX_X86_ROOT_ONLY=1 only makes the root and boots its prefix, and needs no
+# build (CI does it while the x64 tests run); OCULARIX_X86_EXEC='shell command' runs
+# that command in the prepared root, Xvfb and Wine instead of the tests, to look
 # into a failure; OCULARIX_X86_SERVER=emulated uses the root's own, emulated wineserver.
 #
 # The whole script is one block, read before it runs: editing it during a run is safe.
@@ -37,7 +38,7 @@ fi
 # process and mount of the run, however it ends.
 if [ -z "${OCULARIX_X86_NAMESPACE:-}" ]; then
   "$source_dir/scripts/install-deps.sh" x86 || exit 1
-  if [ ! -f "$build/x86/CTestTestfile.cmake" ]; then
+  if [ "${OCULARIX_X86_ROOT_ONLY:-}" != 1 ] && [ ! -f "$build/x86/CTestTestfile.cmake" ]; then
     echo "test-x86: no x86 build with tests in $build/x86: run make build-x86 first" >&2
     exit 1
   fi
@@ -102,9 +103,10 @@ enable_i386() {
 # wine32-preloader reserves Wine's address ranges in a few calls; without it Wine
 # probes for them in 64 KiB steps, which under the emulator costs minutes a process.
 # libc6:amd64 lets the host's own (64-bit, not emulated) wineserver run in the root.
-root_packages=(wine wine32 wine32-preloader fonts-wine libc6:amd64
+# xdotool: tests that need a click to go where the X server sends it run it.
+root_packages=(wine wine32 wine32-preloader fonts-wine libc6:amd64 xdotool
   libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxrender1 libxxf86vm1)
-root_recipe="3: ${root_packages[*]}"
+root_recipe="4: ${root_packages[*]}"
 
 debian_mirror() {
   local uri
@@ -125,38 +127,82 @@ mount_system() {
     system_mounted=1
 }
 
-make_root() {
+unmount_system() {
+  [ -n "$system_mounted" ] || return 0
+  umount -R -l "$sysroot/dev"
+  umount -l "$sysroot/proc"
+  system_mounted=
+}
+
+# Never removes a root with anything still mounted in it (/dev above all).
+remove_root() {
+  unmount_system
+  if findmnt -rn -o TARGET | grep -q -e "^$sysroot/" -e "^$sysroot\$"; then
+    echo "test-x86: something is still mounted in $sysroot: not removing it" >&2
+    return 1
+  fi
+  rm -rf "$sysroot"
+}
+
+bootstrap_root() {
   local t0 partial="$sysroot.partial" mirror
-  if [ ! -f "$sysroot/.ocularix-root" ]; then
-    mirror=$(debian_mirror)
-    say "making the i386 Debian root in $sysroot from $mirror (once; several minutes)"
-    t0=$(date +%s)
-    rm -rf "$partial"
-    if ! run debootstrap --arch=i386 --variant=minbase bookworm "$partial" "$mirror" >"$cache/debootstrap.log" 2>&1; then
-      tail -20 "$cache/debootstrap.log" >&2
-      echo "test-x86: debootstrap failed (log: $cache/debootstrap.log)" >&2
-      return 1
-    fi
-    mv "$partial" "$sysroot"
-    echo "debootstrap" >"$sysroot/.ocularix-root"
-    say "debootstrap took $(elapsed "$t0") s"
+  mirror=$(debian_mirror)
+  say "making the i386 Debian root in $sysroot from $mirror (once; several minutes)"
+  t0=$(date +%s)
+  rm -rf "$partial"
+  if ! run debootstrap --arch=i386 --variant=minbase bookworm "$partial" "$mirror" >"$cache/debootstrap.log" 2>&1; then
+    tail -20 "$cache/debootstrap.log" >&2
+    echo "test-x86: debootstrap failed (log: $cache/debootstrap.log)" >&2
+    return 1
   fi
-  if [ "$(cat "$sysroot/.ocularix-root")" != "$root_recipe" ]; then
-    say "installing 32-bit Wine in the root (once; several minutes)"
-    t0=$(date +%s)
-    mount_system
-    cp /etc/resolv.conf "$sysroot/etc/resolv.conf"
-    if ! run in_root sh -c "export DEBIAN_FRONTEND=noninteractive
-        dpkg --add-architecture amd64 && apt-get update -qq && apt-get install -y -qq --no-install-recommends ${root_packages[*]}" \
-        >"$cache/root-packages.log" 2>&1; then
-      tail -20 "$cache/root-packages.log" >&2
-      echo "test-x86: installing Wine in the root failed (log: $cache/root-packages.log)" >&2
-      return 1
-    fi
-    in_root apt-get clean >/dev/null 2>&1
-    echo "$root_recipe" >"$sysroot/.ocularix-root"
-    say "installing Wine in the root took $(elapsed "$t0") s"
+  echo "debootstrap" >"$partial/.ocularix-root"
+  mv "$partial" "$sysroot"
+  say "debootstrap took $(elapsed "$t0") s"
+}
+
+# Also finishes what an interrupted install left half-configured.
+install_root_packages() {
+  local t0
+  say "installing 32-bit Wine in the root (once; several minutes)"
+  t0=$(date +%s)
+  mount_system || return 1
+  cp /etc/resolv.conf "$sysroot/etc/resolv.conf"
+  if ! run in_root sh -c "export DEBIAN_FRONTEND=noninteractive
+      dpkg --configure -a && dpkg --add-architecture amd64 && apt-get update -qq &&
+      apt-get install -y -qq --no-install-recommends ${root_packages[*]}" \
+      >"$cache/root-packages.log" 2>&1; then
+    tail -20 "$cache/root-packages.log" >&2
+    echo "test-x86: installing Wine in the root failed (log: $cache/root-packages.log)" >&2
+    return 1
   fi
+  in_root apt-get clean >/dev/null 2>&1
+  say "installing Wine in the root took $(elapsed "$t0") s"
+}
+
+# The root is used only when its marker names the whole recipe, and the marker is
+# written last: a run interrupted while making or updating the root leaves one
+# that the next run finishes or makes again, never one that it uses.
+make_root() {
+  local marker="$sysroot/.ocularix-root" attempt
+  for attempt in 1 2; do
+    if [ -f "$marker" ] && [ "$(cat "$marker")" = "$root_recipe" ]; then
+      return 0
+    fi
+    if [ -e "$sysroot" ] && [ ! -f "$marker" ]; then
+      say "the i386 root in $sysroot was left half-made: making it again"
+      remove_root || return 1
+    fi
+    if [ ! -e "$sysroot" ]; then
+      bootstrap_root || return 1
+    fi
+    if install_root_packages; then
+      echo "$root_recipe" >"$marker"
+      return 0
+    fi
+    [ $attempt -eq 1 ] || return 1
+    say "the root could not be brought up to date: making it again"
+    remove_root || return 1
+  done
 }
 
 # --- one run: the root's mounts, an Xvfb, a booted prefix and one wineserver --
@@ -166,7 +212,9 @@ mount_run() {
   mount -t tmpfs -o mode=1777 tmpfs "$sysroot/tmp" && at_exit "umount -l $sysroot/tmp"
   mkdir -p "$sysroot/tmp/.X11-unix" "$sysroot$build_mount"
   mount --bind /tmp/.X11-unix "$sysroot/tmp/.X11-unix" && at_exit "umount -l $sysroot/tmp/.X11-unix"
-  mount --bind "$build/x86" "$sysroot$build_mount" && at_exit "umount -l $sysroot$build_mount"
+  if [ -d "$build/x86" ]; then
+    mount --bind "$build/x86" "$sysroot$build_mount" && at_exit "umount -l $sysroot$build_mount"
+  fi
 }
 
 start_display() {
@@ -237,10 +285,10 @@ start_wine() {
 
 enable_i386 || exit 1
 make_root || exit 1
-[ "${OCULARIX_X86_ROOT_ONLY:-}" = 1 ] && exit 0
 mount_run || exit 1
 start_display || exit 1
 start_wine || exit 1
+[ "${OCULARIX_X86_ROOT_ONLY:-}" = 1 ] && exit 0
 if [ -n "${OCULARIX_X86_EXEC:-}" ]; then eval "$OCULARIX_X86_EXEC"; exit; fi
 
 # --- the tests ----------------------------------------------------------------
@@ -265,21 +313,29 @@ export OCULARIX_X86_RERUNS="$build/x86/emulator-reruns.txt"
 rm -f "$OCULARIX_X86_RERUNS"
 say "running $(if [ ${#selection[@]} -eq 0 ]; then echo "every test program"; else echo "${selection[*]}"; fi) of the x86 build on $DISPLAY"
 # Tests share one screen and one registry, so they run one at a time.
-ctest --test-dir "$build/x86" --output-on-failure --timeout $((2 * TEST_TIMEOUT + 120)) "${regex[@]}" &
+ctest --test-dir "$build/x86" --output-on-failure --timeout $((4 * TEST_TIMEOUT + 120)) "${regex[@]}" &
 wait $!
 status=$?
-skipped=()
-while read -r program pattern reason; do
-  if [ ${#selection[@]} -eq 0 ] || printf '%s\n' "${selection[@]}" | grep -qx "$program"; then
-    skipped+=("  $program $pattern: $reason")
+# What the emulator leaves out, and what it runs alone, with their reasons.
+print_list() {
+  local title=$1 file=$2 lines=() program pattern reason
+  while read -r program pattern reason; do
+    if [ ${#selection[@]} -eq 0 ] || printf '%s\n' "${selection[@]}" | grep -qx "$program"; then
+      lines+=("  $program $pattern: $reason")
+    fi
+  done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/$file" 2>/dev/null)
+  if [ ${#lines[@]} -gt 0 ]; then
+    say "$title (tests/$file):"
+    printf '%s\n' "${lines[@]}"
   fi
-done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-skips.txt" 2>/dev/null)
-if [ ${#skipped[@]} -gt 0 ]; then
-  say "skipped under emulation (tests/emulator-skips.txt):"
-  printf '%s\n' "${skipped[@]}"
-fi
+}
+print_list "run in a process of their own under emulation" emulator-alone.txt
+print_list "skipped under emulation" emulator-skips.txt
 if [ -s "$OCULARIX_X86_RERUNS" ]; then
   say "hung or crashed under emulation, and run once more: $(sort -u "$OCULARIX_X86_RERUNS" | tr '\n' ' ')"
+fi
+if [ $status -ne 0 ] && [ -s "$build/x86/Testing/Temporary/LastTestsFailed.log" ]; then
+  say "x86 programs that failed: $(cut -d: -f2 "$build/x86/Testing/Temporary/LastTestsFailed.log" | tr '\n' ' ')"
 fi
 say "$(if [ $status -eq 0 ]; then echo passed; else echo FAILED; fi) in $(elapsed "$started") s"
 exit $status

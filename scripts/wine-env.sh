@@ -10,9 +10,11 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 . "$_root/scripts/scaled-prefix.sh"
+. "$_root/scripts/two-heads.sh"
 unset _root _build
 
-# Starts Xvfb on a free display when there is no display yet; sets XVFB_PID.
+# Starts Xvfb on a free display when there is no display yet, its screen
+# 1280x1024 or the size given; sets XVFB_PID.
 ensure_display() {
   XVFB_PID=
   if [ -n "${DISPLAY:-}" ]; then
@@ -21,7 +23,7 @@ ensure_display() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local number
   read -r -t 20 number <"$fifo" || true

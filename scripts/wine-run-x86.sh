@@ -3,9 +3,11 @@
 # (ctest's emulator for the x86 build). Only `make test-x86` (scripts/test-x86.sh)
 # sets up the root, its mounts and Wine, and so only it can run this.
 #   wine-run-x86.sh <program in the x86 build> [arguments]
-# A test listed in tests/emulator-skips.txt for this program is left out, and the
-# reason is printed. WINEDEBUG passes through, and so does WINELOADERNOEXEC (set, it
-# runs Wine without its preloader: for measuring what the preloader saves).
+# A test listed in tests/emulator-skips.txt for this program is left out, with its
+# reason printed; one listed in tests/emulator-alone.txt is left out of the
+# program's run and run after it in a process of its own. WINEDEBUG passes through,
+# and so does WINELOADERNOEXEC (set, it runs Wine without its preloader: for
+# measuring what the preloader saves).
 set -uo pipefail
 if [ -z "${OCULARIX_X86_SYSROOT:-}" ]; then
   echo "wine-run-x86.sh: the x86 programs run only under make test-x86" >&2
@@ -25,26 +27,39 @@ inside() {
   esac
 }
 
-skipped=()
-while read -r skip_program pattern reason; do
-  [ "$skip_program" = "$name" ] || continue
-  skipped+=("$pattern")
+# Lines of a list of tests for this program: program, GoogleTest pattern, reason.
+listed() {
+  grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/$1" 2>/dev/null |
+    while read -r listed_program pattern reason; do
+      [ "$listed_program" = "$name" ] && printf '%s\t%s\n' "$pattern" "$reason"
+    done
+}
+excluded=()
+alone=()
+while IFS=$'\t' read -r pattern reason; do
+  excluded+=("$pattern")
   echo "SKIPPED under emulation: $name $pattern: $reason"
-done < <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$source_dir/tests/emulator-skips.txt" 2>/dev/null)
+done < <(listed emulator-skips.txt)
+while IFS=$'\t' read -r pattern reason; do
+  excluded+=("$pattern")
+  alone+=("$pattern")
+  echo "RUN ALONE under emulation: $name $pattern: $reason"
+done < <(listed emulator-alone.txt)
 
+# The program's own run leaves the skipped tests and those run alone out of its filter.
 args=()
 filtered=0
 for arg in "$@"; do
-  if [ ${#skipped[@]} -gt 0 ] && [ "${arg#--gtest_filter=}" != "$arg" ]; then
+  if [ ${#excluded[@]} -gt 0 ] && [ "${arg#--gtest_filter=}" != "$arg" ]; then
     filter="${arg#--gtest_filter=}"
-    case "$filter" in *-*) arg="--gtest_filter=$filter:$(IFS=:; echo "${skipped[*]}")" ;;
-      *) arg="--gtest_filter=$filter-$(IFS=:; echo "${skipped[*]}")" ;; esac
+    case "$filter" in *-*) arg="--gtest_filter=$filter:$(IFS=:; echo "${excluded[*]}")" ;;
+      *) arg="--gtest_filter=$filter-$(IFS=:; echo "${excluded[*]}")" ;; esac
     filtered=1
   fi
   args+=("$arg")
 done
-if [ ${#skipped[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
-  args+=("--gtest_filter=-$(IFS=:; echo "${skipped[*]}")")
+if [ ${#excluded[@]} -gt 0 ] && [ $filtered -eq 0 ]; then
+  args+=("--gtest_filter=-$(IFS=:; echo "${excluded[*]}")")
 fi
 
 # A scaled test (OCULARIX_DPI, set by ctest) runs in a copy of the prefix at that
@@ -67,7 +82,7 @@ run_once() {
     ${OCULARIX_DPI:+OCULARIX_DPI=$OCULARIX_DPI} ${WINELOADERNOEXEC:+WINELOADERNOEXEC=$WINELOADERNOEXEC} WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}" \
     OCULARIX_TEST_PREFIX="$prefix" \
     WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
-    sh -c 'cd "$1" && shift && exec wine "$@"' sh "$cd_to" "$(inside "$program")" "${args[@]}" >"$log" 2>&1
+    sh -c 'cd "$1" && shift && exec wine "$@"' sh "$cd_to" "$(inside "$program")" "$@" >"$log" 2>&1
   status=$?
   cat "$log"
   emulator_crashed=0
@@ -92,17 +107,34 @@ restart_server() {
       WINEPREFIX="$prefix" wineserver $server >/dev/null 2>&1
   done
 }
-run_once
-status=$?
-if [ $status -eq 124 ] || [ $status -eq 137 ] || { [ $status -ne 0 ] && [ $emulator_crashed -eq 1 ]; }; then
-  if [ $emulator_crashed -eq 1 ]; then
-    echo "THE EMULATOR CRASHED running $name; running it once more on a fresh server"
-  else
-    echo "HUNG under emulation after ${TEST_TIMEOUT:-300} s: $name; running it once more on a fresh server"
-  fi
-  [ -n "${OCULARIX_X86_RERUNS:-}" ] && echo "$name" >>"$OCULARIX_X86_RERUNS"
-  restart_server
-  run_once
+# One run of the program with these arguments, and once more on a fresh server
+# when it hung or the emulator crashed.
+run_with_retry() {
+  local status
+  run_once "$@"
   status=$?
-fi
+  if [ $status -eq 124 ] || [ $status -eq 137 ] || { [ $status -ne 0 ] && [ $emulator_crashed -eq 1 ]; }; then
+    if [ $emulator_crashed -eq 1 ]; then
+      echo "THE EMULATOR CRASHED running $name; running it once more on a fresh server"
+    else
+      echo "HUNG under emulation after ${TEST_TIMEOUT:-300} s: $name; running it once more on a fresh server"
+    fi
+    [ -n "${OCULARIX_X86_RERUNS:-}" ] && echo "$name" >>"$OCULARIX_X86_RERUNS"
+    restart_server
+    run_once "$@"
+    status=$?
+  fi
+  return $status
+}
+
+run_with_retry "${args[@]}"
+status=$?
+# Only a whole run of the program runs them: a filter of the caller's chose other tests.
+[ $filtered -eq 0 ] || alone=()
+for pattern in "${alone[@]}"; do
+  echo "RUNNING ALONE under emulation: $name $pattern"
+  run_with_retry "--gtest_filter=$pattern"
+  alone_status=$?
+  [ $status -ne 0 ] || status=$alone_status
+done
 exit $status

@@ -9,6 +9,12 @@
 if [ -n "${OCULARIX_DPI:-}" ]; then
   use_scaled_prefix "$OCULARIX_DPI" || exit 1
 fi
+# With OCULARIX_HEADS set (ctest sets it for tests/heads), the program runs on a
+# screen of several monitors of its own, in a copy of the prefix set up for them.
+if [ -n "${OCULARIX_HEADS:-}" ]; then
+  use_heads "$(cd "$(dirname "$OCULARIX_WINEPREFIX")" && pwd)" || exit 1
+  trap stop_heads EXIT
+fi
 log=$(mktemp)
 wine "$@" >"$log" 2>&1
 status=$?

@@ -5,6 +5,8 @@
 
 #include <string.h>
 
+#include <utility>
+
 #include "common/Handles.h"
 #include "text/ColourText.h"
 #include "text/Strings.h"
@@ -47,13 +49,12 @@ COLORREF ColourUnderMouse() {
 
 }  // namespace
 
-bool PutBitmapOnClipboard(HWND owner, HBITMAP bitmap) {
-    Bitmap owned(bitmap);
+bool PutBitmapOnClipboard(HWND owner, Bitmap bitmap) {
     bool copied = false;
-    if (owned) {
+    if (bitmap) {
         ClipboardSession clipboard(owner);
-        if (clipboard.HandOver(CF_BITMAP, owned.get())) {
-            owned.release();  // the clipboard's now
+        if (clipboard.HandOver(CF_BITMAP, bitmap.get())) {
+            bitmap.release();  // the clipboard's now
             copied = clipboard.Close();
         }
     }
@@ -75,15 +76,15 @@ bool PutTextOnClipboard(HWND owner, const char* text) {
     return clipboard.Close();
 }
 
-HBITMAP CaptureScreenArea(const CaptureArea& area) {
-    if (!HasPixels(area)) return nullptr;
+Bitmap CaptureScreenArea(const CaptureArea& area) {
+    if (!HasPixels(area)) return Bitmap();
 
     WindowDC screen(nullptr);
-    if (!screen) return nullptr;
+    if (!screen) return Bitmap();
     Bitmap bitmap(CreateCompatibleBitmap(screen, area.destination.cx, area.destination.cy));
-    if (!bitmap) return nullptr;
+    if (!bitmap) return Bitmap();
     MemoryDC memory(screen);
-    if (!memory) return nullptr;
+    if (!memory) return Bitmap();
     bool copied;
     {
         SelectionGuard selection(memory, bitmap);
@@ -93,7 +94,7 @@ HBITMAP CaptureScreenArea(const CaptureArea& area) {
                             area.source.bottom - area.source.top, SRCCOPY) != FALSE;
     }
     // A picture that was never drawn is no capture.
-    return copied ? bitmap.release() : nullptr;
+    return copied ? std::move(bitmap) : Bitmap();
 }
 
 bool CopyColourUnderMouse(HWND owner, ColourFormat format) {

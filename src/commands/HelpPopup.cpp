@@ -1,5 +1,7 @@
 #include "commands/HelpPopup.h"
 
+#include <commctrl.h>
+
 #include "common/Handles.h"
 #include "common/Process.h"
 #include "view/PopupMath.h"
@@ -21,6 +23,21 @@ RECT WorkAreaAt(const RECT& anchor) {
     if (GetMonitorInfoA(MonitorFromRect(&anchor, MONITOR_DEFAULTTONEAREST), &monitor)) return monitor.rcWork;
     RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return screen;
+}
+
+struct OwnedTips {
+    HWND owner;
+    std::vector<HWND>* tips;
+};
+
+BOOL CALLBACK CollectOwnedTip(HWND window, LPARAM data) {
+    OwnedTips* found = reinterpret_cast<OwnedTips*>(data);
+    char className[sizeof(TOOLTIPS_CLASSA) + 1] = "";
+    if (GetWindow(window, GW_OWNER) == found->owner && GetClassNameA(window, className, sizeof(className)) &&
+        lstrcmpiA(className, TOOLTIPS_CLASSA) == 0) {
+        found->tips->push_back(window);
+    }
+    return TRUE;
 }
 
 }  // namespace
@@ -70,12 +87,40 @@ bool HelpPopup::Show(HWND owner, const char* text, const RECT& anchor, UINT dpiV
     SIZE size = {frame.right - frame.left, frame.bottom - frame.top};
     RECT placed = HelpPopupRect(size, anchor, workArea, dpiValue);
 
+    QuietOwnerTips(owner);
     // Shown active, so that the next key reaches it; the capture brings it the
     // next click in any window of the program.
     SetWindowPos(window_, HWND_TOP, placed.left, placed.top, size.cx, size.cy, SWP_SHOWWINDOW);
     SetForegroundWindow(window_);
     SetCapture(window_);
     return true;
+}
+
+void HelpPopup::Hide() {
+    PopupWindow::Hide();
+    WakeOwnerTips();
+}
+
+void HelpPopup::QuietOwnerTips(HWND owner) {
+    if (!owner) return;
+    OwnedTips found = {owner, &quietTips_};
+    EnumThreadWindows(GetCurrentThreadId(), CollectOwnedTip, reinterpret_cast<LPARAM>(&found));
+    // The mouse is the popup's now, and no tool's: a tip already due is let go too.
+    MSG mouseInPopup = {};
+    mouseInPopup.hwnd = window_;
+    mouseInPopup.message = WM_MOUSEMOVE;
+    for (HWND tip : quietTips_) {
+        SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&mouseInPopup));
+        SendMessageA(tip, TTM_ACTIVATE, FALSE, 0);
+    }
+}
+
+void HelpPopup::WakeOwnerTips() {
+    // The program's tooltip controls are always active otherwise.
+    for (HWND tip : quietTips_) {
+        if (IsWindow(tip)) SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
+    }
+    quietTips_.clear();
 }
 
 LRESULT HelpPopup::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -95,6 +140,10 @@ LRESULT HelpPopup::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_ACTIVATE:
         // Closed after the change of activation has run its course, not in the middle of it.
         if (LOWORD(wParam) == WA_INACTIVE) PostMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case WM_DESTROY:
+        // Going with its owner: so do the owner's tips.
+        quietTips_.clear();
         break;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != window) PostMessageA(window, WM_CLOSE, 0, 0);

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "common/Handles.h"
+
 namespace dpi {
 
 // The scale every size of the program was drawn for (100 %).
@@ -41,16 +43,15 @@ inline UINT System() {
 }
 
 // A USER32 function that only newer systems export, or null.
-inline FARPROC User32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? GetProcAddress(user32, name) : nullptr;
+template <typename Function>
+Function User32Function(const char* name) {
+    return OptionalExport<Function>(GetModuleHandleA("user32.dll"), name);
 }
 
 // The scale of the monitor the window is on (Windows 10 1607 and later), else the system's.
 inline UINT ForWindow(HWND window) {
     typedef UINT(WINAPI * GetDpiForWindowProc)(HWND);
-    static const GetDpiForWindowProc getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void*>(User32Function("GetDpiForWindow")));
+    static const GetDpiForWindowProc getDpiForWindow = User32Function<GetDpiForWindowProc>("GetDpiForWindow");
     const UINT value = (getDpiForWindow && window) ? getDpiForWindow(window) : 0;
     return value ? value : System();
 }
@@ -71,8 +72,8 @@ inline HFONT CreateGuiFont(UINT dpiValue) {
 // A system metric at a DPI; where the system cannot tell one for a DPI, its own.
 inline int Metric(int index, UINT dpiValue) {
     typedef int(WINAPI * GetSystemMetricsForDpiProc)(int, UINT);
-    static const GetSystemMetricsForDpiProc metricForDpi = reinterpret_cast<GetSystemMetricsForDpiProc>(
-        reinterpret_cast<void*>(User32Function("GetSystemMetricsForDpi")));
+    static const GetSystemMetricsForDpiProc metricForDpi =
+        User32Function<GetSystemMetricsForDpiProc>("GetSystemMetricsForDpi");
     return metricForDpi ? metricForDpi(index, dpiValue) : GetSystemMetrics(index);
 }
 
@@ -80,8 +81,8 @@ inline int Metric(int index, UINT dpiValue) {
 // adjustment where it cannot tell one for a DPI.
 inline BOOL AdjustRect(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpiValue) {
     typedef BOOL(WINAPI * AdjustWindowRectExForDpiProc)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const AdjustWindowRectExForDpiProc adjustForDpi = reinterpret_cast<AdjustWindowRectExForDpiProc>(
-        reinterpret_cast<void*>(User32Function("AdjustWindowRectExForDpi")));
+    static const AdjustWindowRectExForDpiProc adjustForDpi =
+        User32Function<AdjustWindowRectExForDpiProc>("AdjustWindowRectExForDpi");
     return adjustForDpi ? adjustForDpi(rect, style, menu, exStyle, dpiValue)
                         : AdjustWindowRectEx(rect, style, menu, exStyle);
 }

@@ -1,5 +1,5 @@
-// Small owners for GDI objects, icons and device contexts: one owner per
-// handle, released on every path. None of them can be copied; the object
+// Small owners for GDI objects, icons, device contexts, loaded modules,
+// registry keys and menus: one owner per handle, released on every path. None of them can be copied; the object
 // owners can be moved, so that a member can take a new object.
 #pragma once
 
@@ -89,6 +89,15 @@ struct DestroyCursorHandle {
 struct DestroyImageListHandle {
     static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
 };
+struct FreeModuleHandle {
+    static void Free(HMODULE module) { FreeLibrary(module); }
+};
+struct CloseRegistryKey {
+    static void Free(HKEY key) { RegCloseKey(key); }
+};
+struct DestroyMenuHandle {
+    static void Free(HMENU menu) { DestroyMenu(menu); }
+};
 
 // Any GDI object (pen, brush, bitmap, font, region, palette) deleted with DeleteObject.
 template <typename Handle>
@@ -111,6 +120,20 @@ using Icon = OwnedHandle<HICON, DestroyIconHandle>;
 using OwnedCursor = OwnedHandle<HCURSOR, DestroyCursorHandle>;
 // An image list of our own making (not one a control made for itself).
 using ImageList = OwnedHandle<HIMAGELIST, DestroyImageListHandle>;
+// A library loaded with LoadLibrary: one reference, given back with FreeLibrary.
+using Module = OwnedHandle<HMODULE, FreeModuleHandle>;
+// A registry key opened or created by us (not a predefined root).
+using RegKey = OwnedHandle<HKEY, CloseRegistryKey>;
+// A menu loaded or made by us and attached to no window.
+using Menu = OwnedHandle<HMENU, DestroyMenuHandle>;
+
+// A function that a module may lack (one that only newer systems have), as
+// the type it is called through; null when the module or the export is missing.
+template <typename Function>
+Function OptionalExport(HMODULE module, const char* name) {
+    if (!module) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
 
 // The painting of one WM_PAINT: BeginPaint on construction, EndPaint on destruction.
 class PaintScope {

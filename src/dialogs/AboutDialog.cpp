@@ -4,6 +4,7 @@
 
 #include "common/Dpi.h"
 #include "common/Handles.h"
+#include "common/LinkStyle.h"
 #include "common/Process.h"
 #include "dialogs/BoundDialog.h"
 #include "dialogs/DialogFit.h"
@@ -72,12 +73,7 @@ BOOL AboutDialog::OnInitDialog() {
     SubclassLink(emailLink);
     SubclassLink(webLink);
 
-    HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
-    LOGFONTA font = {};
-    if (dialogFont && GetObjectA(dialogFont, sizeof(font), &font) == sizeof(font)) {
-        font.lfUnderline = TRUE;
-        linkFont_.reset(CreateFontIndirectA(&font));
-    }
+    linkFont_.reset(CreateUnderlinedFont(reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0))));
     // A static selects its own font after asking for its colours, so the links
     // are given the underlined font as theirs as well.
     if (linkFont_) {

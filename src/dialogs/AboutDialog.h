@@ -10,9 +10,6 @@ using BeepFunction = BOOL(WINAPI*)(UINT);
 extern ShellOpenFunction g_linkShellOpen;
 extern BeepFunction g_linkBeep;
 
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
-constexpr COLORREF kVisitedLinkColour = RGB(128, 0, 128);
-
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // The links' own procedure: the hand cursor over them, the rest as before.
 LRESULT CALLBACK LinkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

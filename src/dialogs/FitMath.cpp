@@ -4,35 +4,61 @@ namespace fit {
 
 namespace {
 
-// Where the row ends when the grown control's right edge is at `edge`, moving
-// nothing: the right edge of the last control, after each is pushed clear of
-// the one before it.
-int RowEnd(int edge, const Span* following, int count) {
+int AtLeastZero(int value) {
+    return value > 0 ? value : 0;
+}
+
+// How far each control after the grown one moves: the first as far as it
+// starts short of the next start, each next one as far as the move before it
+// exceeds the free space between them. Controls that touch or overlap by
+// rounding move together.
+template <typename Visit>
+void Shifts(int nextStart, const Span* following, int count, Visit visit) {
+    int shift = count > 0 ? AtLeastZero(nextStart - following[0].left) : 0;
+    int previousRight = 0;  // as it was: the visit may move it
     for (int i = 0; i < count; ++i) {
-        const int shift = edge > following[i].left ? edge - following[i].left : 0;
-        edge = following[i].right + shift;
+        if (i > 0) shift = AtLeastZero(shift - AtLeastZero(following[i].left - previousRight));
+        previousRight = following[i].right;
+        visit(i, shift);
     }
-    return edge;
 }
 
 }  // namespace
 
-int WidenInRow(Span* grown, int lacking, Span* following, int count, int limit) {
-    // A row that already passes the limit may not pass it further.
-    const int end = RowEnd(grown->right, following, count);
-    const int reach = end > limit ? end : limit;
-    int granted = lacking;
-    while (granted > 0 && RowEnd(grown->right + granted, following, count) > reach) --granted;
-    if (granted <= 0) return 0;
-    int edge = grown->right + granted;
-    grown->right = edge;
-    for (int i = 0; i < count; ++i) {
-        const int shift = edge > following[i].left ? edge - following[i].left : 0;
+int Lacking(int needed, int width) {
+    return AtLeastZero(needed - width);
+}
+
+int RowEnd(const Span& grown, int textEnd, int nextStart, const Span* following, int count) {
+    int end = grown.right > textEnd ? grown.right : textEnd;
+    Shifts(nextStart, following, count, [&](int i, int shift) {
+        if (following[i].right + shift > end) end = following[i].right + shift;
+    });
+    return end;
+}
+
+int Reach(const Span& grown, const Span* following, int count, int limit) {
+    const int end = RowEnd(grown, grown.left, grown.left, following, count);
+    return end > limit ? end : limit;
+}
+
+int FitInRow(Span* grown, int textEnd, int nextStart, Span* following, int count, int limit) {
+    const int reach = Reach(*grown, following, count, limit);
+    int drawnBack = 0;
+    // Ends once neither the text nor the next start reaches past the control's
+    // left edge, where the row is as it was, within its reach.
+    while (RowEnd(*grown, textEnd - drawnBack, nextStart - drawnBack, following, count) > reach) ++drawnBack;
+    if (textEnd - drawnBack > grown->right) grown->right = textEnd - drawnBack;
+    Shifts(nextStart - drawnBack, following, count, [&](int i, int shift) {
         following[i].left += shift;
         following[i].right += shift;
-        edge = following[i].right;
-    }
-    return granted;
+    });
+    return drawnBack;
+}
+
+int Growth(int end, int limit, int room) {
+    const int wanted = AtLeastZero(end - limit);
+    return wanted < room ? wanted : AtLeastZero(room);
 }
 
 }  // namespace fit

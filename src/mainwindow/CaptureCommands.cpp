@@ -5,7 +5,7 @@
 #include "text/ColourText.h"
 #include "view/CaptureGeometry.h"
 
-HBITMAP MainWindow::CaptureImage(bool zoomed, bool useSelection) {
+Bitmap MainWindow::CaptureImage(bool zoomed, bool useSelection) {
     return CaptureScreenArea(
         ComputeCaptureArea(SourceRect(), GetViewRect(), SelectionRect(), g_settings.ZoomFactor, zoomed, useSelection));
 }

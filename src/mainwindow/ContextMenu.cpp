@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/Handles.h"
 #include "commands/Help.h"
 #include "common/Process.h"
 #include "mainwindow/MainWindow.h"
@@ -97,12 +98,11 @@ bool MainWindow::ShowContextMenu(POINT screenPoint) {
 
     // Loaded afresh each time, so the marks always start from the resource.
     int chosen = 0;
-    if (HMENU menus = LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENUS))) {
+    if (Menu menus(LoadMenuA(g_instance, MAKEINTRESOURCEA(IDR_CONTEXT_MENUS))); menus) {
         if (HMENU popup = PreparePopup(menus, helpId, magnifier.SelectionShown())) {
             chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window,
                                     nullptr);
         }
-        DestroyMenu(menus);
     }
 
     if (chosen == IDM_WHATS_THIS) {

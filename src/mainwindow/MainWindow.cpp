@@ -343,19 +343,18 @@ void MainWindow::OnTimer(UINT_PTR id) {
 void MainWindow::OnMButtonDown(int x, int y) {
     if (magnifier.SelectionHeld()) CancelSelection();
     EndPicking();
-    HMODULE library = LoadLibraryA(names::kPanningLibrary);
+    Module library(LoadLibraryA(names::kPanningLibrary));
     if (!library) return;
     g_panningLibrary = library;
-    names::StartPanningFunction startPanning = reinterpret_cast<names::StartPanningFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library, names::kStartPanningExport)));
+    const names::StartPanningFunction startPanning =
+        OptionalExport<names::StartPanningFunction>(library, names::kStartPanningExport);
     if (startPanning) startPanning(window, TRUE, TRUE, x, y);
     // StartPanning answers 0 whether or not a session began; a session that
     // began holds the mouse capture in its origin window, and only then does
     // an end message follow to give the reference back. Otherwise it goes now.
     if (startPanning && PanningSessionRunning()) {
         ++g_panningLoads;
-    } else {
-        FreeLibrary(library);
+        library.release();  // counted in g_panningLoads until the end message
     }
 }
 

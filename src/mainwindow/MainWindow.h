@@ -119,8 +119,8 @@ public:
 
     // --- Capture, clipboard and saving (CaptureCommands.cpp, SaveCommands.cpp)
     // A new screen-compatible bitmap of the whole view or of the selection, at
-    // screen size or zoomed; null when it cannot be made. The caller owns it.
-    HBITMAP CaptureImage(bool zoomed, bool useSelection);
+    // screen size or zoomed; empty when it cannot be made.
+    Bitmap CaptureImage(bool zoomed, bool useSelection);
     // Asks for a file name in the system's Save As dialog, then writes the view
     // or the selection there.
     void SaveImageAs(bool useSelection);

@@ -1,5 +1,8 @@
 #include "mainwindow/Placement.h"
 
+#include <vector>
+
+#include "common/Handles.h"
 #include "mainwindow/MainWindow.h"
 #include "settings/Settings.h"
 
@@ -12,6 +15,23 @@ bool g_virtualScreenKnown = false;
 
 typedef BOOL(WINAPI* SetLayeredWindowAttributesProc)(HWND, COLORREF, BYTE, DWORD);
 
+BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM monitors) {
+    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*monitor);
+    return TRUE;
+}
+
+// The window's rectangle, brought onto the nearest monitor's work area when
+// most of it is on no monitor (between monitors of different sizes).
+RECT OntoMonitors(const RECT& window) {
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty() || !MostlyOffMonitors(window, monitors)) return window;
+    MONITORINFO nearest = {};
+    nearest.cbSize = sizeof(nearest);
+    if (!GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &nearest)) return window;
+    return PlaceOnMonitors(window, monitors, nearest.rcWork);
+}
+
 }  // namespace
 
 void RefreshDesktopRect() {
@@ -19,7 +39,7 @@ void RefreshDesktopRect() {
         // Only the function's presence matters: it marks a system that knows the
         // virtual screen spanning all monitors.
         HMODULE user32 = GetModuleHandleA("USER32");
-        g_virtualScreenKnown = user32 && GetProcAddress(user32, "MonitorFromWindow");
+        g_virtualScreenKnown = OptionalExport<FARPROC>(user32, "MonitorFromWindow") != nullptr;
         g_monitorTestDone = true;
     }
     if (g_virtualScreenKnown) {
@@ -39,7 +59,7 @@ void MainWindow::KeepOnDesktop() {
     RefreshDesktopRect();
     RECT current;
     if (!GetWindowRect(window, &current)) return;
-    const RECT moved = MoveOntoDesktop(current, g_desktop);
+    const RECT moved = OntoMonitors(MoveOntoDesktop(current, g_desktop));
     if (EqualRect(&moved, &current)) return;
     SetWindowPos(window, nullptr, moved.left, moved.top, moved.right - moved.left, moved.bottom - moved.top,
                  SWP_NOZORDER);
@@ -54,15 +74,14 @@ void ApplyTransparency(HWND window, bool on, int opacity) {
     }
     // Looked up at run time: older systems have no layered windows, and there
     // turning translucency on does nothing.
-    HMODULE user32 = LoadLibraryA("User32");
+    Module user32(LoadLibraryA("User32"));
     if (!user32) return;
-    SetLayeredWindowAttributesProc setLayeredAttributes = reinterpret_cast<SetLayeredWindowAttributesProc>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
+    SetLayeredWindowAttributesProc setLayeredAttributes =
+        OptionalExport<SetLayeredWindowAttributesProc>(user32, "SetLayeredWindowAttributes");
     if (setLayeredAttributes) {
         SetWindowLongA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
         setLayeredAttributes(window, 0, LayeredAlpha(opacity), LWA_ALPHA);
     }
-    FreeLibrary(user32);
 }
 
 void MainWindow::ApplyTranslucency() {

@@ -5,20 +5,16 @@
 #include "common/Dpi.h"
 #include "common/Format.h"
 #include "common/Handles.h"
+#include "common/LinkStyle.h"
 #include "mainwindow/WindowUtil.h"
 #include "resources/resource.h"
 #include "text/CommandText.h"
 #include "text/ResString.h"
 #include "text/Strings.h"
 
-#ifndef _WIN64
-static_assert(sizeof(LOGFONTA) == 60, "LOGFONTA keeps its 32-bit size");
-#endif
-
 namespace {
 
 constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SBARS_SIZEGRIP | CCS_BOTTOM;
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr int kPromptSize = 256;
 
 // How each pane is sized and what its tooltip says: a text pane is as wide as
@@ -44,14 +40,10 @@ int TextWidth(HDC dc, ResString& text) {
     return extent.cx;
 }
 
-// The status bar's font, underlined; null when it cannot be made.
-HFONT CreateUnderlinedFont(HWND statusBar) {
+// The status bar's font, or the stock one it starts with.
+HFONT StatusBarFont(HWND statusBar) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(statusBar, WM_GETFONT, 0, 0));
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    LOGFONTA description;
-    if (GetObjectA(font, sizeof(description), &description) != sizeof(description)) return nullptr;
-    description.lfUnderline = TRUE;
-    return CreateFontIndirectA(&description);
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 void DrawSwatch(const DRAWITEMSTRUCT& item, COLORREF colour) {
@@ -60,7 +52,7 @@ void DrawSwatch(const DRAWITEMSTRUCT& item, COLORREF colour) {
 }
 
 void DrawLink(const DRAWITEMSTRUCT& item) {
-    Font underlined(CreateUnderlinedFont(item.hwndItem));
+    Font underlined(CreateUnderlinedFont(StatusBarFont(item.hwndItem)));
     if (!underlined) return;
     SelectionGuard fontGuard(item.hDC, underlined);
     // The status bar goes on painting with this DC: hand it back as it came.

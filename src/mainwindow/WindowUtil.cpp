@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include "common/Handles.h"
+
 #ifndef _WIN64
 static_assert(sizeof(DLLVERSIONINFO) == 20, "DLLVERSIONINFO keeps its 32-bit size");
 #endif
@@ -21,12 +23,11 @@ HRESULT GetCommonControlsVersion(DWORD* major, DWORD* minor) {
     // A null check rather than probing the memory: probing can swallow a stack
     // guard page and crash later in a place that has nothing to do with this.
     if (!major || !minor) return E_INVALIDARG;
-    HMODULE library = LoadLibraryA("comctl32.dll");
+    Module library(LoadLibraryA("comctl32.dll"));
     if (!library) return E_FAIL;
 
     HRESULT result = S_OK;
-    DLLGETVERSIONPROC getVersion =
-        reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(library, "DllGetVersion")));
+    DLLGETVERSIONPROC getVersion = OptionalExport<DLLGETVERSIONPROC>(library, "DllGetVersion");
     if (getVersion) {
         DLLVERSIONINFO info = {};
         info.cbSize = sizeof(info);
@@ -42,7 +43,6 @@ HRESULT GetCommonControlsVersion(DWORD* major, DWORD* minor) {
         *major = 4;
         *minor = 0;
     }
-    FreeLibrary(library);
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "common/Clamp.h"
+#include "common/Handles.h"
 
 const char* const kSettingsKeyPath = "Software\\Quillfern\\Ocularix\\1";
 
@@ -27,7 +28,7 @@ void SetTo(T& field) {
 
 }  // namespace
 
-Settings::Settings(HKEY root, const char* path) : root_(root), path_(path), key_(nullptr) {
+Settings::Settings(HKEY root, const char* path) : root_(root), path_(path) {
     BuildTable();
     LoadSettings();
 }
@@ -52,14 +53,11 @@ void Settings::SetDefaults() {
 
 void Settings::LoadSettings() {
     SetDefaults();
-    if (key_) {
-        RegCloseKey(key_);
-        key_ = nullptr;
-    }
+    key_.reset();
     // The key is only opened here; it is created at the first save.
-    if (RegOpenKeyA(root_, path_, &key_) != ERROR_SUCCESS) {
-        key_ = nullptr;
-    } else {
+    HKEY opened = nullptr;
+    if (RegOpenKeyA(root_, path_, &opened) == ERROR_SUCCESS) {
+        key_.reset(opened);
         ReadValues(key_, table_, kSettingsCount);
         ClampToSafeRanges();
     }
@@ -107,17 +105,17 @@ void Settings::ClearFolderTail() {
 
 void Settings::SaveSettings() {
     ClearFolderTail();
-    if (!key_ && RegCreateKeyA(root_, path_, &key_) != ERROR_SUCCESS) {
-        key_ = nullptr;
-        return;
+    if (!key_) {
+        HKEY created = nullptr;
+        if (RegCreateKeyA(root_, path_, &created) != ERROR_SUCCESS) return;
+        key_.reset(created);
     }
     WriteValues(key_, table_, kSettingsCount);
 }
 
 void Settings::CloseSettings() {
     SaveSettings();
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
+    key_.reset();
 }
 
 bool ReadValues(HKEY key, SettingsEntry* table, int count) {
@@ -156,10 +154,9 @@ bool GetDocumentsFolder(char (&path)[MAX_PATH]) {
     const bool found = SHGetPathFromIDListA(items, path) != FALSE;
     if (!found) path[0] = '\0';
     // The shell's allocator is the task allocator: the list is freed either way.
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
+    ComRef<IMalloc> allocator;
+    if (SUCCEEDED(SHGetMalloc(allocator.put()))) {
         allocator->Free(items);
-        allocator->Release();
     } else {
         CoTaskMemFree(items);
     }

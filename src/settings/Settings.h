@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <stdint.h>
 
+#include "common/Handles.h"
 #include "common/Limits.h"
 
 // One stored value: its registry name, size and type, the field it fills, and
@@ -92,7 +93,7 @@ public:
     SettingsEntry& Entry(Setting value) { return table_[static_cast<int>(value)]; }
     bool WasRead(Setting value) const { return table_[static_cast<int>(value)].read != 0; }
     SettingsEntry* Table() { return table_; }
-    HKEY Key() const { return key_; }
+    HKEY Key() const { return key_.get(); }
 
     // Fields, in the order of the stored record.
     uint32_t AlwaysOnTop;
@@ -133,7 +134,7 @@ private:
 
     HKEY root_;
     const char* path_;
-    HKEY key_;
+    RegKey key_;
     SettingsEntry table_[kSettingsCount];
 };
 

@@ -164,6 +164,13 @@ LRESULT CALLBACK OriginWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEHWHEEL:
         EndPanning(session);
         return 0;
+    case WM_ACTIVATEAPP:
+        // Another program became the active one, usually by a click that went
+        // to it, not to this window: the session must not go on steering
+        // behind it. The owner's loss of focus is sent, not queued, so the
+        // hook never sees it.
+        if (!wParam) EndPanning(session);
+        return 0;
     case WM_DESTROY:
         OnDestroy();
         return 0;

@@ -19,7 +19,6 @@ struct ProcessStrings {
     ResString coordinatesFormat{IDS_COORDINATES_FORMAT};
     ResString webSiteName{IDS_WEB_SITE_NAME};
     ResString dragHint{IDS_DRAG_HINT};
-    ResString messageBoxCaption{IDS_APP_TITLE};
     ResString appTitle{IDS_APP_TITLE};
 };
 

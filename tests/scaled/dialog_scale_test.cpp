@@ -1,6 +1,7 @@
-// The dialogs as the dialog manager lays them out at 150 and 200 %: every
-// control of Options, About and the Save dialog's box lies inside its dialog,
-// clear of the others, and its text fits it, measured in the control's own font.
+// The dialogs as the dialog manager lays them out at 100, 150 and 200 %, in
+// the dialog font of the system they run on: every control of Options, About
+// and the Save dialog's box lies inside its dialog, clear of the others, and
+// its text fits it, measured in the control's own font.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -72,6 +73,121 @@ std::string TextMisfit(HWND control, int dpiValue) {
            ", has " + std::to_string(width) + "x" + std::to_string(height);
 }
 
+// A text as a control shows it: "&&" as "&", any other ampersand only marks the
+// access key under the next letter and takes no width.
+std::string Shown(const std::string& text, bool prefixes) {
+    if (!prefixes) return text;
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+// A label's, check box's or radio button's text as it is shown, measured in
+// the control's own font.
+struct ShownText {
+    std::string text;
+    RECT place;  // the control, in the dialog's client pixels
+    int start;   // where the text starts, from the control's left edge
+    int width;   // the text's width (its widest line where it wraps on purpose)
+    int room;    // the width the control gives it
+    bool whole;  // all of it fits the control
+    int space;   // a space's width in the font
+};
+
+// False for other controls. The text of a one-line control must fit on its
+// line; a control several lines high may wrap it. A check box or radio button
+// draws its box first, then half a digit's width of gap, as the system's
+// buttons do; its box is 13 pixels at 100 %.
+bool MeasureShown(HWND control, HWND dialog, int dpiValue, ShownText* shown) {
+    const LONG style = static_cast<LONG>(GetWindowLongPtrA(control, GWL_STYLE));
+    const std::string kind = test::ClassName(control);
+    bool boxed = false;
+    if (kind == "Static") {
+        const LONG type = style & SS_TYPEMASK;
+        if (type != SS_LEFT && type != SS_LEFTNOWORDWRAP) return false;
+    } else if (kind == "Button") {
+        const LONG type = style & BS_TYPEMASK;
+        if (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX && type != BS_RADIOBUTTON && type != BS_AUTORADIOBUTTON &&
+            type != BS_3STATE && type != BS_AUTO3STATE) {
+            return false;
+        }
+        boxed = true;
+    } else {
+        return false;
+    }
+    const bool prefixes = boxed || !(style & SS_NOPREFIX);
+    shown->text = Shown(test::WindowText(control), prefixes);
+    if (shown->text.empty()) return false;
+    shown->place = test::RectIn(control, dialog);
+
+    WindowDC dc(control);
+    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+    SelectionGuard selected(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    INT digit = 0;
+    GetCharWidth32A(dc, '0', '0', &digit);
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, " ", 1, &extent);
+    shown->space = extent.cx;
+    shown->start = boxed ? dpi::Scale(13, dpiValue) + digit / 2 : 0;
+    RECT client;
+    GetClientRect(control, &client);
+    shown->room = client.right - shown->start;
+    GetTextExtentPoint32A(dc, shown->text.c_str(), static_cast<int>(shown->text.size()), &extent);
+    shown->width = extent.cx;
+    shown->whole = shown->width <= shown->room;
+    if (!shown->whole && client.bottom >= 2 * metrics.tmHeight) {
+        RECT wrapped = {0, 0, shown->room, 0};
+        DrawTextA(dc, shown->text.c_str(), -1, &wrapped, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+        shown->width = wrapped.right;
+        shown->whole = wrapped.right <= shown->room && wrapped.bottom <= client.bottom;
+    }
+    return true;
+}
+
+std::string Named(HWND control) {
+    return test::ClassName(control) + " " + std::to_string(GetDlgCtrlID(control)) + " \"" +
+           test::WindowText(control) + "\"";
+}
+
+// Checks every label, check box and radio button of a dialog: its whole text
+// fits it, the text ends at least a space's width before any control right of
+// it in its row, and the control stays inside the group box it starts in.
+// Gives the number of texts checked.
+int ExpectTextsWholeAndApart(HWND dialog) {
+    const int dpiValue = static_cast<int>(dpi::ForWindow(dialog));
+    int checked = 0;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        ShownText shown;
+        if (!IsWindowVisible(control) || !MeasureShown(control, dialog, dpiValue, &shown)) continue;
+        ++checked;
+        EXPECT_TRUE(shown.whole) << Named(control) << " shows \"" << shown.text << "\" " << shown.width
+                                 << " wide in " << shown.room;
+        const int textEnd = shown.place.left + shown.start + shown.width;
+        for (HWND other = GetWindow(dialog, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+            if (other == control || !IsWindowVisible(other)) continue;
+            const RECT place = test::RectIn(other, dialog);
+            const POINT corner = {shown.place.left, shown.place.top};
+            if (IsGroupBox(other) && PtInRect(&place, corner)) {
+                RECT common;
+                IntersectRect(&common, &place, &shown.place);
+                EXPECT_TRUE(EqualRect(&common, &shown.place)) << Named(control) << " leaves its group box";
+                continue;
+            }
+            const bool sameRow = place.top < shown.place.bottom && shown.place.top < place.bottom;
+            if (!sameRow || place.left <= shown.place.left) continue;
+            EXPECT_LE(textEnd + shown.space, place.left)
+                << Named(control) << ": its text ends at " << textEnd << ", a space (" << shown.space
+                << ") short of or past " << Named(other) << " at " << place.left;
+        }
+    }
+    return checked;
+}
+
 // True when a window lies wholly inside another's client area.
 bool LiesInside(HWND window, HWND parent) {
     RECT client, placed = test::RectIn(window, parent);
@@ -137,6 +253,22 @@ TEST_F(DialogScaleTest, OptionsAndAboutKeepEveryControlWholeAndInside) {
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(9, about);
+}
+
+TEST_F(DialogScaleTest, EveryLabelAndCheckBoxShowsItsWholeTextASpaceClearOfTheControlRightOfIt) {
+    SCOPED_TRACE("at " + std::to_string(dpi::ForWindow(Window())) + " DPI");
+    int options = 0;
+    test::RunDialogFrom(Window(), WM_COMMAND, IDM_OPTIONS, [&](HWND dialog) {
+        options = ExpectTextsWholeAndApart(dialog);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(13, options);  // six labels, five check boxes, two radio buttons
+    int about = 0;
+    test::RunDialogFrom(Window(), WM_COMMAND, IDM_ABOUT, [&](HWND dialog) {
+        about = ExpectTextsWholeAndApart(dialog);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(7, about);  // the icon is no text
 }
 
 TEST_F(DialogScaleTest, TheSaveDialogsBoxIsWholeAndInside) {

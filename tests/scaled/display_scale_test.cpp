@@ -25,10 +25,8 @@ TEST(DisplayScale, TheProcessRunsAwareOfEachMonitorsScaleAtTheScaleItWasStartedF
     // keeps no second version apart. Both are per-monitor aware.
     typedef HANDLE(WINAPI * GetContextProc)();
     typedef int(WINAPI * AwarenessProc)(HANDLE);
-    GetContextProc threadContext =
-        reinterpret_cast<GetContextProc>(reinterpret_cast<void*>(dpi::User32Function("GetThreadDpiAwarenessContext")));
-    AwarenessProc awarenessOf = reinterpret_cast<AwarenessProc>(
-        reinterpret_cast<void*>(dpi::User32Function("GetAwarenessFromDpiAwarenessContext")));
+    GetContextProc threadContext = dpi::User32Function<GetContextProc>("GetThreadDpiAwarenessContext");
+    AwarenessProc awarenessOf = dpi::User32Function<AwarenessProc>("GetAwarenessFromDpiAwarenessContext");
     ASSERT_TRUE(threadContext && awarenessOf);
     EXPECT_EQ(awarenessOf(threadContext()), kPerMonitorAware);
 

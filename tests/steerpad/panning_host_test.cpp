@@ -228,6 +228,108 @@ TEST_F(PanningHostTest, AWheelTurnEndsTheSessionAndTheNextSessionEndsCleanlyToo)
     EXPECT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
 }
 
+// An ordinary window of another thread, as another program's would be:
+// activatable, not topmost, with a message loop of its own.
+class OtherThreadWindow {
+public:
+    explicit OtherThreadWindow(const RECT& place) : place_(place) {
+        ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, Run, this, 0, &threadId_);
+        if (thread_) WaitForSingleObject(ready_, 10000);
+    }
+    ~OtherThreadWindow() {
+        if (thread_) {
+            PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+            test::PumpUntil([this] { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }, 10000);
+            CloseHandle(thread_);
+        }
+        if (ready_) CloseHandle(ready_);
+    }
+    OtherThreadWindow(const OtherThreadWindow&) = delete;
+    OtherThreadWindow& operator=(const OtherThreadWindow&) = delete;
+
+    HWND window() const { return window_; }
+
+private:
+    static DWORD WINAPI Run(void* data) {
+        OtherThreadWindow* self = static_cast<OtherThreadWindow*>(data);
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = "OcularixTestOtherProgram";
+        RegisterClassA(&windowClass);
+        const RECT& place = self->place_;
+        self->window_ = CreateWindowExA(0, windowClass.lpszClassName, "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                                        nullptr, nullptr, windowClass.hInstance, nullptr);
+        SetEvent(self->ready_);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+        DestroyWindow(self->window_);
+        UnregisterClassA(windowClass.lpszClassName, windowClass.hInstance);
+        return 0;
+    }
+
+    RECT place_;
+    HANDLE ready_ = nullptr;
+    HANDLE thread_ = nullptr;
+    DWORD threadId_ = 0;
+    HWND window_ = nullptr;
+};
+
+// Real mouse input through the X server (xdotool on the test's display): a
+// press goes to the window under the pointer even while a window of this
+// thread holds the capture, as on Windows. Wine's SendInput instead hands it
+// to the capture. Wine starts the host program without a process handle, so
+// the caller waits for what the input does. False when it could not start.
+bool XdotoolInput(const std::string& arguments) {
+    std::string command = "/usr/bin/xdotool " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    if (process.hThread) CloseHandle(process.hThread);
+    if (process.hProcess) CloseHandle(process.hProcess);
+    return true;
+}
+
+TEST_F(PanningHostTest, AClickThatActivatesAnotherProgramEndsTheSession) {
+    g_settings.MouseTracking = 0;
+    SetWindowPos(g_mainWindow.Window(), nullptr, 640, 60, 600, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    test::MoveZoomPointTo(POINT{640, 300});
+    OtherThreadWindow other(RECT{20, 20, 600, 600});
+    ASSERT_NE(nullptr, other.window());
+    test::PumpMessages(100);
+
+    // A click in the view makes the program the active one, and a middle click there starts a session.
+    const POINT press = {900, 300};
+    test::ClickAt(press);
+    ASSERT_TRUE(test::PumpUntil([] { return GetForegroundWindow() == g_mainWindow.Window(); }, 3000));
+    test::ClickAt(press, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    ASSERT_TRUE(test::PumpUntil([] { return test::FindOriginWindow() != nullptr; }, 3000));
+
+    // A click on the other program's window goes to it and makes it the active one.
+    ASSERT_TRUE(XdotoolInput("mousemove 300 300 click 1"));
+    ASSERT_TRUE(test::PumpUntil([&] { return GetForegroundWindow() == other.window(); }, 3000));
+    EXPECT_TRUE(test::PumpUntil([] { return MainWindowWatch::ends == 1; }, 3000)) << "the mark stayed";
+    EXPECT_EQ(nullptr, test::FindOriginWindow());
+
+    // The pointer at rest below the press point steers nothing any more.
+    const POINT ended = g_mainWindow.Magnification().ZoomPoint();
+    ASSERT_TRUE(test::MoveCursor(press.x, press.y + 40));
+    test::PumpMessages(300);
+    const POINT after = g_mainWindow.Magnification().ZoomPoint();
+    EXPECT_EQ(ended.x, after.x);
+    EXPECT_EQ(ended.y, after.y);
+    EXPECT_EQ(nullptr, GetModuleHandleA(test::kPanningLibrary));
+}
+
 HWND WINAPI NoWindow(DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE, LPVOID) {
     return nullptr;
 }

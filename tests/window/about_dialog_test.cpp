@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "common/LinkStyle.h"
 #include "dialogs/AboutDialog.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"

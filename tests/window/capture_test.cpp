@@ -7,6 +7,7 @@
 
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "commands/Capture.h"
 #include "commands/HotKeys.h"
@@ -99,7 +100,8 @@ TEST_F(CaptureTest, SelectionMenuCopiesTheSelectedPixelsAtScreenAndZoomedSize) {
 }
 
 TEST_F(CaptureTest, ClipboardHeldElsewhereDeletesTheRefusedBitmapAndTheProgramGoesOn) {
-    HBITMAP bitmap = g_mainWindow.CaptureImage(false, false);
+    Bitmap captured = g_mainWindow.CaptureImage(false, false);
+    const HBITMAP bitmap = captured.get();
     ASSERT_NE(nullptr, bitmap);
     // The clipboard belongs to the thread that opened it: this one stands for another program.
     HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -111,7 +113,7 @@ TEST_F(CaptureTest, ClipboardHeldElsewhereDeletesTheRefusedBitmapAndTheProgramGo
         if (open) CloseClipboard();
     });
     WaitForSingleObject(opened, 5000);
-    EXPECT_FALSE(PutBitmapOnClipboard(Window(), bitmap));
+    EXPECT_FALSE(PutBitmapOnClipboard(Window(), std::move(captured)));
     EXPECT_EQ(0u, GetObjectType(bitmap)) << "the refused bitmap must be deleted";
     EXPECT_FALSE(PutTextOnClipboard(Window(), "#ff0000"));
     SetEvent(done);

@@ -86,10 +86,25 @@ void CALLBACK PressWWhenTheMenuIsOpen(HWND, UINT, UINT_PTR timer, DWORD) {
     test::TypeKeys({'W'});
 }
 
-// The mouse's right button on a toolbar button, then W in the menu: the popup
-// that comes up is seen on the screen by another process, border, paper and text.
+// The whole popup on the screen: its border at the corners and the middles of
+// its edges, its paper inside the margin at the four corners, and text.
+bool WholePopup(const std::vector<COLORREF>& seen, int width, int height) {
+    auto at = [&](int x, int y) { return seen[static_cast<size_t>(y) * width + x]; };
+    const COLORREF border = GetSysColor(COLOR_WINDOWFRAME);
+    const COLORREF paper = GetSysColor(COLOR_INFOBK);
+    const int right = width - 1;
+    const int bottom = height - 1;
+    return at(0, 0) == border && at(right, 0) == border && at(0, bottom) == border && at(right, bottom) == border &&
+           at(width / 2, 0) == border && at(width / 2, bottom) == border && at(0, height / 2) == border &&
+           at(right, height / 2) == border && at(3, 3) == paper && at(right - 3, 3) == paper &&
+           at(3, bottom - 3) == paper && at(right - 3, bottom - 3) == paper &&
+           std::find(seen.begin(), seen.end(), GetSysColor(COLOR_INFOTEXT)) != seen.end();
+}
+
+// The mouse's right button on a toolbar button, then W in the menu, in a window
+// placed where a user found the popup covered by the view: another process sees
+// the whole popup come up on the screen and stay as it is while it is shown.
 TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheScreen) {
-    // Where a user found it drawn nowhere.
     SetWindowPos(Window(), nullptr, 700, 450, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
     UINT_PTR timer = SetTimer(nullptr, 0, 30, PressWWhenTheMenuIsOpen);
     test::ClickAt(OnGridButton(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
@@ -98,19 +113,54 @@ TEST_F(HelpPopupTest, WhatsThisFromAToolbarButtonWithTheMouseAndKeysReachesTheSc
     ASSERT_TRUE(shown);
     EXPECT_EQ(0u, g_helpPopup.Text().find("Grid (Ctrl+G):")) << g_helpPopup.Text();
 
-    // Its top-left corner, with the first letters of the text.
     RECT placed = {};
     GetWindowRect(g_helpPopup.Window(), &placed);
-    const int width = 40;
-    const RECT corner = {placed.left, placed.top, placed.left + width, placed.top + 20};
-    const auto pictures = test::WatchScreen(corner, 1500, [] {});
-    ASSERT_FALSE(pictures.empty());
-    const std::vector<COLORREF>& seen = pictures.back();
-    EXPECT_EQ(GetSysColor(COLOR_WINDOWFRAME), seen[0]) << "the border";
-    EXPECT_EQ(GetSysColor(COLOR_INFOBK), seen[3 * width + 3]) << "the paper, inside the margin";
-    EXPECT_NE(std::find(seen.begin(), seen.end(), GetSysColor(COLOR_INFOTEXT)), seen.end()) << "the text";
+    const int width = placed.right - placed.left;
+    const int height = placed.bottom - placed.top;
+    // Long enough for the view's refreshes and the mouse's tooltip delay.
+    const auto pictures = test::WatchScreen(placed, 3000, [] {});
+    auto firstWhole = std::find_if(pictures.begin(), pictures.end(),
+                                   [&](const std::vector<COLORREF>& seen) { return WholePopup(seen, width, height); });
+    ASSERT_NE(pictures.end(), firstWhole) << "the popup never came up whole on the screen";
+    EXPECT_EQ(pictures.end(), firstWhole + 1) << "it changed on the screen " << (pictures.end() - firstWhole - 1)
+                                              << " times after it came up";
+    EXPECT_TRUE(PopupShown());
     test::ClickAt(ToScreen(InView(20, 20)));
     EXPECT_TRUE(PopupGoes());
+}
+
+BOOL CALLBACK FindShownTip(HWND window, LPARAM found) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof(name));
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(window)) *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+bool TipShown() {
+    bool found = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownTip, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// What's This on a toolbar button, the mouse resting on it: the button's tip,
+// due while the popup is up, would cover its first line. Once the popup is gone
+// the tips come again.
+TEST_F(HelpPopupTest, NoControlTipComesUpOverThePopup) {
+    POINT onButton = test::Centre(test::ButtonRect(g_mainWindow.Band().Toolbar(), IDM_COPY_ZOOMED));
+    ClientToScreen(g_mainWindow.Band().Toolbar(), &onButton);
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, PressWWhenTheMenuIsOpen);
+    test::ClickAt(onButton, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    const bool shown = test::PumpUntil(PopupShown, 5000);
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(shown);
+    // Several times the tips' delay.
+    EXPECT_FALSE(test::PumpUntil(TipShown, 2500));
+    EXPECT_TRUE(PopupShown());
+
+    test::TypeKeys({VK_ESCAPE});
+    ASSERT_TRUE(PopupGoes());
+    test::MoveCursor(onButton.x + 2, onButton.y + 1);
+    EXPECT_TRUE(test::PumpUntil(TipShown, 5000));
 }
 
 // A window of ours with one control, as the Options dialog calls help for its controls.

@@ -267,7 +267,7 @@ TEST_F(SaveTest, ThePictureIsTheScreenOnceTheDialogHasGone) {
     Show(8, POINT{frame.right, (band.top + band.bottom) / 2});
     const RECT source = g_mainWindow.SourceRect();
     BusyProgramWindow other(RECT{frame.right, source.top - 20, frame.right + 200, source.bottom + 20});
-    auto screen = [] { return test::BitmapPicture(g_mainWindow.CaptureImage(true, false)).bits; };
+    auto screen = [] { return test::BitmapPicture(g_mainWindow.CaptureImage(true, false).release()).bits; };
     auto settled = [&] {
         return !GetQueueStatus(QS_PAINT) && test::ScreenPixel(frame.right, source.top) == BusyProgramWindow::kColour;
     };
