@@ -252,20 +252,34 @@ native_server() {
   say "wineserver: the host's wineserver64 (Wine $host_version), not emulated"
 }
 
+# Now and then the server crashes while a new prefix boots under the emulator,
+# and the boot then waits for ever: each try has a time limit, and a failed one
+# leaves no process and no prefix behind for the next.
+boot_prefix() {
+  local attempt
+  for attempt in 1 2 3; do
+    rm -rf "$sysroot$prefix"
+    run wine_in_root timeout -k 10 300 sh -c 'wineboot -i && wineserver -w' >"$cache/wineboot.log" 2>&1
+    if [ $? -eq 0 ] && [ -f "$sysroot$prefix/system.reg" ] && ! grep -q 'wineserver crashed' "$cache/wineboot.log"; then
+      return 0
+    fi
+    say "booting the prefix failed (try $attempt of 3): $(tail -n 1 "$cache/wineboot.log")"
+    # This run's own process namespace: only its Wine processes end here.
+    pkill -9 -f '/usr/lib/wine/' >/dev/null 2>&1
+    sleep 2
+  done
+  tail -20 "$cache/wineboot.log" >&2
+  echo "test-x86: the prefix did not boot (log: $cache/wineboot.log)" >&2
+  return 1
+}
+
 start_wine() {
   local t0
   native_server
   if [ ! -f "$sysroot$prefix/.ocularix-booted" ]; then
     say "booting the 32-bit Wine prefix (once; about a minute)"
     t0=$(date +%s)
-    rm -rf "$sysroot$prefix"
-    run wine_in_root wineboot -i >"$cache/wineboot.log" 2>&1
-    run wine_in_root wineserver -w
-    if [ ! -f "$sysroot$prefix/system.reg" ]; then
-      tail -20 "$cache/wineboot.log" >&2
-      echo "test-x86: the prefix did not boot (log: $cache/wineboot.log)" >&2
-      return 1
-    fi
+    boot_prefix || return 1
     touch "$sysroot$prefix/.ocularix-booted"
     say "booting the prefix took $(elapsed "$t0") s"
   fi
