@@ -33,21 +33,23 @@ if [ "$(id -u)" -ne 0 ]; then
   exec sudo --preserve-env=OCULARIX_X86_CACHE,TEST_TIMEOUT "$0" "$build" "$@"
 fi
 
-# Phase 1, in the caller's namespaces: one run at a time per machine (runs share
-# the root and its prefix), the rest in fresh namespaces whose end ends every
-# process and mount of the run, however it ends.
+# Phase 1, in the caller's namespaces: one run at a time per machine, whatever
+# its cache (runs share the root and its prefix, and every run on the machine
+# shares the one binfmt_misc entry that a run removes when it ends), the rest in
+# fresh namespaces whose end ends every process and mount of the run, however it ends.
 if [ -z "${OCULARIX_X86_NAMESPACE:-}" ]; then
   "$source_dir/scripts/install-deps.sh" x86 || exit 1
   if [ "${OCULARIX_X86_ROOT_ONLY:-}" != 1 ] && [ ! -f "$build/x86/CTestTestfile.cmake" ]; then
     echo "test-x86: no x86 build with tests in $build/x86: run make build-x86 first" >&2
     exit 1
   fi
-  mkdir -p "$cache"
+  mkdir -p "$cache" /run/lock
+  lock=/run/lock/ocularix-test-x86.lock
   export OCULARIX_X86_NAMESPACE=1
-  if ! flock -n "$cache/lock" true; then
+  if ! flock -n "$lock" true; then
     echo "test-x86: waiting for another run of make test-x86 on this machine to end" >&2
   fi
-  exec flock "$cache/lock" unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
+  exec flock "$lock" unshare --mount --propagation private --pid --fork --mount-proc --kill-child \
     "$0" "$build" "$@"
 fi
 
