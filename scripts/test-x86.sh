@@ -326,7 +326,7 @@ export OCULARIX_X86_BUILD="$build/x86" OCULARIX_X86_BUILD_MOUNT="$build_mount"
 # The longest program takes under a minute here; five minutes is a hang.
 export TEST_TIMEOUT="${TEST_TIMEOUT:-300}"
 export OCULARIX_X86_RERUNS="$build/x86/emulator-reruns.txt"
-rm -f "$OCULARIX_X86_RERUNS"
+rm -f "$OCULARIX_X86_RERUNS" "${OCULARIX_X86_RERUNS%.txt}.log"
 say "running $(if [ ${#selection[@]} -eq 0 ]; then echo "every test program"; else echo "${selection[*]}"; fi) of the x86 build on $DISPLAY"
 # Tests share one screen and one registry, so they run one at a time.
 ctest --test-dir "$build/x86" --output-on-failure --timeout $((4 * TEST_TIMEOUT + 120)) "${regex[@]}" &
@@ -348,7 +348,8 @@ print_list() {
 print_list "run in a process of their own under emulation" emulator-alone.txt
 print_list "skipped under emulation" emulator-skips.txt
 if [ -s "$OCULARIX_X86_RERUNS" ]; then
-  say "hung or crashed under emulation, and run once more: $(sort -u "$OCULARIX_X86_RERUNS" | tr '\n' ' ')"
+  say "run once more under emulation (their first output is in ${OCULARIX_X86_RERUNS%.txt}.log):"
+  sed 's/^/  /' "$OCULARIX_X86_RERUNS"
 fi
 if [ $status -ne 0 ] && [ -s "$build/x86/Testing/Temporary/LastTestsFailed.log" ]; then
   say "x86 programs that failed: $(cut -d: -f2 "$build/x86/Testing/Temporary/LastTestsFailed.log" | tr '\n' ' ')"

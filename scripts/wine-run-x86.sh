@@ -87,19 +87,23 @@ run_once() {
   cat "$log"
   emulator_crashed=0
   grep -q '^qemu: uncaught target signal' "$log" && emulator_crashed=1
-  rm -f "$log"
+  rm -f "$last_log"
+  last_log=$log
   return $status
 }
+last_log=
+trap 'rm -f "$last_log"' EXIT
 
-# Wine's background services (devices, plug and play) start under the emulator
-# with the prefix's server, and now and then one of them crashes there (an
-# illegal instruction or trap -1 in its ntdll, which qemu 7.2 could not map at
-# its usual address). Whatever then asks it a question waits for ever: the
-# system's Save As dialog, naming drive C: for its Look in box. That is the
-# emulator's, so a program that hangs is run once more on a fresh server with
-# fresh services, and test-x86 names it in its summary; a program that fails
-# without hanging is not run again, unless it was the emulator itself that
-# crashed (it says so: "qemu: uncaught target signal").
+# Under the emulator, 32-bit Wine (its ntdll moved from its usual address, which
+# qemu 7.2 could not map) now and then takes a page fault as trap -1, and a Wine
+# process dies or waits for ever: a background service, so that whatever asks it
+# a question hangs (the system's Save As dialog, naming drive C:); the test
+# program itself, which ends without a word (no debugger is started); or Wine's
+# X11 driver, which ends the process on an X error of its own. None of that can
+# happen to the program on Windows, so a program that did not finish its run is
+# run once more on a fresh server with fresh services, and test-x86 names it with
+# the reason. A program whose run finished (GoogleTest printed its summary) with
+# a failed test is never run again: that is the program's own failure.
 restart_server() {
   local server
   for server in -k -p; do
@@ -107,19 +111,36 @@ restart_server() {
       WINEPREFIX="$prefix" wineserver $server >/dev/null 2>&1
   done
 }
+# Why a run with this status and the output in $last_log did not finish, or
+# nothing when it did.
+unfinished_because() {
+  local status=$1
+  if [ $status -eq 124 ] || [ $status -eq 137 ]; then
+    echo "hung for ${TEST_TIMEOUT:-300} s"
+  elif [ $status -ne 0 ] && [ $emulator_crashed -eq 1 ]; then
+    echo "the emulator crashed"
+  elif [ $status -ne 0 ] && ! grep -qE '^\[==========\] [0-9]+ tests? from .* ran\.' "$last_log"; then
+    local last
+    last=$(grep -v '^[[:space:]]*$' "$last_log" | tail -n 1 | cut -c1-120)
+    echo "ended with status $status before its summary${last:+, after: $last}"
+  fi
+}
 # One run of the program with these arguments, and once more on a fresh server
-# when it hung or the emulator crashed.
+# when it did not finish.
 run_with_retry() {
-  local status
+  local status why
   run_once "$@"
   status=$?
-  if [ $status -eq 124 ] || [ $status -eq 137 ] || { [ $status -ne 0 ] && [ $emulator_crashed -eq 1 ]; }; then
-    if [ $emulator_crashed -eq 1 ]; then
-      echo "THE EMULATOR CRASHED running $name; running it once more on a fresh server"
-    else
-      echo "HUNG under emulation after ${TEST_TIMEOUT:-300} s: $name; running it once more on a fresh server"
+  why=$(unfinished_because $status)
+  if [ -n "$why" ]; then
+    echo "RUN ONCE MORE under emulation, on a fresh server: $name: $why"
+    # ctest shows a passing program's output to nobody, so the record of a second
+    # run keeps what the first one printed.
+    if [ -n "${OCULARIX_X86_RERUNS:-}" ]; then
+      local run="$name${OCULARIX_DPI:+ at $OCULARIX_DPI dpi}${1:+ $1}"
+      echo "$run: $why" >>"$OCULARIX_X86_RERUNS"
+      { echo "== first run of $run: $why"; cat "$last_log"; } >>"${OCULARIX_X86_RERUNS%.txt}.log"
     fi
-    [ -n "${OCULARIX_X86_RERUNS:-}" ] && echo "$name" >>"$OCULARIX_X86_RERUNS"
     restart_server
     run_once "$@"
     status=$?
