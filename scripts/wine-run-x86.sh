@@ -104,12 +104,27 @@ trap 'rm -f "$last_log"' EXIT
 # run once more on a fresh server with fresh services, and test-x86 names it with
 # the reason. A program whose run finished (GoogleTest printed its summary) with
 # a failed test is never run again: that is the program's own failure.
-restart_server() {
-  local server
-  for server in -k -p; do
-    chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root USER=root \
-      WINEPREFIX="$prefix" wineserver $server >/dev/null 2>&1
+# After a crash of the server, the prefix's services and desktop may live on
+# without one, and a new server would run beside them: every process of the
+# prefix goes (this run's namespace holds only this test's), and then the server.
+prefix_processes() {
+  local environ
+  for environ in /proc/[0-9]*/environ; do
+    tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && basename "$(dirname "$environ")"
   done
+}
+restart_server() {
+  local server pids tries
+  chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root USER=root \
+    WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+  for tries in 1 2 3 4 5 6 7 8 9 10; do
+    pids=$(prefix_processes)
+    [ -n "$pids" ] || break
+    kill -9 $pids 2>/dev/null
+    sleep 1
+  done
+  chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root USER=root \
+    WINEPREFIX="$prefix" wineserver -p >/dev/null 2>&1
 }
 # Why a run with this status and the output in $last_log did not finish, or
 # nothing when it did.
