@@ -95,16 +95,6 @@ run_once() {
 last_log=
 trap 'rm -f "$last_log"' EXIT
 
-# Under the emulator, 32-bit Wine (its ntdll moved from its usual address, which
-# qemu 7.2 could not map) now and then takes a page fault as trap -1, and a Wine
-# process dies or waits for ever: a background service, so that whatever asks it
-# a question hangs (the system's Save As dialog, naming drive C:); the test
-# program itself, which ends without a word (no debugger is started); or Wine's
-# X11 driver, which ends the process on an X error of its own. None of that can
-# happen to the program on Windows, so a program that did not finish its run is
-# run once more on a fresh server with fresh services, and test-x86 names it with
-# the reason. A program whose run finished (GoogleTest printed its summary) with
-# a failed test is never run again: that is the program's own failure.
 # After a crash of the server, the prefix's services and desktop may live on
 # without one, and a new server would run beside them: every process of the
 # prefix goes (this run's namespace holds only this test's), and then the server.
@@ -115,7 +105,7 @@ prefix_processes() {
   done
 }
 restart_server() {
-  local server pids tries
+  local pids tries
   chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root USER=root \
     WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
   for tries in 1 2 3 4 5 6 7 8 9 10; do
@@ -127,6 +117,18 @@ restart_server() {
   chroot "$OCULARIX_X86_SYSROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root USER=root \
     WINEPREFIX="$prefix" wineserver -p >/dev/null 2>&1
 }
+
+# Under the emulator, 32-bit Wine (its ntdll moved from its usual address, which
+# qemu 7.2 could not map) now and then takes a page fault as trap -1, and a Wine
+# process dies or waits for ever: a background service, so that whatever asks it
+# a question hangs (the system's Save As dialog, naming drive C:); the test
+# program itself, which ends without a word (no debugger is started); or Wine's
+# X11 driver, which ends the process on an X error of its own. None of that can
+# happen to the program on Windows, so a program that did not finish its run is
+# run once more on a fresh server with fresh services, and test-x86 names it with
+# the reason. A program whose run finished (GoogleTest printed its summary) with
+# a failed test is never run again: that is the program's own failure.
+#
 # Why a run with this status and the output in $last_log did not finish, or
 # nothing when it did.
 unfinished_because() {
